@@ -1,0 +1,4 @@
+#include "logcategories.h"
+
+Q_LOGGING_CATEGORY(lcProfiling, "profiling")
+Q_LOGGING_CATEGORY(lcInstaller, "installer")

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// One category per area of the program; the name is what the log line shows.
+Q_DECLARE_LOGGING_CATEGORY(lcProfiling)
+Q_DECLARE_LOGGING_CATEGORY(lcInstaller)

@@ -1,0 +1,21 @@
+#include "core/application.h"
+#include "platform/comapartment.h"
+#include "platform/singleinstancemutex.h"
+
+int main(int argc, char** argv) {
+    auto application = std::make_unique<Qln::Application>(argc, argv);
+    platform::SingleInstanceMutex mutex(Qln::Application::kMutexName);
+    if (!Qln::Application::claimInstance(mutex, application->arguments())) {
+        return 0;
+    }
+    int exitCode = 0;
+    {
+        platform::ComApartment com;
+        application->start();
+        exitCode = application->exec();
+        application->stop();
+    }
+    mutex.release();
+    application.reset();
+    return exitCode;
+}
