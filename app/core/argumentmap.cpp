@@ -7,6 +7,7 @@ ArgumentMap parseArguments(const QStringList& arguments) {
     QString pending;
     for (int index = 0; index < arguments.size(); ++index) {
         QString plain = arguments.at(index);
+        bool loneDash = false;
         if (plain.startsWith(QLatin1Char('/')) || plain.startsWith(QLatin1Char('-'))) {
             const int prefix = plain.startsWith(QLatin1String("--")) ? 2 : 1;
             const int equals = plain.indexOf(QLatin1Char('='), prefix);
@@ -24,13 +25,14 @@ ArgumentMap parseArguments(const QStringList& arguments) {
                 }
                 continue;
             }
-            // A lone "-" or "/" counts as an empty plain element.
+            // A lone "-" or "/" counts as an empty plain element that only a pending key takes.
             plain.clear();
+            loneDash = true;
         }
         if (!pending.isEmpty()) {
             map.insert(pending, plain);
             pending.clear();
-        } else if (!plain.isEmpty()) {
+        } else if (!loneDash) {
             map.insert(QString::number(index), plain);
         }
     }

@@ -15,7 +15,8 @@ bool readDat(QIODevice& device, QSettings::SettingsMap& map) {
     QDataStream stream(content);
     QVariant root;
     stream >> root;
-    if (!root.isNull() && root.type() == QVariant::Map) {
+    // A stream cut short still yields the entries read so far; none of them is trusted.
+    if (stream.status() == QDataStream::Ok && !root.isNull() && root.type() == QVariant::Map) {
         map = root.toMap();
         return true;
     }

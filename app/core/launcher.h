@@ -13,7 +13,8 @@ class Launcher : public QObject {
     Q_OBJECT
 
 public:
-    Launcher(const ArgumentMap* arguments, const QString& applicationDir, QObject* parent = nullptr);
+    Launcher(const ArgumentMap* arguments, const QString& applicationDir,
+             QObject* parent = nullptr);
     ~Launcher() override;
 
     void start();

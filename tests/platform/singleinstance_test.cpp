@@ -68,7 +68,9 @@ int childTimeout(const std::string& name) {
     return mutex.wait(200) == SingleInstanceMutex::WaitResult::Timeout ? 0 : 3;
 }
 
-int childActivate(std::uint32_t handle) { return platform::activateWindow(handle) ? 0 : 2; }
+int childActivate(std::uint32_t handle) {
+    return platform::activateWindow(handle) ? 0 : 2;
+}
 
 #ifdef _WIN32
 LONG received = 0;
@@ -84,7 +86,8 @@ LRESULT CALLBACK countingWindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 }  // namespace
 
-TEST_CASE("mutex: the first copy owns it, a second finds it existing and acquires it after release") {
+TEST_CASE(
+    "mutex: the first copy owns it, a second finds it existing and acquires it after release") {
     const std::string name = uniqueName("wait");
     platform::Process child;
     {
@@ -171,7 +174,8 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         const std::string role = argv[1];
         if (role == "child-wait" && argc == 4) {
-            return childWait(argv[2], static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10)));
+            return childWait(argv[2],
+                             static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10)));
         }
         if (role == "child-timeout" && argc == 3) {
             return childTimeout(argv[2]);

@@ -71,38 +71,40 @@ inline int run(int argc, char** argv) {
 #define CHECK_CONCAT_(a, b) a##b
 #define CHECK_CONCAT(a, b) CHECK_CONCAT_(a, b)
 
-#define TEST_CASE(name)                                                            \
-    static void CHECK_CONCAT(check_case_, __LINE__)();                             \
-    static check::Register CHECK_CONCAT(check_register_, __LINE__)(                \
-        name, CHECK_CONCAT(check_case_, __LINE__));                                \
+#define TEST_CASE(name)                                             \
+    static void CHECK_CONCAT(check_case_, __LINE__)();              \
+    static check::Register CHECK_CONCAT(check_register_, __LINE__)( \
+        name, CHECK_CONCAT(check_case_, __LINE__));                 \
     static void CHECK_CONCAT(check_case_, __LINE__)()
 
-#define CHECK(condition)                                        \
-    do {                                                        \
-        if (!(condition)) {                                     \
+#define CHECK(condition)                                              \
+    do {                                                              \
+        if (!(condition)) {                                           \
             check::fail(__FILE__, __LINE__, "CHECK(" #condition ")"); \
-        }                                                       \
+        }                                                             \
     } while (0)
 
-#define CHECK_EQ(actual, expected)                                                        \
-    do {                                                                                  \
-        const auto& check_a = (actual);                                                   \
-        const auto& check_e = (expected);                                                 \
-        if (!(check_a == check_e)) {                                                      \
-            check::fail(__FILE__, __LINE__,                                               \
-                        #actual " == " #expected ": got " + check::show(check_a) +        \
-                            ", expected " + check::show(check_e));                        \
-        }                                                                                 \
+#define CHECK_EQ(actual, expected)                                                                 \
+    do {                                                                                           \
+        const auto& check_a = (actual);                                                            \
+        const auto& check_e = (expected);                                                          \
+        if (!(check_a == check_e)) {                                                               \
+            check::fail(__FILE__, __LINE__,                                                        \
+                        #actual " == " #expected ": got " + check::show(check_a) + ", expected " + \
+                            check::show(check_e));                                                 \
+        }                                                                                          \
     } while (0)
 
 // Stops the current case; for preconditions the rest of the case depends on.
-#define REQUIRE(condition)                                        \
-    do {                                                          \
-        if (!(condition)) {                                       \
+#define REQUIRE(condition)                                              \
+    do {                                                                \
+        if (!(condition)) {                                             \
             check::fail(__FILE__, __LINE__, "REQUIRE(" #condition ")"); \
-            return;                                               \
-        }                                                         \
+            return;                                                     \
+        }                                                               \
     } while (0)
 
-#define CHECK_MAIN \
-    int main(int argc, char** argv) { return check::run(argc, argv); }
+#define CHECK_MAIN                     \
+    int main(int argc, char** argv) {  \
+        return check::run(argc, argv); \
+    }
