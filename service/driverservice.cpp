@@ -158,6 +158,12 @@ void DriverService::stop() {
     }
 }
 
+void DriverService::closeStore() {
+    store_.close();
+    std::lock_guard<std::mutex> lock(logMutex_);
+    std::fflush(accessLog_);
+}
+
 void DriverService::installRoutes() {
     httplib::Server& server = *server_;
 

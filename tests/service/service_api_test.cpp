@@ -1,5 +1,8 @@
 // Authorisation, settings, collector and lifecycle of the real service on loopback.
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <sqlite3.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -401,6 +404,32 @@ TEST_CASE("test hooks exist only when asked for; wrong methods are refused") {
     CHECK(isError(client.Get("/collect/batch"), 405));
     CHECK(isError(client.Delete("/app/settings"), 404));
     CHECK_EQ(service.stop(), 0);
+}
+
+TEST_CASE("SIGTERM stops the service while a client stalls in the middle of a body") {
+    const std::string dir = ServiceRunner::makeTempDir("stall");
+    ServiceRunner service;
+    REQUIRE(service.start(dir + "/data",
+                          {"--test-hooks", "--config", withConfig(dir, {{"read_timeout", 600}})}));
+    httplib::Client client(service.url());
+    REQUIRE(!authorise(client).empty());
+
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(service.port()));
+    ::inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
+    REQUIRE(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+    const std::string partial = "PUT /app/auth HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\n{";
+    ::send(fd, partial.data(), partial.size(), MSG_NOSIGNAL);
+    // The counters answer only after the stalled request has reached its handler.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (counters(client)["auth"] != json(2) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::yield();
+    }
+    CHECK_EQ(service.stop(), 0);
+    ::close(fd);
+    CHECK_EQ(query(dir + "/data", "SELECT auth_count FROM installations"), std::string("1\n"));
 }
 
 CHECK_MAIN
