@@ -239,9 +239,14 @@ void DriverService::fail(httplib::Response& response, int status, const std::str
     answer(response, status, json{{"error", {{"code", status}, {"message", message}}}});
 }
 
-DriverService::Failure DriverService::readBody(httplib::Response& response,
+DriverService::Failure DriverService::readBody(const httplib::Request& request,
+                                               httplib::Response& response,
                                                const httplib::ContentReader& reader,
                                                std::size_t limit, std::string& body) const {
+    // The reader would hand a multipart body to a form parser this service does not use.
+    if (request.is_multipart_form_data()) {
+        return {415, "multipart bodies are not accepted here"};
+    }
     bool tooLarge = false;
     const bool complete = reader([&](const char* data, std::size_t length) {
         if (body.size() + length > limit) {
@@ -267,7 +272,7 @@ DriverService::Failure DriverService::readJson(const httplib::Request& request,
                                                const httplib::ContentReader& reader,
                                                json& document) const {
     std::string body;
-    Failure failure = readBody(response, reader, config_.bodyLimit, body);
+    Failure failure = readBody(request, response, reader, config_.bodyLimit, body);
     if (failure.status != 0) {
         return failure;
     }
@@ -401,11 +406,11 @@ json DriverService::endpointTable() const {
     return table;
 }
 
-void DriverService::handleCollect(const httplib::Request&, httplib::Response& response,
+void DriverService::handleCollect(const httplib::Request& request, httplib::Response& response,
                                   const httplib::ContentReader& reader) {
     ++batchCount_;
     std::string body;
-    const Failure failure = readBody(response, reader, config_.collectMaxBatchBytes, body);
+    const Failure failure = readBody(request, response, reader, config_.collectMaxBatchBytes, body);
     if (failure.status != 0) {
         fail(response, failure.status, failure.message);
         response.set_header("Connection", "close");

@@ -64,8 +64,9 @@ private:
     void handleCounters(httplib::Response& response);
     void handleCollected(httplib::Response& response);
 
-    Failure readBody(httplib::Response& response, const httplib::ContentReader& reader,
-                     std::size_t limit, std::string& body) const;
+    Failure readBody(const httplib::Request& request, httplib::Response& response,
+                     const httplib::ContentReader& reader, std::size_t limit,
+                     std::string& body) const;
     Failure readJson(const httplib::Request& request, httplib::Response& response,
                      const httplib::ContentReader& reader, nlohmann::json& document) const;
     nlohmann::json endpointTable() const;

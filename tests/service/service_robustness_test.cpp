@@ -133,6 +133,10 @@ TEST_CASE("malformed, truncated and mistyped authorisation bodies get 400") {
             check::fail(__FILE__, __LINE__, std::string("unexpected answer for ") + row.name);
         }
     }
+    const httplib::MultipartFormDataItems form = {{"record", record, "", "application/json"}};
+    CHECK(isError(client.Put("/app/auth", form), 415));
+    CHECK(isError(client.Post("/collect/batch", form), 415));
+    CHECK(isError(client.Put("/app/auth", "--x--", "multipart/form-data"), 415));
     CHECK(stillAnswers());
 }
 
