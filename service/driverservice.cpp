@@ -232,7 +232,9 @@ void DriverService::installRoutes() {
 
 void DriverService::answer(httplib::Response& response, int status, const json& body) {
     response.status = status;
-    response.set_content(body.dump(-1, ' ', false, kReplace), "application/json");
+    // Clients announce gzip yet expect plain JSON back; the library compresses only the bare
+    // "application/json" type, so the charset form keeps answers uncompressed.
+    response.set_content(body.dump(-1, ' ', false, kReplace), "application/json; charset=utf-8");
 }
 
 void DriverService::fail(httplib::Response& response, int status, const std::string& message) {
