@@ -200,6 +200,22 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
             error = "\"update\" must be an object";
             return false;
         }
+        // The offer is sent as given, so its fields must already have the types clients read.
+        const std::pair<const char*, json::value_t> fields[] = {
+            {"version", json::value_t::string},
+            {"file_name", json::value_t::string},
+            {"file_size", json::value_t::number_unsigned},
+            {"hash_sha1", json::value_t::string},
+            {"force", json::value_t::boolean}};
+        for (const auto& [key, type] : fields) {
+            const auto field = it->find(key);
+            if (field != it->end() && field->type() != type &&
+                !(type == json::value_t::number_unsigned && field->is_number_integer() &&
+                  field->get<std::int64_t>() >= 0)) {
+                error = std::string("\"update\".") + key + " has the wrong type";
+                return false;
+            }
+        }
         update = *it;
     }
     return true;

@@ -265,7 +265,8 @@ TEST_CASE("the configuration shapes authorisation and settings") {
                          {"user_drivers", {{"enabled", false}, {"max_size", 3000000000LL}}},
                          {"user_country", "DE"},
                          {"contact_email", "help@example.test"},
-                         {"drivers_updated_at", "2026-11-30"}};
+                         {"drivers_updated_at", "2026-11-30"},
+                         {"access_log", "access.log"}};
     ServiceRunner service;
     REQUIRE(service.start(dir + "/data", {"--config", withConfig(dir, config)}));
     httplib::Client client(service.url());
@@ -282,7 +283,10 @@ TEST_CASE("the configuration shapes authorisation and settings") {
     CHECK_EQ(body["user_country"], json("DE"));
     CHECK_EQ(body["contact_email"], json("help@example.test"));
     CHECK_EQ(body["drivers"]["updated_at"], json("2026-11-30"));
-    service.stop();
+    CHECK_EQ(service.stop(), 0);
+    const std::string log = ServiceRunner::readFile(dir + "/data/access.log");
+    CHECK(log.find("\"PUT /app/auth\" 200") != std::string::npos);
+    CHECK(log.find("\"GET /app/settings\" 200") != std::string::npos);
 
     REQUIRE(service.start(dir + "/data", {"--config", withConfig(dir, {{"api", nullptr}})}));
     httplib::Client second(service.url());
@@ -324,6 +328,8 @@ TEST_CASE("a bad configuration or command line stops the start") {
         {"unknown key", R"({"token_tll": 5})"},
         {"wrong type", R"({"token_ttl": "5"})"},
         {"negative ttl", R"({"token_ttl": -1})"},
+        {"update offer with a text size", R"({"update": {"file_size": "5"}})"},
+        {"update offer with a numeric version", R"({"update": {"version": 1.3}})"},
         {"tiny body limit", R"({"body_limit": 1})"},
         {"api with an unknown endpoint", R"({"api": {"app_auht": "x"}})"},
         {"access log outside the data folder", R"({"access_log": "../log"})"},
