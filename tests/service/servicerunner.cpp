@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -69,8 +70,14 @@ bool ServiceRunner::start(const std::string& dataDir, const std::vector<std::str
     }
     argv.push_back(nullptr);
 
+    const pid_t parent = ::getpid();
     pid_ = ::fork();
     if (pid_ == 0) {
+        // A test that dies without its destructors must not leave the service behind.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent) {
+            ::_exit(127);
+        }
         ::dup2(pipeFds[1], STDOUT_FILENO);
         const int logFd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
         ::dup2(logFd >= 0 ? logFd : ::open("/dev/null", O_WRONLY), STDERR_FILENO);
