@@ -69,7 +69,8 @@ Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& o
     if (!query.isEmpty()) {
         QUrlQuery items(target);
         for (auto it = query.cbegin(); it != query.cend(); ++it) {
-            items.addQueryItem(it.key(), it.value());
+            // A null value would drop the "=" and some servers then miss the key.
+            items.addQueryItem(it.key(), it.value().isNull() ? QStringLiteral("") : it.value());
         }
         target.setQuery(items);
     }
