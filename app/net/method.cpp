@@ -4,6 +4,7 @@
 #include <QNetworkReply>
 #include <QUrlQuery>
 
+#include "contentdecoding.h"
 #include "manager.h"
 
 namespace Net {
@@ -119,7 +120,9 @@ Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& o
         response = Response::fromReply(reply.data());
         readBody = (response.isSuccess() || response.isClientError()) && outConverter && result;
         if (readBody) {
-            replyBody = reply->readAll();
+            // Announcing gzip and deflate ourselves turns off the transport's own decoding.
+            replyBody = decodeContent(reply->readAll(),
+                                      QString::fromLatin1(reply->rawHeader("Content-Encoding")));
         }
         if (!reply.isNull()) {
             reply->deleteLater();
