@@ -122,10 +122,13 @@ bool DriverService::start(const Options& options, std::string& error) {
 
     const std::size_t threads = static_cast<std::size_t>(config_.threads);
     server_->new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
-    // The transport limit also leaves room for the framing of a body at the decoded limit.
     server_->set_payload_max_length(config_.bodyLimit);
     server_->set_read_timeout(config_.readTimeoutSeconds, 0);
     server_->set_write_timeout(config_.readTimeoutSeconds, 0);
+    server_->set_keep_alive_max_count(static_cast<std::size_t>(config_.keepAliveMaxCount));
+    server_->set_keep_alive_timeout(config_.keepAliveTimeoutSeconds);
+    // Answers are small; waiting to coalesce them only adds delayed-ack latency.
+    server_->set_tcp_nodelay(true);
     installRoutes();
 
     int port = options.port;
@@ -153,6 +156,12 @@ void DriverService::stop() {
     if (server_) {
         server_->stop();
     }
+}
+
+void DriverService::closeStore() {
+    store_.close();
+    std::lock_guard<std::mutex> lock(logMutex_);
+    std::fflush(accessLog_);
 }
 
 void DriverService::installRoutes() {

@@ -46,6 +46,8 @@ public:
     // Serves until stop(); false when the server could not run.
     bool run();
     void stop();
+    // Closes the store and the access log; later requests fail with 500.
+    void closeStore();
 
 private:
     struct Failure {

@@ -2,10 +2,12 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <future>
 #include <string>
 #include <thread>
 
@@ -94,19 +96,29 @@ int main(int argc, char** argv) {
     std::printf("%s\n", service.baseUrl().c_str());
     std::fflush(stdout);
 
-    bool served = true;
+    std::promise<bool> served;
+    std::future<bool> finished = served.get_future();
     std::thread server([&] {
-        served = service.run();
+        served.set_value(service.run());
         kill(getpid(), SIGUSR1);
     });
     int received = 0;
     sigwait(&signals, &received);
     service.stop();
+    // A peer in the middle of a slow body would hold its worker until the read time-out;
+    // the data is safe once the store is closed, so the wait for workers is bounded.
+    if (finished.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+        service.closeStore();
+        std::fprintf(stderr, "quillon-service: stopped with connections still open\n");
+        std::fflush(stderr);
+        _exit(0);
+    }
     server.join();
-    if (received == SIGUSR1 && !served) {
+    if (received == SIGUSR1 && !finished.get()) {
         std::fprintf(stderr, "quillon-service: the server stopped unexpectedly\n");
         return 1;
     }
+    service.closeStore();
     std::fprintf(stderr, "quillon-service: stopped\n");
     return 0;
 }

@@ -133,6 +133,8 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         !readBounded(document, "json_depth_limit", 1, 1000, jsonDepthLimit, error) ||
         !readBounded(document, "threads", 1, 256, threads, error) ||
         !readBounded(document, "read_timeout", 1, 3600, readTimeoutSeconds, error) ||
+        !readBounded(document, "keep_alive_max_count", 1, 1000000, keepAliveMaxCount, error) ||
+        !readBounded(document, "keep_alive_timeout", 1, 3600, keepAliveTimeoutSeconds, error) ||
         !readString(document, "access_log", accessLog, error) ||
         !readString(document, "public_base_url", publicBaseUrl, error) ||
         !readString(document, "drivers_updated_at", driversUpdatedAt, error) ||

@@ -19,7 +19,10 @@ struct ServiceConfig {
     std::int64_t tokenTtl = 3600;
     std::size_t bodyLimit = 16u * 1024u * 1024u;
     int jsonDepthLimit = 64;
-    int threads = 8;
+    // Every kept-alive connection holds a thread, and a client may keep several open.
+    int threads = 32;
+    int keepAliveMaxCount = 100;
+    int keepAliveTimeoutSeconds = 5;
     int readTimeoutSeconds = 10;
     std::string accessLog;
     std::string publicBaseUrl;

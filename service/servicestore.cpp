@@ -88,6 +88,10 @@ bool ServiceStore::execute(const char* sql, std::string& error) {
 bool ServiceStore::recordInstallation(const AuthRecord& record, std::int64_t now,
                                       std::string& error) {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (db_ == nullptr) {
+        error = "the store is closed";
+        return false;
+    }
     Statement statement(
         db_,
         "INSERT INTO installations (appid, hwid, product, version, os, arch, locale, locale_os,"
@@ -117,6 +121,10 @@ bool ServiceStore::recordInstallation(const AuthRecord& record, std::int64_t now
 bool ServiceStore::recordSettingsFetch(const std::string& appid, const std::string& ppg,
                                        std::int64_t now, std::string& error) {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (db_ == nullptr) {
+        error = "the store is closed";
+        return false;
+    }
     Statement statement(db_,
                         "UPDATE installations SET ppg = ?2, settings_fetched = ?3, last_seen = ?3"
                         " WHERE appid = ?1");
@@ -137,6 +145,10 @@ bool ServiceStore::recordSettingsFetch(const std::string& appid, const std::stri
 bool ServiceStore::recordHits(const std::vector<std::string>& hits, std::int64_t now,
                               std::string& error) {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (db_ == nullptr) {
+        error = "the store is closed";
+        return false;
+    }
     if (!execute("BEGIN IMMEDIATE", error)) {
         return false;
     }
