@@ -43,6 +43,10 @@ void Manager::configure(const QString& cacheDir, int transferTimeoutMs, bool str
     });
 }
 
+void Manager::dropIdleConnections() {
+    runInThread([this] { m_access->clearConnectionCache(); });
+}
+
 void Manager::runInThread(const std::function<void()>& function) {
     if (QThread::currentThread() == thread()) {
         function();

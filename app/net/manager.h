@@ -29,6 +29,9 @@ public:
     // Returns once the request holds its reply (or null when the operation failed).
     void send(Request* request, const Operation& operation);
 
+    // Closes idle kept-alive connections, so a server can stop without waiting for them.
+    void dropIdleConnections();
+
     // Runs `function` in the manager's thread and waits for it.
     void runInThread(const std::function<void()>& function);
 

@@ -7,6 +7,8 @@
 #include <QNetworkReply>
 #include <QTest>
 
+#include "manager.h"
+
 QString ServiceProcess::program() {
     return qEnvironmentVariable("QUILLON_SERVICE");
 }
@@ -45,6 +47,7 @@ ServiceProcess::ServiceProcess(const QJsonObject& config, const QStringList& ext
 
 ServiceProcess::~ServiceProcess() {
     if (m_process.state() != QProcess::NotRunning) {
+        Net::Manager::instance()->dropIdleConnections();
         m_process.terminate();
         if (!m_process.waitForFinished(10000)) {
             m_process.kill();
