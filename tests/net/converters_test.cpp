@@ -2,6 +2,7 @@
 #include <QJsonDocument>
 #include <QtTest>
 
+#include "contentdecoding.h"
 #include "injsondeflateconvert.h"
 #include "outerror.h"
 #include "outjsonconvert.h"
@@ -67,6 +68,39 @@ private slots:
     void compressDataOfNothingIsNothing() {
         QVERIFY(InJsonDeflateConvert::compressData(QByteArray(), 6).isEmpty());
         QVERIFY(InJsonDeflateConvert::compressData("x", 42).isEmpty());
+    }
+
+    void decodeContent_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QByteArray>("decoded");
+        const QByteArray json = R"({"a":[1,2,3]})";
+        const QByteArray zlib = InJsonDeflateConvert::compressData(json, 6);
+        // A gzip member of the same text, as Python's gzip.compress writes it.
+        const QByteArray gzip = QByteArray::fromHex(
+            "1f8b0800000000000203ab564a54b28a36d431d2318ead0500911a11870d000000");
+        QTest::newRow("gzip") << gzip << "gzip" << json;
+        QTest::newRow("x-gzip") << gzip << "X-GZIP" << json;
+        QTest::newRow("zlib labelled gzip") << zlib << "gzip" << json;
+        QTest::newRow("raw deflate") << zlib.mid(2, zlib.size() - 6) << "deflate" << json;
+        QTest::newRow("identity") << json << "identity" << json;
+        QTest::newRow("no encoding") << json << "" << json;
+        QTest::newRow("truncated") << zlib.left(zlib.size() - 3) << "gzip" << QByteArray();
+        QTest::newRow("not compressed") << json << "gzip" << QByteArray();
+    }
+
+    void decodeContent() {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, encoding);
+        QFETCH(QByteArray, decoded);
+        QCOMPARE(Net::decodeContent(body, encoding), decoded);
+    }
+
+    void decodeContentIsBounded() {
+        const QByteArray bomb = InJsonDeflateConvert::compressData(QByteArray(1 << 20, ' '), 9);
+        QVERIFY(bomb.size() < 4096);
+        QCOMPARE(Net::decodeContent(bomb, "gzip", 1 << 20).size(), 1 << 20);
+        QVERIFY(Net::decodeContent(bomb, "gzip", (1 << 20) - 1).isEmpty());
     }
 
     void convertBodies_data() {

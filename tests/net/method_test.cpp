@@ -172,6 +172,56 @@ private slots:
         QCOMPARE(server.received().size(), 1);
     }
 
+    void stalledBodyEndsWithoutStatus() {
+        ScriptedServer server([](const auto&) {
+            ScriptedServer::Answer answer;
+            answer.body = R"({"error":{"code":1}})";
+            answer.stallBody = true;
+            return answer;
+        });
+        Net::Manager::instance()->configure(QString(), 300, true);
+        auto result = std::make_shared<Recorded>();
+        Net::Method method = methodFor(server.baseUrl() + "/half", Net::Verb::Get);
+        const Net::Response response = onWorker([&] { return method.exec({}, result); });
+        Net::Manager::instance()->configure(QString(), 10000, true);
+        QCOMPARE(response.status, 0);
+        QCOMPARE(result->calls, 0);
+    }
+
+    void compressedReplies_data() {
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("code");
+        const QByteArray json = R"({"error":{"code":6,"message":"z"}})";
+        QTest::newRow("zlib as gzip")
+            << QByteArray("gzip") << Qln::InJsonDeflateConvert::compressData(json, 6) << 6;
+        QTest::newRow("zlib as deflate")
+            << QByteArray("deflate") << Qln::InJsonDeflateConvert::compressData(json, 9) << 6;
+        QTest::newRow("plain") << QByteArray() << json << 6;
+        QTest::newRow("damaged stream")
+            << QByteArray("gzip") << Qln::InJsonDeflateConvert::compressData(json, 6).left(12)
+            << -1;
+        QTest::newRow("labelled but plain") << QByteArray("gzip") << json << -1;
+    }
+
+    void compressedReplies() {
+        QFETCH(QByteArray, encoding);
+        QFETCH(QByteArray, body);
+        QFETCH(int, code);
+        ScriptedServer server([&](const auto&) {
+            ScriptedServer::Answer answer;
+            answer.status = 400;
+            answer.body = body;
+            answer.contentEncoding = encoding;
+            return answer;
+        });
+        auto result = std::make_shared<Recorded>();
+        result->error.code = -1;
+        Net::Method method = methodFor(server.baseUrl() + "/z", Net::Verb::Get);
+        QCOMPARE(onWorker([&] { return method.exec({}, result); }).status, 400);
+        QCOMPARE(result->error.code, code);
+    }
+
     void abortEndsTheWait() {
         ScriptedServer server([](const auto&) {
             ScriptedServer::Answer answer;

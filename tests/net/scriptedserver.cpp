@@ -75,8 +75,14 @@ void ScriptedServer::incomingConnection(qintptr descriptor) {
             }
             QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " Scripted\r\n";
             reply += "Content-Type: " + answer.contentType + "\r\n";
+            if (!answer.contentEncoding.isEmpty()) {
+                reply += "Content-Encoding: " + answer.contentEncoding + "\r\n";
+            }
             reply += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
-            reply += "Connection: keep-alive\r\n\r\n" + answer.body;
+            reply += "Connection: keep-alive\r\n\r\n";
+            if (!answer.stallBody) {
+                reply += answer.body;
+            }
             QPointer<QTcpSocket> guard(socket);
             QTimer::singleShot(answer.delayMs, this, [guard, reply] {
                 if (guard) {

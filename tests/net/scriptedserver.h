@@ -26,6 +26,9 @@ public:
         int delayMs = 0;
         // Never answer: the client has to give up by itself.
         bool silent = false;
+        // Send the status line and headers, then stall before the body.
+        bool stallBody = false;
+        QByteArray contentEncoding;
     };
     using Script = std::function<Answer(const Received&)>;
 
