@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QTimer>
+#include <QUrl>
 
+#include "manager.h"
 #include "scopeprofiler.h"
 
 namespace Qln {
@@ -14,10 +16,21 @@ Launcher::Launcher(const ArgumentMap* arguments, const QString& applicationDir, 
       m_arguments(arguments),
       m_applicationDir(applicationDir) {
     ScopeProfiler profiler(QStringLiteral("Launcher"));
+    Net::Manager::instance()->configure(QString(), 10000,
+                                        !m_arguments->contains(QStringLiteral("nostrict")));
     m_configuration->environment = std::make_shared<Environment>();
+    // Local runs point the hits at the reference service's collector instead.
+    const QString batchUrl = qEnvironmentVariable("QUILLON_ANALYTICS_URL");
+    m_configuration->analytics = std::make_shared<Utils::GAnalytics>(
+        QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
+        batchUrl.isEmpty() ? Utils::GAnalytics::defaultBatchUrl() : QUrl(batchUrl));
 }
 
-Launcher::~Launcher() = default;
+Launcher::~Launcher() {
+    if (m_configuration->analytics) {
+        m_configuration->analytics->endSession();
+    }
+}
 
 void Launcher::start() {
     const Flow::Shared<Environment> environment = m_configuration->environment;
