@@ -1,0 +1,199 @@
+// The Installer program driven over the real pipe by this test acting as the
+// server, natively against a copy of the sample machine and under Wine against
+// Wine's device tree.
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "check.h"
+#include "platform/installpipe.h"
+#include "platform/installwire.h"
+#include "platform/process.h"
+#include "platform/sha1.h"
+
+namespace fs = std::filesystem;
+namespace wire = platform::wire;
+
+namespace {
+
+const std::string kInf =
+    "[Version]\nSignature=\"$WINDOWS NT$\"\nClass=Media\nProvider=%Vendor%\n"
+    "DriverVer=03/04/2024,6.0.9999.1\n[Manufacturer]\n%Vendor%=Models,NTamd64\n"
+    "[Models.NTamd64]\n%Device%=Install,QLN\\TEST_DEVICE\n[Strings]\nVendor=\"Quillon Test\"\n"
+    "Device=\"Test device\"\n";
+
+using Clock = std::chrono::steady_clock;
+
+std::string installerPath() {
+    const fs::path self = fs::u8path(platform::currentExecutablePath());
+    return (self.parent_path() / fs::u8path(QLN_INSTALLER_RELATIVE)).lexically_normal().u8string();
+}
+
+fs::path scratch(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() /
+                            ("qln-installer-" + std::to_string(platform::currentProcessId())) / name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+std::string sha1Of(const std::string& content) {
+    platform::Sha1 hash;
+    hash.add(content.data(), content.size());
+    return hash.hexDigest(false);
+}
+
+platform::InstallPipeServer::KeepWaiting until(const platform::Process& process, int seconds) {
+    const auto deadline = Clock::now() + std::chrono::seconds(seconds);
+    return [&process, deadline] { return process.isRunning() && Clock::now() < deadline; };
+}
+
+struct Exchange {
+    int exitCode = -1;
+    bool replied = false;
+    wire::InstallResult result{0, 1, false};
+};
+
+// Serves one request as QuillonPro does; the raw bytes let a test send what QuillonPro never would.
+Exchange serve(const std::vector<unsigned char>& bytes) {
+    Exchange exchange;
+    platform::InstallPipeServer server;
+    if (!server.create()) {
+        check::fail(__FILE__, __LINE__, "pipe not created: " + std::to_string(server.error()));
+        return exchange;
+    }
+    platform::Process installer;
+    if (!installer.start(installerPath(), {})) {
+        std::printf("  cannot start %s (%u)\n", installerPath().c_str(), installer.error());
+        return exchange;
+    }
+    if (server.accept(until(installer, 20)) && server.write(bytes.data(), bytes.size())) {
+        unsigned char header[4];
+        std::int32_t length = 0;
+        if (server.read(header, sizeof(header), until(installer, 60)) &&
+            wire::decodeLength(header, length)) {
+            std::vector<unsigned char> text(static_cast<size_t>(length));
+            if (server.read(text.data(), text.size(), until(installer, 20))) {
+                exchange.replied = true;
+                wire::parseReply(wire::decodeText(text), exchange.result);
+            }
+        }
+    }
+    if (!installer.waitForExit(20000)) {
+        installer.kill();
+        return exchange;
+    }
+    exchange.exitCode = installer.exitCode();
+    return exchange;
+}
+
+std::vector<unsigned char> message(const std::string& text) {
+    std::vector<unsigned char> bytes = wire::encodeLength(text);
+    const std::vector<unsigned char> body = wire::encodeText(text);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    return bytes;
+}
+
+wire::InstallRequest requestFor(const fs::path& folder, const std::string& sha1,
+                                const std::string& hardwareId) {
+    wire::InstallRequest request;
+    request.tempDir = folder.u8string();
+    request.hardwareId = hardwareId;
+    request.infPath = "test/test.inf";
+    request.infSha1 = sha1;
+    return request;
+}
+
+// The second process of the untrusted-server case: it owns the pipe, but did not start Installer.
+int childServe(const std::string& marker) {
+    platform::InstallPipeServer server;
+    if (!server.create()) {
+        return 2;
+    }
+    std::ofstream(fs::u8path(marker)) << "ready";
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
+    const auto keepWaiting = [deadline] { return Clock::now() < deadline; };
+    if (!server.accept(keepWaiting)) {
+        return 3;
+    }
+    const std::vector<unsigned char> bytes = message(wire::requestText(
+        requestFor(fs::u8path(marker).parent_path(), sha1Of(kInf), "QLN\\TEST_DEVICE")));
+    server.write(bytes.data(), bytes.size());
+    unsigned char header[4];
+    // Installer must hang up without answering.
+    return server.read(header, sizeof(header), keepWaiting) ? 4 : 0;
+}
+
+}  // namespace
+
+TEST_CASE("no INF with the given SHA-1 answers 100") {
+    const fs::path folder = scratch("none");
+    std::ofstream(folder / "other.inf") << kInf << "; not the one\n";
+    const Exchange exchange =
+        serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"))));
+    CHECK_EQ(exchange.exitCode, 0);
+    CHECK(exchange.replied);
+    CHECK_EQ(exchange.result.errorCode, 100);
+}
+
+TEST_CASE("matching INF for an unknown hardware id answers 103") {
+    const fs::path folder = scratch("unknown");
+    std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
+    const Exchange exchange =
+        serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))));
+    CHECK_EQ(exchange.exitCode, 0);
+    CHECK(exchange.replied);
+    CHECK_EQ(exchange.result.errorCode, 103);
+}
+
+TEST_CASE("a request without infSha1 exits 4 and sends no reply") {
+    const Exchange exchange =
+        serve(message("tempDir=C:\\x\nhardwareId=QLN\\TEST_DEVICE\ninfPath=a.inf\nrollback=false\n"));
+    CHECK_EQ(exchange.exitCode, 4);
+    CHECK(!exchange.replied);
+}
+
+TEST_CASE("an odd or oversized length exits 2") {
+    CHECK_EQ(serve({7, 0, 0, 0, 'a', 0, 0, 0, 0, 0, 0}).exitCode, 2);
+    CHECK_EQ(serve({0, 0, 0, 0x40}).exitCode, 2);
+    CHECK_EQ(serve({0xfe, 0xff, 0xff, 0xff}).exitCode, 2);
+}
+
+TEST_CASE("a pipe served by a process that did not start Installer is refused with 7") {
+    const fs::path folder = scratch("untrusted");
+    std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
+    const std::string marker = (folder / "ready").u8string();
+    platform::Process impostor;
+    REQUIRE(impostor.start(platform::currentExecutablePath(), {"--serve", marker}));
+    for (int waited = 0; waited < 20000 && !fs::exists(fs::u8path(marker)); waited += 20) {
+        platform::sleepMs(20);
+    }
+    REQUIRE(fs::exists(fs::u8path(marker)));
+    platform::Process installer;
+    REQUIRE(installer.start(installerPath(), {}));
+    REQUIRE(installer.waitForExit(30000));
+    CHECK_EQ(installer.exitCode(), 7);
+    REQUIRE(impostor.waitForExit(40000));
+    CHECK_EQ(impostor.exitCode(), 0);
+}
+
+TEST_CASE("no server at all exits 1") {
+    platform::Process installer;
+    REQUIRE(installer.start(installerPath(), {}));
+    REQUIRE(installer.waitForExit(20000));
+    CHECK_EQ(installer.exitCode(), 1);
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--serve") {
+        return childServe(argv[2]);
+    }
+#ifndef _WIN32
+    // Installer looks the device up in the machine named here; a copy keeps the sample intact.
+    const fs::path machine = scratch("machine");
+    fs::copy(fs::u8path(QLN_SAMPLE_MACHINE), machine, fs::copy_options::recursive);
+    ::setenv("QUILLON_MACHINE", machine.c_str(), 1);
+#endif
+    return check::run(argc, argv);
+}
