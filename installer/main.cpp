@@ -27,12 +27,12 @@ int run() {
 
     platform::InstallPipeClient pipe;
     switch (pipe.open()) {
-    case platform::InstallPipeClient::OpenResult::Opened:
-        break;
-    case platform::InstallPipeClient::OpenResult::Failed:
-        return kPipeNotOpened;
-    case platform::InstallPipeClient::OpenResult::UntrustedServer:
-        return kUntrustedServer;
+        case platform::InstallPipeClient::OpenResult::Opened:
+            break;
+        case platform::InstallPipeClient::OpenResult::Failed:
+            return kPipeNotOpened;
+        case platform::InstallPipeClient::OpenResult::UntrustedServer:
+            return kUntrustedServer;
     }
 
     unsigned char header[4];
@@ -63,4 +63,6 @@ int run() {
 
 }  // namespace
 
-int main() { return run(); }
+int main() {
+    return run();
+}

@@ -9,9 +9,13 @@ namespace platform::inf {
 
 namespace {
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
 
 std::string trim(const std::string& text) {
     size_t begin = 0;
@@ -42,7 +46,8 @@ bool validUtf8(const std::string& bytes) {
             return false;
         }
         for (size_t k = 1; k <= extra; ++k) {
-            if (i + k >= bytes.size() || (static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) {
+            if (i + k >= bytes.size() ||
+                (static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) {
                 return false;
             }
         }
@@ -104,7 +109,8 @@ bool endsWithContinuation(const std::string& line) {
     return !quoted && !line.empty() && line.back() == '\\';
 }
 
-// Splits at commas outside quotes; unquoted blanks at either end go, quotes go, "" inside quotes is ".
+// Splits at commas outside quotes; unquoted blanks at either end go, quotes go, "" inside quotes is
+// ".
 std::vector<std::string> splitValues(const std::string& text) {
     std::vector<std::string> values;
     std::string current;
@@ -268,9 +274,8 @@ bool InfFile::parse(const std::string& bytes, std::string& error) {
         }
         if (line[0] == '[') {
             const size_t close = line.find(']');
-            const std::string name = trim(line.substr(1, close == std::string::npos
-                                                              ? std::string::npos
-                                                              : close - 1));
+            const std::string name =
+                trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             current = nullptr;
             for (Section& existing : sections_) {
                 if (equalsIgnoreCase(existing.name, name)) {
@@ -344,7 +349,8 @@ std::string InfFile::lookup(const std::string& key, const std::string& language)
         tables.push_back(english);
     } else {
         for (const Section& candidate : sections_) {
-            if (candidate.name.size() > 8 && equalsIgnoreCase(candidate.name.substr(0, 8), "Strings.")) {
+            if (candidate.name.size() > 8 &&
+                equalsIgnoreCase(candidate.name.substr(0, 8), "Strings.")) {
                 tables.push_back(&candidate);
                 break;
             }
@@ -440,7 +446,9 @@ std::vector<Model> InfFile::models() const {
     return result;
 }
 
-bool InfFile::hasDriverVer() const { return hasValue("Version", "DriverVer"); }
+bool InfFile::hasDriverVer() const {
+    return hasValue("Version", "DriverVer");
+}
 
 std::string InfFile::driverVer() const {
     const Section* version = section("Version");

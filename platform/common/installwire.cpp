@@ -70,7 +70,8 @@ bool parseRequest(const std::string& text, InstallRequest& request) {
 
 std::string replyText(const InstallResult& result) {
     char buffer[200];
-    std::snprintf(buffer, sizeof(buffer), "systemErrorCode=%d\nerrorCode=%d\nneedRebootAfterDriversInstall=%d",
+    std::snprintf(buffer, sizeof(buffer),
+                  "systemErrorCode=%d\nerrorCode=%d\nneedRebootAfterDriversInstall=%d",
                   static_cast<std::int32_t>(result.systemErrorCode), result.errorCode,
                   result.needReboot ? 1 : 0);
     return buffer;
@@ -112,10 +113,9 @@ std::vector<unsigned char> encodeText(const std::string& text) {
 }
 
 bool decodeLength(const unsigned char header[4], std::int32_t& length) {
-    const std::uint32_t raw = static_cast<std::uint32_t>(header[0]) |
-                              static_cast<std::uint32_t>(header[1]) << 8 |
-                              static_cast<std::uint32_t>(header[2]) << 16 |
-                              static_cast<std::uint32_t>(header[3]) << 24;
+    const std::uint32_t raw =
+        static_cast<std::uint32_t>(header[0]) | static_cast<std::uint32_t>(header[1]) << 8 |
+        static_cast<std::uint32_t>(header[2]) << 16 | static_cast<std::uint32_t>(header[3]) << 24;
     length = static_cast<std::int32_t>(raw);
     return length > 0 && length % 2 == 0 && length <= kMaxMessageBytes;
 }

@@ -1,7 +1,7 @@
 #include "platform/sha1.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace platform {

@@ -40,7 +40,8 @@ bool listHas(const std::vector<std::string>& ids, const std::string& wanted) {
     return false;
 }
 
-machine::Device* findDevice(machine::Model& model, const std::string& hardwareId, bool presentOnly) {
+machine::Device* findDevice(machine::Model& model, const std::string& hardwareId,
+                            bool presentOnly) {
     for (const bool compatible : {false, true}) {
         for (machine::Device& device : model.devices) {
             if (presentOnly && !device.present) {
@@ -75,7 +76,8 @@ bool copyFile(const std::string& from, const std::string& to) {
     return ::close(target) == 0 && ok;
 }
 
-// Copies a package folder; links are not followed, so a package cannot pull in files from elsewhere.
+// Copies a package folder; links are not followed, so a package cannot pull in files from
+// elsewhere.
 bool copyFolder(const std::string& from, const std::string& to, int depth) {
     if (depth > 32 || (::mkdir(to.c_str(), 0755) != 0 && errno != EEXIST)) {
         return false;
@@ -168,14 +170,15 @@ wire::InstallResult installDriver(const wire::InstallRequest& request) {
     machine::Device* device = findDevice(model, request.hardwareId, true);
     if (!device) {
         result.systemErrorCode = kErrorNoSuchDevinst;
-        result.errorCode = findDevice(model, request.hardwareId, false) ? kDeviceNotPresent
-                                                                          : kDeviceNotFound;
+        result.errorCode =
+            findDevice(model, request.hardwareId, false) ? kDeviceNotPresent : kDeviceNotFound;
         return result;
     }
 
     if (request.rollback) {
         const std::string current = device->driver ? device->driver->infName : std::string();
-        const std::string published = current.empty() ? std::string() : machine::findInf(root, current);
+        const std::string published =
+            current.empty() ? std::string() : machine::findInf(root, current);
         const bool oem = lower(current).rfind("oem", 0) == 0;
         if (oem && !published.empty() && ::unlink(published.c_str()) != 0 && errno != ENOENT) {
             if (device->previousDrivers.empty()) {

@@ -33,7 +33,8 @@ bool walk(const std::string& folder, int depth,
         }
     }
     ::closedir(directory);
-    // readdir order differs between file systems; a fixed order makes "the first match" mean one thing.
+    // readdir order differs between file systems; a fixed order makes "the first match" mean one
+    // thing.
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         const std::string path = folder + "/" + name;

@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kPollMs = 100;
 
-std::string socketPath() { return posix::runtimePath("zavirepipe", ".sock"); }
+std::string socketPath() {
+    return posix::runtimePath("zavirepipe", ".sock");
+}
 
 bool makeAddress(const std::string& path, sockaddr_un& address) {
     std::memset(&address, 0, sizeof(address));
@@ -28,7 +30,8 @@ bool makeAddress(const std::string& path, sockaddr_un& address) {
 }
 
 // Waits until fd is ready for events; false when keepWaiting gives up or poll fails.
-bool waitReady(int fd, short events, const std::function<bool()>& keepWaiting, std::uint32_t& error) {
+bool waitReady(int fd, short events, const std::function<bool()>& keepWaiting,
+               std::uint32_t& error) {
     for (;;) {
         pollfd entry{fd, events, 0};
         const int ready = ::poll(&entry, 1, kPollMs);
@@ -102,7 +105,9 @@ struct InstallPipeServer::Impl {
 };
 
 InstallPipeServer::InstallPipeServer() : d(std::make_unique<Impl>()) {}
-InstallPipeServer::~InstallPipeServer() { close(); }
+InstallPipeServer::~InstallPipeServer() {
+    close();
+}
 
 bool InstallPipeServer::create() {
     close();
@@ -177,7 +182,9 @@ void InstallPipeServer::close() {
     }
 }
 
-std::uint32_t InstallPipeServer::error() const { return d->error; }
+std::uint32_t InstallPipeServer::error() const {
+    return d->error;
+}
 
 struct InstallPipeClient::Impl {
     int fd = -1;
@@ -199,7 +206,8 @@ InstallPipeClient::OpenResult InstallPipeClient::open() {
         return OpenResult::Failed;
     }
     d->fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (d->fd < 0 || ::connect(d->fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+    if (d->fd < 0 ||
+        ::connect(d->fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
         d->error = static_cast<std::uint32_t>(errno);
         return OpenResult::Failed;
     }
@@ -224,8 +232,20 @@ bool InstallPipeClient::write(const void* data, size_t size) {
     return writeAll(d->fd, data, size, d->error);
 }
 
-std::uint32_t InstallPipeClient::error() const { return d->error; }
+std::uint32_t InstallPipeClient::error() const {
+    return d->error;
+}
 
-std::uint32_t parentProcessId() { return static_cast<std::uint32_t>(::getppid()); }
+std::uint32_t parentProcessId() {
+    return static_cast<std::uint32_t>(::getppid());
+}
+
+std::string systemErrorMessage(std::uint32_t code) {
+    return std::strerror(static_cast<int>(code));
+}
+
+std::uint32_t invalidDataError() {
+    return EBADMSG;
+}
 
 }  // namespace platform

@@ -62,10 +62,9 @@ Search readIds(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property, std::vecto
         }
         // Two spare characters keep a malformed list terminated.
         ids.assign(size / sizeof(wchar_t) + 2, L'\0');
-        if (::SetupDiGetDeviceRegistryPropertyW(set, &device, property, nullptr,
-                                                reinterpret_cast<BYTE*>(ids.data()),
-                                                static_cast<DWORD>((ids.size() - 2) * sizeof(wchar_t)),
-                                                &size)) {
+        if (::SetupDiGetDeviceRegistryPropertyW(
+                set, &device, property, nullptr, reinterpret_cast<BYTE*>(ids.data()),
+                static_cast<DWORD>((ids.size() - 2) * sizeof(wchar_t)), &size)) {
             return Search::Found;
         }
     }
@@ -109,15 +108,16 @@ bool findDevice(HDEVINFO set, const std::wstring& hardwareId, SP_DEVINFO_DATA& f
 }
 
 std::wstring currentInfName(HDEVINFO set, SP_DEVINFO_DATA& device) {
-    HKEY key = ::SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_QUERY_VALUE);
+    HKEY key =
+        ::SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_QUERY_VALUE);
     if (key == INVALID_HANDLE_VALUE) {
         return {};
     }
     wchar_t name[130] = {};
     DWORD size = sizeof(name) - sizeof(wchar_t);
     DWORD type = 0;
-    const LSTATUS status = ::RegQueryValueExW(key, L"InfPath", nullptr, &type,
-                                              reinterpret_cast<BYTE*>(name), &size);
+    const LSTATUS status =
+        ::RegQueryValueExW(key, L"InfPath", nullptr, &type, reinterpret_cast<BYTE*>(name), &size);
     ::RegCloseKey(key);
     return status == ERROR_SUCCESS && type == REG_SZ ? std::wstring(name) : std::wstring();
 }

@@ -86,7 +86,9 @@ struct InstallPipeServer::Impl {
 };
 
 InstallPipeServer::InstallPipeServer() : d(std::make_unique<Impl>()) {}
-InstallPipeServer::~InstallPipeServer() { close(); }
+InstallPipeServer::~InstallPipeServer() {
+    close();
+}
 
 bool InstallPipeServer::create() {
     close();
@@ -157,7 +159,9 @@ void InstallPipeServer::close() {
     d->event.reset();
 }
 
-std::uint32_t InstallPipeServer::error() const { return d->error; }
+std::uint32_t InstallPipeServer::error() const {
+    return d->error;
+}
 
 struct InstallPipeClient::Impl {
     win::UniqueHandle pipe;
@@ -219,7 +223,9 @@ bool InstallPipeClient::write(const void* data, size_t size) {
     return true;
 }
 
-std::uint32_t InstallPipeClient::error() const { return d->error; }
+std::uint32_t InstallPipeClient::error() const {
+    return d->error;
+}
 
 std::uint32_t parentProcessId() {
     win::UniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
@@ -236,6 +242,22 @@ std::uint32_t parentProcessId() {
         }
     }
     return 0;
+}
+
+std::string systemErrorMessage(std::uint32_t code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM,
+        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::string text = length && buffer ? win::toUtf8(std::wstring(buffer, length))
+                                        : "error " + std::to_string(code);
+    ::LocalFree(buffer);
+    return text;
+}
+
+std::uint32_t invalidDataError() {
+    return ERROR_INVALID_DATA;
 }
 
 }  // namespace platform

@@ -32,7 +32,8 @@ std::string installerPath() {
 
 fs::path scratch(const std::string& name) {
     const fs::path folder = fs::temp_directory_path() /
-                            ("qln-installer-" + std::to_string(platform::currentProcessId())) / name;
+                            ("qln-installer-" + std::to_string(platform::currentProcessId())) /
+                            name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -140,16 +141,16 @@ TEST_CASE("no INF with the given SHA-1 answers 100") {
 TEST_CASE("matching INF for an unknown hardware id answers 103") {
     const fs::path folder = scratch("unknown");
     std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
-    const Exchange exchange =
-        serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))));
+    const Exchange exchange = serve(
+        message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))));
     CHECK_EQ(exchange.exitCode, 0);
     CHECK(exchange.replied);
     CHECK_EQ(exchange.result.errorCode, 103);
 }
 
 TEST_CASE("a request without infSha1 exits 4 and sends no reply") {
-    const Exchange exchange =
-        serve(message("tempDir=C:\\x\nhardwareId=QLN\\TEST_DEVICE\ninfPath=a.inf\nrollback=false\n"));
+    const Exchange exchange = serve(
+        message("tempDir=C:\\x\nhardwareId=QLN\\TEST_DEVICE\ninfPath=a.inf\nrollback=false\n"));
     CHECK_EQ(exchange.exitCode, 4);
     CHECK(!exchange.replied);
 }

@@ -11,11 +11,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kContent = "[Version]\nSignature=\"$WINDOWS NT$\"\nDriverVer=01/02/2023,1.2.3.4\n";
+const std::string kContent =
+    "[Version]\nSignature=\"$WINDOWS NT$\"\nDriverVer=01/02/2023,1.2.3.4\n";
 
 fs::path freshFolder(const std::string& name) {
     const fs::path folder = fs::temp_directory_path() /
-                            ("qln-infsearch-" + std::to_string(platform::currentProcessId())) / name;
+                            ("qln-infsearch-" + std::to_string(platform::currentProcessId())) /
+                            name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;

@@ -22,9 +22,9 @@ wire::InstallRequest sampleRequest() {
 
 bool lengthAccepted(std::int32_t value) {
     const std::uint32_t raw = static_cast<std::uint32_t>(value);
-    const unsigned char header[4] = {static_cast<unsigned char>(raw), static_cast<unsigned char>(raw >> 8),
-                                     static_cast<unsigned char>(raw >> 16),
-                                     static_cast<unsigned char>(raw >> 24)};
+    const unsigned char header[4] = {
+        static_cast<unsigned char>(raw), static_cast<unsigned char>(raw >> 8),
+        static_cast<unsigned char>(raw >> 16), static_cast<unsigned char>(raw >> 24)};
     std::int32_t decoded = 0;
     return wire::decodeLength(header, decoded);
 }
@@ -66,14 +66,17 @@ TEST_CASE("request round trip through the encoded message") {
 
 TEST_CASE("request parsing: exact keys, first '=', later lines win") {
     wire::InstallRequest request;
-    REQUIRE(wire::parseRequest("tempDir=a\nhardwareId=h=1\ninfPath=p\ninfSha1=s\nrollback=TRUE\n", request));
+    REQUIRE(wire::parseRequest("tempDir=a\nhardwareId=h=1\ninfPath=p\ninfSha1=s\nrollback=TRUE\n",
+                               request));
     CHECK_EQ(request.hardwareId, std::string("h=1"));
     CHECK(!request.rollback);
-    REQUIRE(wire::parseRequest("tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=s\nrollback= true\n", request));
-    CHECK(!request.rollback);
-    REQUIRE(wire::parseRequest("TempDir=x\ntempDir=a\nno equals\nhardwareId=h\ninfPath=p\ninfSha1=old\n"
-                               "infSha1=new\nrollback=true",
+    REQUIRE(wire::parseRequest("tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=s\nrollback= true\n",
                                request));
+    CHECK(!request.rollback);
+    REQUIRE(
+        wire::parseRequest("TempDir=x\ntempDir=a\nno equals\nhardwareId=h\ninfPath=p\ninfSha1=old\n"
+                           "infSha1=new\nrollback=true",
+                           request));
     CHECK_EQ(request.tempDir, std::string("a"));
     CHECK_EQ(request.infSha1, std::string("new"));
     CHECK(request.rollback);
@@ -82,7 +85,8 @@ TEST_CASE("request parsing: exact keys, first '=', later lines win") {
 TEST_CASE("request parsing: every text field is required") {
     wire::InstallRequest request;
     CHECK(!wire::parseRequest("tempDir=a\nhardwareId=h\ninfPath=p\nrollback=true\n", request));
-    CHECK(!wire::parseRequest("tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=\nrollback=true\n", request));
+    CHECK(!wire::parseRequest("tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=\nrollback=true\n",
+                              request));
     CHECK(!wire::parseRequest("hardwareId=h\ninfPath=p\ninfSha1=s\n", request));
     CHECK(!wire::parseRequest("tempDir=a\ninfPath=p\ninfSha1=s\n", request));
     CHECK(!wire::parseRequest("tempDir=a\nhardwareId=h\ninfSha1=s\n", request));
@@ -106,7 +110,9 @@ TEST_CASE("reply: format and parsing") {
     result.errorCode = 102;
     result.needReboot = true;
     const std::string text = wire::replyText(result);
-    CHECK_EQ(text, std::string("systemErrorCode=-536870389\nerrorCode=102\nneedRebootAfterDriversInstall=1"));
+    CHECK_EQ(
+        text,
+        std::string("systemErrorCode=-536870389\nerrorCode=102\nneedRebootAfterDriversInstall=1"));
     wire::InstallResult parsed{0, 1, false};
     wire::parseReply(text, parsed);
     CHECK_EQ(parsed.systemErrorCode, result.systemErrorCode);
@@ -124,7 +130,8 @@ TEST_CASE("reply of 0, 0, 1 is a success that needs a reboot") {
 
 TEST_CASE("reply: missing or malformed keys keep the start values") {
     wire::InstallResult parsed{0, 1, false};
-    wire::parseReply("systemErrorCode=5\nerrorCode=zero\nextra=3\nneedRebootAfterDriversInstall=", parsed);
+    wire::parseReply("systemErrorCode=5\nerrorCode=zero\nextra=3\nneedRebootAfterDriversInstall=",
+                     parsed);
     CHECK_EQ(parsed.systemErrorCode, 5u);
     CHECK_EQ(parsed.errorCode, 1);
     CHECK(!parsed.needReboot);
@@ -134,7 +141,8 @@ TEST_CASE("decoding stops at the first NUL and survives a truncated tail") {
     const std::vector<unsigned char> bytes = {'a', 0, 'b', 0, 0, 0, 'c', 0, 'd'};
     CHECK_EQ(wire::decodeText(bytes), std::string("ab"));
     CHECK_EQ(wire::decodeText({'x', 0, 'y'}), std::string("x"));
-    CHECK_EQ(wire::toUtf8(wire::toUtf16("\xF0\x9F\x98\x80 ok")), std::string("\xF0\x9F\x98\x80 ok"));
+    CHECK_EQ(wire::toUtf8(wire::toUtf16("\xF0\x9F\x98\x80 ok")),
+             std::string("\xF0\x9F\x98\x80 ok"));
 }
 
 TEST_CASE("SHA-1 of known texts") {
