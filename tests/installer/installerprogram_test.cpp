@@ -179,6 +179,16 @@ TEST_CASE("a pipe served by a process that did not start Installer is refused wi
     CHECK_EQ(impostor.exitCode(), 0);
 }
 
+TEST_CASE("while one server holds the pipe a second cannot create it") {
+    platform::InstallPipeServer first;
+    REQUIRE(first.create());
+    platform::InstallPipeServer second;
+    CHECK(!second.create());
+    CHECK(second.error() != 0u);
+    first.close();
+    CHECK(second.create());
+}
+
 TEST_CASE("no server at all exits 1") {
     platform::Process installer;
     REQUIRE(installer.start(installerPath(), {}));
