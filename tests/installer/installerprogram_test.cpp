@@ -12,6 +12,13 @@
 #include "platform/process.h"
 #include "platform/sha1.h"
 
+#ifdef _WIN32
+// clang-format off
+#include <windows.h>
+#include <setupapi.h>
+// clang-format on
+#endif
+
 namespace fs = std::filesystem;
 namespace wire = platform::wire;
 
@@ -126,6 +133,52 @@ int childServe(const std::string& marker) {
     return server.read(header, sizeof(header), keepWaiting) ? 4 : 0;
 }
 
+#ifdef _WIN32
+// A device registered in Wine's device tree for the length of one case; it counts as present.
+class TestDevice {
+public:
+    TestDevice(const std::wstring& hardwareIds, const std::wstring& compatibleIds) {
+        // The System setup class.
+        const GUID system = {
+            0x4d36e97d, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+        set_ = ::SetupDiCreateDeviceInfoList(&system, nullptr);
+        device_.cbSize = sizeof(device_);
+        registered_ = set_ != INVALID_HANDLE_VALUE &&
+                      ::SetupDiCreateDeviceInfoW(set_, L"QLNTEST", &system, nullptr, nullptr,
+                                                 DICD_GENERATE_ID, &device_) &&
+                      setIds(SPDRP_HARDWAREID, hardwareIds) &&
+                      setIds(SPDRP_COMPATIBLEIDS, compatibleIds) &&
+                      ::SetupDiRegisterDeviceInfo(set_, &device_, 0, nullptr, nullptr, nullptr);
+    }
+    ~TestDevice() {
+        if (registered_) {
+            ::SetupDiRemoveDevice(set_, &device_);
+        }
+        if (set_ != INVALID_HANDLE_VALUE) {
+            ::SetupDiDestroyDeviceInfoList(set_);
+        }
+    }
+    bool registered() const { return registered_; }
+
+private:
+    bool setIds(DWORD property, const std::wstring& ids) {
+        if (ids.empty()) {
+            return true;
+        }
+        std::wstring list = ids;
+        list.push_back(L'\0');
+        list.push_back(L'\0');
+        return ::SetupDiSetDeviceRegistryPropertyW(
+            set_, &device_, property, reinterpret_cast<const BYTE*>(list.c_str()),
+            static_cast<DWORD>(list.size() * sizeof(wchar_t)));
+    }
+
+    HDEVINFO set_ = INVALID_HANDLE_VALUE;
+    SP_DEVINFO_DATA device_{};
+    bool registered_ = false;
+};
+#endif
+
 }  // namespace
 
 TEST_CASE("no INF with the given SHA-1 answers 100") {
@@ -147,6 +200,29 @@ TEST_CASE("matching INF for an unknown hardware id answers 103") {
     CHECK(exchange.replied);
     CHECK_EQ(exchange.result.errorCode, 103);
 }
+
+#ifdef _WIN32
+// Wine's UpdateDriverForPlugAndPlayDevicesW succeeds without installing; what these prove is
+// the device lookup: hardware ids, then compatible ids, compared without regard to case.
+TEST_CASE("a registered device is found by hardware or compatible id and installed") {
+    const std::wstring suffix = std::to_wstring(platform::currentProcessId());
+    const TestDevice byHardware(L"QLN\\HW_" + suffix, L"");
+    const TestDevice byCompatible(L"QLN\\OTHER_" + suffix, L"QLN\\COMPAT_" + suffix);
+    REQUIRE(byHardware.registered());
+    REQUIRE(byCompatible.registered());
+    const fs::path folder = scratch("registered");
+    std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
+    const std::string id = std::to_string(platform::currentProcessId());
+    for (const std::string& hardwareId : {"QLN\\HW_" + id, "qln\\hw_" + id, "QLN\\COMPAT_" + id}) {
+        const Exchange exchange =
+            serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), hardwareId))));
+        CHECK_EQ(exchange.exitCode, 0);
+        CHECK(exchange.replied);
+        CHECK_EQ(exchange.result.errorCode, 0);
+        CHECK_EQ(exchange.result.systemErrorCode, 0u);
+    }
+}
+#endif
 
 TEST_CASE("a request without infSha1 exits 4 and sends no reply") {
     const Exchange exchange = serve(
