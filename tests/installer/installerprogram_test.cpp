@@ -282,5 +282,10 @@ int main(int argc, char** argv) {
     fs::copy(fs::u8path(QLN_SAMPLE_MACHINE), machine, fs::copy_options::recursive);
     ::setenv("QUILLON_MACHINE", machine.c_str(), 1);
 #endif
-    return check::run(argc, argv);
+    const int result = check::run(argc, argv);
+    std::error_code ignored;
+    fs::remove_all(fs::temp_directory_path() /
+                       ("qln-installer-" + std::to_string(platform::currentProcessId())),
+                   ignored);
+    return result;
 }

@@ -111,4 +111,11 @@ TEST_CASE("file SHA-1 of an unreadable path is empty") {
     CHECK_EQ(platform::fileSha1((freshFolder("none") / "absent.inf").u8string()), std::string());
 }
 
-CHECK_MAIN
+int main(int argc, char** argv) {
+    const int result = check::run(argc, argv);
+    std::error_code ignored;
+    fs::remove_all(fs::temp_directory_path() /
+                       ("qln-infsearch-" + std::to_string(platform::currentProcessId())),
+                   ignored);
+    return result;
+}
