@@ -181,9 +181,11 @@ private:
 
 }  // namespace
 
-TEST_CASE("no INF with the given SHA-1 answers 100") {
+TEST_CASE("no INF with the given SHA-1 answers 100, even one at infPath") {
     const fs::path folder = scratch("none");
-    std::ofstream(folder / "other.inf") << kInf << "; not the one\n";
+    // infPath names test/test.inf; the file there has other content.
+    fs::create_directories(folder / "test");
+    std::ofstream(folder / "test" / "test.inf", std::ios::binary) << kInf << "; changed\n";
     const Exchange exchange =
         serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"))));
     CHECK_EQ(exchange.exitCode, 0);
