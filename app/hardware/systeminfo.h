@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/wmi.h"
+
 namespace System {
 
 // The machine's WMI inventory, built once and then only read. Every value is
@@ -12,8 +14,8 @@ struct SystemInfo {
     struct Processor {
         QString architecture, availability, caption, cpuStatus, description, family, l2CacheSize,
             l3CacheSize, manufacturer, name, numberOfCores, numberOfLogicalProcessors,
-            processorType, revision, socketDesignation, upgradeMethod, status, statusInfo,
-            uniqueId, processorId;
+            processorType, revision, socketDesignation, upgradeMethod, status, statusInfo, uniqueId,
+            processorId;
     };
     struct Baseboard {
         QString model, manufacturer, name, serialNumber, product, version, status;
@@ -38,5 +40,14 @@ struct SystemInfo {
     QList<Monitor> monitors;
     QStringList memory;  // capacity of each module in bytes
 };
+
+// Fills `out` from the WMI inventory: text properties only from strings
+// (trimmed), number properties only from integers; anything else stays empty.
+// With several objects of a single-record class the last one's values remain.
+SystemInfo systemInfoFromWmi(const platform::WmiInventory& inventory);
+
+// Runs the WMI queries (initialising COM on this thread when initCom is set).
+// False when WMI cannot be reached; `out` is then left empty.
+bool collectSystemInfo(SystemInfo& out, bool initCom);
 
 }  // namespace System
