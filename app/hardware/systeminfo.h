@@ -14,8 +14,8 @@ struct SystemInfo {
     struct Processor {
         QString architecture, availability, caption, cpuStatus, description, family, l2CacheSize,
             l3CacheSize, manufacturer, name, numberOfCores, numberOfLogicalProcessors,
-            processorType, revision, socketDesignation, upgradeMethod, status, statusInfo, uniqueId,
-            processorId;
+            processorType, revision, socketDesignation, upgradeMethod, status, statusInfo,
+            uniqueId, processorId;
     };
     struct Baseboard {
         QString model, manufacturer, name, serialNumber, product, version, status;
@@ -41,7 +41,7 @@ struct SystemInfo {
     QStringList memory;  // capacity of each module in bytes
 };
 
-// Fills `out` from the WMI inventory: text properties only from strings
+// The record made from a WMI inventory: text properties only from strings
 // (trimmed), number properties only from integers; anything else stays empty.
 // With several objects of a single-record class the last one's values remain.
 SystemInfo systemInfoFromWmi(const platform::WmiInventory& inventory);
