@@ -7,6 +7,7 @@ packages="
 cmake make g++ pkg-config
 qtbase5-dev qtdeclarative5-dev qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
 zlib1g-dev libminizip-dev
+nlohmann-json3-dev hwdata
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64
 "
 

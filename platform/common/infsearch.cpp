@@ -21,7 +21,7 @@ std::string findInfBySha1(const std::string& folder, const std::string& sha1) {
         if (!isInfCandidate(name)) {
             return true;
         }
-        const std::string digest = fileSha1(path);
+        const std::string digest = infSha1(path);
         if (!digest.empty() && digest == wanted) {
             found = path;
             return false;

@@ -140,7 +140,7 @@ std::string publish(const std::string& root, const std::string& inf, const std::
         if (existing.empty()) {
             return copyFile(inf, folder + "/" + name) ? name : std::string();
         }
-        if (fileSha1(existing) == sha1) {
+        if (infSha1(existing) == sha1) {
             return name;
         }
     }
@@ -213,7 +213,7 @@ wire::InstallResult installDriver(const wire::InstallRequest& request) {
         return result;
     }
 
-    const std::string sha1 = fileSha1(infPath);
+    const std::string sha1 = infSha1(infPath);
     const std::string store = machine::driverStoreFolder(root) + "/" + lower(baseName(infPath)) +
                               "_amd64_" + lower(sha1.substr(0, 16));
     if (!copyFolder(folderOf(infPath), store, 0)) {

@@ -60,7 +60,7 @@ void walkFiles(const std::string& folder,
     walk(folder, 0, visit);
 }
 
-std::string fileSha1(const std::string& path) {
+std::string infSha1(const std::string& path) {
     const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (file < 0) {
         return {};

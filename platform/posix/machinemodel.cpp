@@ -23,39 +23,6 @@ using nlohmann::json;
 
 namespace platform::machine {
 
-WmiValue WmiValue::fromText(std::string value) {
-    WmiValue result;
-    result.type = Type::Text;
-    result.text = std::move(value);
-    return result;
-}
-
-WmiValue WmiValue::fromNumber(std::int64_t value) {
-    WmiValue result;
-    result.type = Type::Number;
-    result.number = value;
-    return result;
-}
-
-WmiValue WmiValue::fromNumbers(std::vector<std::int64_t> values) {
-    WmiValue result;
-    result.type = Type::NumberArray;
-    result.numbers = std::move(values);
-    return result;
-}
-
-bool WmiValue::operator==(const WmiValue& other) const {
-    return type == other.type && text == other.text && number == other.number &&
-           numbers == other.numbers;
-}
-
-bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 namespace {
 
 std::string lower(std::string text) {

@@ -50,7 +50,7 @@ void walkFiles(const std::string& folder,
     walk(root, 0, visit);
 }
 
-std::string fileSha1(const std::string& path) {
+std::string infSha1(const std::string& path) {
     win::UniqueHandle file(::CreateFileW(win::toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.isValid()) {

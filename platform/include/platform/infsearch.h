@@ -14,8 +14,9 @@ bool isInfCandidate(const std::string& fileName);
 void walkFiles(const std::string& folder,
                const std::function<bool(const std::string& path, const std::string& name)>& visit);
 
-// Upper-case SHA-1 of a file's bytes; empty when it cannot be read.
-std::string fileSha1(const std::string& path);
+// The SHA-1 by which a package names its INF, upper case as Installer compares it;
+// empty when the file cannot be read.
+std::string infSha1(const std::string& path);
 
 // The first candidate in walk order whose SHA-1 is sha1 (either case); empty when none.
 std::string findInfBySha1(const std::string& folder, const std::string& sha1);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/wmi.h"
+
 namespace platform::machine {
 
 struct OsVersion {
@@ -26,25 +28,9 @@ struct OsVersion {
     bool is64 = false;                        // the 32-bit program runs under WOW64
 };
 
-// One WMI property: text, integer, an array of integers, or null.
-struct WmiValue {
-    enum class Type { Null, Text, Number, NumberArray };
-    Type type = Type::Null;
-    std::string text;
-    std::int64_t number = 0;
-    std::vector<std::int64_t> numbers;
-
-    static WmiValue fromText(std::string value);
-    static WmiValue fromNumber(std::int64_t value);
-    static WmiValue fromNumbers(std::vector<std::int64_t> values);
-    bool operator==(const WmiValue& other) const;
-};
-
-// Property names compare without regard to case, as WMI does.
-struct CaseInsensitiveLess {
-    bool operator()(const std::string& a, const std::string& b) const;
-};
-using WmiObject = std::map<std::string, WmiValue, CaseInsensitiveLess>;
+using WmiValue = platform::WmiValue;
+using CaseInsensitiveLess = platform::CaseInsensitiveLess;
+using WmiObject = platform::WmiObject;
 
 struct SetupClass {
     std::string guid;  // "{4d36e97d-e325-11ce-bfc1-08002be10318}"
@@ -82,7 +68,7 @@ struct Device {
 struct Model {
     OsVersion os;
     // WMI class name ("Win32_Processor") -> the objects a query returns.
-    std::map<std::string, std::vector<WmiObject>, CaseInsensitiveLess> wmi;
+    platform::WmiInventory wmi;
     std::vector<SetupClass> classes;
     std::vector<Device> devices;
 
