@@ -215,18 +215,34 @@ private slots:
         QCOMPARE(source.lastResult().needReboot, !failed);
     }
 
-    void installerMissingOrSilent_data() {
+    void exchangeFailures_data() {
         QTest::addColumn<QString>("path");
-        QTest::newRow("not there") << QStringLiteral("/nonexistent/Installer");
-        QTest::newRow("ends without connecting") << QStringLiteral("/bin/true");
+        QTest::addColumn<bool>("privateRuntime");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("pipe not created")
+            << QStringLiteral(QLN_INSTALLER_PATH) << false << QStringLiteral("^Pipe not created: ");
+        QTest::newRow("program not there") << QStringLiteral("/nonexistent/Installer") << true
+                                           << QStringLiteral("^Installer process not created: ");
+        QTest::newRow("ends without connecting")
+            << QStringLiteral("/bin/true") << true << QStringLiteral("^Installer not connected: ");
     }
-    void installerMissingOrSilent() {
+    void exchangeFailures() {
         QFETCH(QString, path);
+        QFETCH(bool, privateRuntime);
+        QFETCH(QString, logged);
+        const QString runtime = m_scratch.filePath("runtime");
+        // Others may enter the folder: the socket must not be made there.
+        QFile::setPermissions(
+            runtime, privateRuntime ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                    : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::ExeOther);
         Qln::Installer installer({}, true);
         installer.setInstallerPath(path);
         TestSource source(package(m_scratch.filePath("silent"), kAudioId, "X", "01/01/2024,1.0"));
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(logged));
         installer.append(&source);
         installer.waitForFinished();
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(source.results(), 1);
         QCOMPARE(source.lastResult().errorCode, 1);
         QVERIFY(source.lastResult().systemErrorCode != 0);
