@@ -8,6 +8,7 @@ cmake make g++ pkg-config
 qtbase5-dev qtdeclarative5-dev qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
 zlib1g-dev libminizip-dev
 libcpp-httplib-dev libsqlite3-dev libssl-dev nlohmann-json3-dev openssl
+hwdata
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64
 "
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/wmi.h"
+
 namespace System {
 
 // The machine's WMI inventory, built once and then only read. Every value is
@@ -38,5 +40,14 @@ struct SystemInfo {
     QList<Monitor> monitors;
     QStringList memory;  // capacity of each module in bytes
 };
+
+// The record made from a WMI inventory: text properties only from strings
+// (trimmed), number properties only from integers; anything else stays empty.
+// With several objects of a single-record class the last one's values remain.
+SystemInfo systemInfoFromWmi(const platform::WmiInventory& inventory);
+
+// Runs the WMI queries (initialising COM on this thread when initCom is set).
+// False when WMI cannot be reached; `out` is then left empty.
+bool collectSystemInfo(SystemInfo& out, bool initCom);
 
 }  // namespace System

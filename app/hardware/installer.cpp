@@ -1,0 +1,227 @@
+#include "installer.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <QtConcurrent>
+
+#include "core/logcategories.h"
+#include "core/scopeprofiler.h"
+#include "platform/installpipe.h"
+#include "platform/installwire.h"
+#include "platform/process.h"
+
+namespace Qln {
+
+namespace {
+
+// How long Installer may take to end after the exchange; it is not killed afterwards.
+constexpr std::uint32_t kProcessWaitMs = 10000;
+
+QString systemMessage(std::uint32_t code) {
+    return QString::fromStdString(platform::systemErrorMessage(code)).trimmed();
+}
+
+platform::wire::InstallRequest toWire(const InstallRequest& request) {
+    platform::wire::InstallRequest wire;
+    wire.tempDir = request.tempDir.toStdString();
+    wire.hardwareId = request.hardwareId.toStdString();
+    wire.infPath = request.infPath.toStdString();
+    wire.infSha1 = request.infSha1.toStdString();
+    wire.rollback = request.rollback;
+    return wire;
+}
+
+}  // namespace
+
+Installer::Installer(const ArgumentMap& options, bool is64Bit, QObject* parent)
+    : QObject(parent),
+#ifdef Q_OS_WIN
+      m_installerPath(QStringLiteral("%1/%2/Installer.exe")
+#else
+      m_installerPath(QStringLiteral("%1/%2/Installer")
+#endif
+                          .arg(QCoreApplication::applicationDirPath(),
+                               is64Bit ? QStringLiteral("x64") : QStringLiteral("Win32"))),
+      m_fakeInstall(options.contains(QStringLiteral("fi"))) {
+    qRegisterMetaType<Qln::InstallResult>();
+}
+
+Installer::~Installer() {
+    abort();
+    QFuture<void> run;
+    {
+        QMutexLocker lock(&m_mutex);
+        run = m_run;
+    }
+    run.waitForFinished();
+}
+
+void Installer::append(InstallSource* source) {
+    m_aborted = false;
+    QMutexLocker lock(&m_mutex);
+    m_queue.append(source);
+    if (!m_running) {
+        m_running = true;
+        m_run = QtConcurrent::run(QThreadPool::globalInstance(), [this] { run(); });
+    }
+}
+
+void Installer::abort() {
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_queue.isEmpty()) {
+            m_queue.clear();
+        }
+    }
+    ++m_abortGeneration;
+    m_aborted = true;
+}
+
+void Installer::waitForFinished() {
+    for (;;) {
+        QFuture<void> run;
+        {
+            QMutexLocker lock(&m_mutex);
+            if (!m_running) {
+                break;
+            }
+            run = m_run;
+        }
+        run.waitForFinished();
+    }
+    if (!m_aborted && m_needReboot.exchange(false)) {
+        emit ShowNeedRebootMessage();
+    }
+}
+
+QString Installer::requestText(const InstallRequest& request) {
+    return QString::fromStdString(platform::wire::requestText(toWire(request)));
+}
+
+Installer::FakeOutcome Installer::drawFakeOutcome(QRandomGenerator& generator) {
+    FakeOutcome outcome;
+    if (((static_cast<quint64>(generator.generate()) * 100) >> 32) < 5) {
+        outcome.failed = true;
+        return outcome;
+    }
+    outcome.seconds = static_cast<int>((static_cast<quint64>(generator.generate()) * 3) >> 32) + 1;
+    return outcome;
+}
+
+void Installer::run() {
+    for (;;) {
+        QPointer<InstallSource> source;
+        {
+            QMutexLocker lock(&m_mutex);
+            if (m_queue.isEmpty()) {
+                // Cleared under the lock, so an append() that comes now starts a new run.
+                m_running = false;
+                return;
+            }
+            source = m_queue.takeFirst();
+        }
+        if (!source) {
+            continue;
+        }
+        const int generation = m_abortGeneration;
+        emit source->state()->SetStatus(InstallState::Installation);
+        const InstallRequest request = source->installRequest();
+        const InstallResult result = m_fakeInstall ? fakeInstall(request) : realInstall(request);
+        if (m_aborted || generation != m_abortGeneration) {
+            continue;
+        }
+        if (source) {
+            source->setResult(result);
+        }
+        if (result.needReboot) {
+            m_needReboot = true;
+        }
+    }
+}
+
+InstallResult Installer::realInstall(const InstallRequest& request) const {
+    const QString name = QStringLiteral("Install %1").arg(request.infPath);
+    qCInfo(lcInstaller).noquote() << name << "begin:";
+    ScopeProfiler profiler(name);
+
+    InstallResult result;
+    result.errorCode = 1;
+
+    platform::InstallPipeServer pipe;
+    if (!pipe.create()) {
+        result.systemErrorCode = pipe.error();
+        qCCritical(lcInstaller).noquote() << "Pipe not created:" << systemMessage(pipe.error());
+        return result;
+    }
+    const std::string text = platform::wire::requestText(toWire(request));
+    qCDebug(lcInstaller).noquote() << ">>" << QString::fromStdString(text);
+
+    platform::Process process;
+    if (!process.start(m_installerPath.toStdString(), {})) {
+        result.systemErrorCode = process.error();
+        qCCritical(lcInstaller).noquote()
+            << "Installer process not created:" << systemMessage(process.error());
+        return result;
+    }
+    qCInfo(lcInstaller) << "Installer process created";
+
+    // An Installer that ended without connecting, or without answering, must not hold us forever.
+    const auto stillRunning = [&process] { return process.isRunning(); };
+    const auto fail = [&](const char* what, std::uint32_t code) {
+        result.systemErrorCode = code;
+        qCCritical(lcInstaller).noquote() << what << systemMessage(code);
+        process.waitForExit(kProcessWaitMs);
+        return result;
+    };
+    if (!pipe.accept(stillRunning)) {
+        return fail("Installer not connected:", pipe.error());
+    }
+    const std::vector<unsigned char> length = platform::wire::encodeLength(text);
+    const std::vector<unsigned char> bytes = platform::wire::encodeText(text);
+    if (!pipe.write(length.data(), length.size()) || !pipe.write(bytes.data(), bytes.size())) {
+        return fail("Write to Installer:", pipe.error());
+    }
+    unsigned char header[4];
+    std::int32_t size = 0;
+    if (!pipe.read(header, sizeof(header), stillRunning)) {
+        return fail("Read size from Installer:", pipe.error());
+    }
+    if (!platform::wire::decodeLength(header, size)) {
+        return fail("Read size from Installer:", platform::invalidDataError());
+    }
+    std::vector<unsigned char> reply(static_cast<size_t>(size));
+    if (!pipe.read(reply.data(), reply.size(), stillRunning)) {
+        return fail("Read data from Installer:", pipe.error());
+    }
+    const std::string answer = platform::wire::decodeText(reply);
+    qCDebug(lcInstaller).noquote() << "<<" << QString::fromStdString(answer);
+    platform::wire::InstallResult parsed{result.systemErrorCode, result.errorCode,
+                                         result.needReboot};
+    platform::wire::parseReply(answer, parsed);
+    result.systemErrorCode = parsed.systemErrorCode;
+    result.errorCode = parsed.errorCode;
+    result.needReboot = parsed.needReboot;
+    process.waitForExit(kProcessWaitMs);
+    return result;
+}
+
+InstallResult Installer::fakeInstall(const InstallRequest& request) const {
+    const QString name = QStringLiteral("Fake Install %1").arg(request.infPath);
+    qCInfo(lcInstaller).noquote() << name << "begin:";
+    ScopeProfiler profiler(name);
+    qCDebug(lcInstaller).noquote() << ">>" << requestText(request);
+
+    InstallResult result;
+    const FakeOutcome outcome = drawFakeOutcome(*QRandomGenerator::global());
+    if (outcome.failed) {
+        qCCritical(lcInstaller) << "Fake Install error";
+        result.errorCode = 740;
+        return result;
+    }
+    qCInfo(lcInstaller) << "Fake Install time:" << outcome.seconds << "s";
+    QThread::sleep(static_cast<unsigned long>(outcome.seconds));
+    result.needReboot = true;
+    return result;
+}
+
+}  // namespace Qln

@@ -1,0 +1,14 @@
+#include "installsource.h"
+
+namespace Qln {
+
+InstallSource::InstallSource(QObject* parent) : QObject(parent), m_state(new InstallState(this)) {}
+
+void InstallSource::setResult(const InstallResult& result) {
+    emit m_state->SetStatus(result.succeeded() ? InstallState::Complete : InstallState::Error);
+    handleResult(result);
+}
+
+void InstallSource::handleResult(const InstallResult&) {}
+
+}  // namespace Qln

@@ -1,0 +1,21 @@
+#include "installstate.h"
+
+#include <QMetaEnum>
+
+namespace Qln {
+
+InstallState::InstallState(QObject* parent) : QObject(parent) {
+    qRegisterMetaType<Qln::InstallState::InstallStatus>("Qln::InstallState::InstallStatus");
+    connect(this, &InstallState::SetStatus, this, &InstallState::OnSetStatus);
+}
+
+QString InstallState::statusText() const {
+    return QString::fromLatin1(QMetaEnum::fromType<InstallStatus>().valueToKey(m_status));
+}
+
+void InstallState::OnSetStatus(InstallStatus status) {
+    m_status = status;
+    emit statusChanged();
+}
+
+}  // namespace Qln

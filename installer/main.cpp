@@ -1,0 +1,68 @@
+// Installs one driver package for one device on request of the program that
+// started it, and answers over the install pipe. The exit code tells how the
+// exchange went; the reply tells how the installation went.
+#include <vector>
+
+#include "platform/driverinstall.h"
+#include "platform/installpipe.h"
+#include "platform/installwire.h"
+#include "platform/process.h"
+
+namespace {
+
+enum ExitCode {
+    kReplySent = 0,
+    kPipeNotOpened = 1,
+    kLengthNotRead = 2,
+    kRequestNotRead = 3,
+    kRequestInvalid = 4,
+    kReplyLengthNotWritten = 5,
+    kReplyNotWritten = 6,
+    kUntrustedServer = 7,
+};
+
+int run() {
+    // The server starts listening right after it has started this process.
+    platform::sleepMs(1000);
+
+    platform::InstallPipeClient pipe;
+    switch (pipe.open()) {
+        case platform::InstallPipeClient::OpenResult::Opened:
+            break;
+        case platform::InstallPipeClient::OpenResult::Failed:
+            return kPipeNotOpened;
+        case platform::InstallPipeClient::OpenResult::UntrustedServer:
+            return kUntrustedServer;
+    }
+
+    unsigned char header[4];
+    std::int32_t length = 0;
+    if (!pipe.read(header, sizeof(header)) || !platform::wire::decodeLength(header, length)) {
+        return kLengthNotRead;
+    }
+    std::vector<unsigned char> text(static_cast<size_t>(length));
+    if (!pipe.read(text.data(), text.size())) {
+        return kRequestNotRead;
+    }
+    platform::wire::InstallRequest request;
+    if (!platform::wire::parseRequest(platform::wire::decodeText(text), request)) {
+        return kRequestInvalid;
+    }
+
+    const std::string reply = platform::wire::replyText(platform::installDriver(request));
+    const std::vector<unsigned char> replyLength = platform::wire::encodeLength(reply);
+    if (!pipe.write(replyLength.data(), replyLength.size())) {
+        return kReplyLengthNotWritten;
+    }
+    const std::vector<unsigned char> replyBytes = platform::wire::encodeText(reply);
+    if (!pipe.write(replyBytes.data(), replyBytes.size())) {
+        return kReplyNotWritten;
+    }
+    return kReplySent;
+}
+
+}  // namespace
+
+int main() {
+    return run();
+}

@@ -1,0 +1,95 @@
+#include <cctype>
+#include <cstdio>
+#include <map>
+
+#include "platform/devices.h"
+#include "platform/machinemodel.h"
+
+namespace platform {
+
+namespace {
+
+// Configuration-manager status bits of a started device, and of one with a problem.
+constexpr std::uint32_t kStartedStatus = 0x0180200A;
+constexpr std::uint32_t kProblemStatus = 0x01802400;
+
+std::string lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+// infName (lower case) -> its path; the store is searched once per INF and walk.
+using InfPaths = std::map<std::string, std::string>;
+
+DeviceRecord describe(const std::string& root, const machine::Model& model,
+                      const machine::Device& device, std::uint32_t index, InfPaths& infPaths) {
+    DeviceRecord record;
+    record.devInst = index + 1;
+    record.instanceId = device.instanceId;
+    record.classGuid = lower(device.classGuid);
+    if (const machine::SetupClass* setupClass = model.findClass(device.classGuid)) {
+        record.lowerLogoVersion = lower(setupClass->lowerLogoVersion);
+    }
+    // An absent device has no node, so the status call fails for it.
+    record.connected = device.present;
+    if (device.present) {
+        record.problem = device.problem;
+        record.status = device.problem ? kProblemStatus : kStartedStatus;
+    }
+    record.className = device.className;
+    record.name = device.name;
+    record.description = device.description;
+    record.manufacturer = device.manufacturer;
+    record.hardwareIds = device.hardwareIds;
+    record.compatibleIds = device.compatibleIds;
+    if (!device.driver) {
+        return record;
+    }
+    const machine::DriverRecord& driver = *device.driver;
+    record.driverType = driver.driverType;
+    record.rank = driver.rank;
+    record.matchingId = matchingIdFromRank(driver.rank, record.hardwareIds, record.compatibleIds);
+    record.provider = driver.provider;
+    record.version = driver.version;
+    record.driverDescription = driver.description;
+    if (driver.date.size() == 10) {
+        std::sscanf(driver.date.c_str(), "%4d-%2d-%2d", &record.year, &record.month, &record.day);
+    }
+    record.infName = driver.infName;
+    const auto [cached, isNew] = infPaths.try_emplace(lower(driver.infName));
+    if (isNew) {
+        cached->second = machine::findDriverStoreInf(root, driver.infName);
+        if (cached->second.empty()) {
+            cached->second = machine::findInf(root, driver.infName);
+        }
+    }
+    record.infPath = cached->second;
+    return record;
+}
+
+}  // namespace
+
+bool enumerateDevices(const std::atomic<bool>& keepGoing,
+                      const std::function<void(const DeviceRecord&)>& visit, std::string& error) {
+    const std::string root = machine::machineRoot();
+    if (root.empty()) {
+        error = "no machine folder and no sample PC to make one from";
+        return false;
+    }
+    machine::Model model;
+    if (!machine::load(root, model, error)) {
+        return false;
+    }
+    InfPaths infPaths;
+    for (std::uint32_t index = 0; index < model.devices.size(); ++index) {
+        if (!keepGoing.load()) {
+            break;
+        }
+        visit(describe(root, model, model.devices[index], index, infPaths));
+    }
+    return true;
+}
+
+}  // namespace platform

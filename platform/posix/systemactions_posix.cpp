@@ -1,0 +1,212 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "platform/machinemodel.h"
+#include "platform/systemactions.h"
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+namespace {
+
+std::string findInPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::istringstream folders(path ? path : "/usr/bin:/bin");
+    std::string folder;
+    while (std::getline(folders, folder, ':')) {
+        const std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
+        if (::access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+// Splits an argument string as the Windows command line would: blanks separate
+// arguments, double quotes group them.
+std::vector<std::string> splitArguments(const std::string& text) {
+    std::vector<std::string> result;
+    std::string current;
+    bool quoted = false;
+    bool any = false;
+    for (char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any) {
+                result.push_back(current);
+                current.clear();
+                any = false;
+            }
+        } else {
+            current += c;
+            any = true;
+        }
+    }
+    if (any) {
+        result.push_back(current);
+    }
+    return result;
+}
+
+// Starts a program that outlives the caller and never shares its output (a
+// test runner waits for every holder of its pipes).
+bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
+                   std::string& error) {
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        error = std::string("pipe: ") + std::strerror(errno);
+        return false;
+    }
+    const pid_t child = ::fork();
+    if (child < 0) {
+        error = std::string("fork: ") + std::strerror(errno);
+        ::close(report[0]);
+        ::close(report[1]);
+        return false;
+    }
+    if (child == 0) {
+        ::setsid();
+        if (::fork() != 0) {
+            ::_exit(0);
+        }
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, 0);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(program.c_str()));
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
+        const int code = errno;
+        (void)!::write(report[1], &code, sizeof code);
+        ::_exit(127);
+    }
+    ::close(report[1]);
+    ::waitpid(child, nullptr, 0);
+    int code = 0;
+    const ssize_t got = ::read(report[0], &code, sizeof code);
+    ::close(report[0]);
+    if (got == sizeof code) {
+        error = program + ": " + std::strerror(code);
+        return false;
+    }
+    return true;
+}
+
+std::string nativePath(std::string path) {
+    for (char& c : path) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    return path;
+}
+
+bool desktopOpen(const std::string& target, std::string& error) {
+    const std::string opener = findInPath("xdg-open");
+    if (opener.empty()) {
+        error = "xdg-open is not installed";
+        return false;
+    }
+    return startDetached(opener, {target}, error);
+}
+
+}  // namespace
+
+bool rebootComputer(std::uint32_t& error) {
+    // The machine is a model: the restart is recorded in it, for whoever drives it.
+    const std::string root = machine::machineRoot();
+    std::ofstream log(root + "/restart-requests.log", std::ios::app);
+    if (root.empty() || !log) {
+        error = 5;  // access denied
+        return false;
+    }
+    log << std::time(nullptr) << " restart for a driver change\n";
+    error = 0;
+    return bool(log.flush());
+}
+
+bool openPath(const std::string& path, const std::string& arguments, std::string& error) {
+    const std::string target = nativePath(path);
+    struct stat info {};
+    const bool program = ::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+                         ::access(target.c_str(), X_OK) == 0;
+    if (program) {
+        return startDetached(target, splitArguments(arguments), error);
+    }
+    return desktopOpen(target, error);
+}
+
+bool showInFileManager(const std::string& path, std::string& error) {
+    const fs::path target = nativePath(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    return desktopOpen(folder.string(), error);
+}
+
+bool copyToClipboard(const std::string& text) {
+    const bool wayland = std::getenv("WAYLAND_DISPLAY") != nullptr;
+    const bool x11 = std::getenv("DISPLAY") != nullptr && *std::getenv("DISPLAY");
+    std::string tool;
+    std::vector<std::string> arguments;
+    if (wayland) {
+        tool = findInPath("wl-copy");
+    }
+    if (tool.empty() && x11) {
+        tool = findInPath("xclip");
+        arguments = {"-selection", "clipboard"};
+    }
+    if (tool.empty()) {
+        return false;
+    }
+    int input[2];
+    if (::pipe2(input, O_CLOEXEC) != 0) {
+        return false;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(input[0], 0);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        ::execv(tool.c_str(), argv.data());
+        ::_exit(127);
+    }
+    ::close(input[0]);
+    bool written = child > 0;
+    std::size_t done = 0;
+    while (written && done < text.size()) {
+        const ssize_t n = ::write(input[1], text.data() + done, text.size() - done);
+        written = n > 0;
+        done += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    ::close(input[1]);
+    int status = 0;
+    if (child > 0) {
+        ::waitpid(child, &status, 0);
+    }
+    return written && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,74 @@
+#include "platform/infsearch.h"
+#include "platform/sha1.h"
+#include "winutil.h"
+
+namespace platform {
+
+namespace {
+
+constexpr int kMaxDepth = 64;
+
+bool walk(const std::wstring& folder, int depth,
+          const std::function<bool(const std::string&, const std::string&)>& visit) {
+    if (depth > kMaxDepth) {
+        return true;
+    }
+    WIN32_FIND_DATAW data{};
+    HANDLE find = ::FindFirstFileW((folder + L"\\*.*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    bool goOn = true;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..") {
+            continue;
+        }
+        const std::wstring path = folder + L"\\" + name;
+        // A junction or symbolic link may point back up the tree.
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            continue;
+        }
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            goOn = walk(path, depth + 1, visit);
+        } else {
+            goOn = visit(win::toUtf8(path), win::toUtf8(name));
+        }
+    } while (goOn && ::FindNextFileW(find, &data));
+    ::FindClose(find);
+    return goOn;
+}
+
+}  // namespace
+
+void walkFiles(const std::string& folder,
+               const std::function<bool(const std::string& path, const std::string& name)>& visit) {
+    std::wstring root = win::toWide(folder);
+    while (root.size() > 1 && (root.back() == L'\\' || root.back() == L'/')) {
+        root.pop_back();
+    }
+    walk(root, 0, visit);
+}
+
+std::string infSha1(const std::string& path) {
+    win::UniqueHandle file(::CreateFileW(win::toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.isValid()) {
+        return {};
+    }
+    Sha1 hash;
+    unsigned char buffer[512];
+    DWORD got = 0;
+    for (;;) {
+        if (!::ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr)) {
+            return {};
+        }
+        if (got == 0) {
+            break;
+        }
+        hash.add(buffer, got);
+    }
+    return hash.hexDigest(true);
+}
+
+}  // namespace platform

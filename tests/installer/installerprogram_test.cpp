@@ -1,0 +1,293 @@
+// The Installer program driven over the real pipe by this test acting as the
+// server, natively against a copy of the sample machine and under Wine against
+// Wine's device tree.
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "check.h"
+#include "platform/installpipe.h"
+#include "platform/installwire.h"
+#include "platform/process.h"
+#include "platform/sha1.h"
+
+#ifdef _WIN32
+// clang-format off
+#include <windows.h>
+#include <setupapi.h>
+// clang-format on
+#endif
+
+namespace fs = std::filesystem;
+namespace wire = platform::wire;
+
+namespace {
+
+const std::string kInf =
+    "[Version]\nSignature=\"$WINDOWS NT$\"\nClass=Media\nProvider=%Vendor%\n"
+    "DriverVer=03/04/2024,6.0.9999.1\n[Manufacturer]\n%Vendor%=Models,NTamd64\n"
+    "[Models.NTamd64]\n%Device%=Install,QLN\\TEST_DEVICE\n[Strings]\nVendor=\"Quillon Test\"\n"
+    "Device=\"Test device\"\n";
+
+using Clock = std::chrono::steady_clock;
+
+std::string installerPath() {
+    const fs::path self = fs::u8path(platform::currentExecutablePath());
+    return (self.parent_path() / fs::u8path(QLN_INSTALLER_RELATIVE)).lexically_normal().u8string();
+}
+
+fs::path scratch(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() /
+                            ("qln-installer-" + std::to_string(platform::currentProcessId())) /
+                            name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+std::string sha1Of(const std::string& content) {
+    platform::Sha1 hash;
+    hash.add(content.data(), content.size());
+    return hash.hexDigest(false);
+}
+
+platform::InstallPipeServer::KeepWaiting until(const platform::Process& process, int seconds) {
+    const auto deadline = Clock::now() + std::chrono::seconds(seconds);
+    return [&process, deadline] { return process.isRunning() && Clock::now() < deadline; };
+}
+
+struct Exchange {
+    int exitCode = -1;
+    bool replied = false;
+    wire::InstallResult result{0, 1, false};
+};
+
+// Serves one request as QuillonPro does; the raw bytes let a test send what QuillonPro never would.
+Exchange serve(const std::vector<unsigned char>& bytes) {
+    Exchange exchange;
+    platform::InstallPipeServer server;
+    if (!server.create()) {
+        check::fail(__FILE__, __LINE__, "pipe not created: " + std::to_string(server.error()));
+        return exchange;
+    }
+    platform::Process installer;
+    if (!installer.start(installerPath(), {})) {
+        std::printf("  cannot start %s (%u)\n", installerPath().c_str(), installer.error());
+        return exchange;
+    }
+    if (server.accept(until(installer, 20)) && server.write(bytes.data(), bytes.size())) {
+        unsigned char header[4];
+        std::int32_t length = 0;
+        if (server.read(header, sizeof(header), until(installer, 60)) &&
+            wire::decodeLength(header, length)) {
+            std::vector<unsigned char> text(static_cast<size_t>(length));
+            if (server.read(text.data(), text.size(), until(installer, 20))) {
+                exchange.replied = true;
+                wire::parseReply(wire::decodeText(text), exchange.result);
+            }
+        }
+    }
+    if (!installer.waitForExit(20000)) {
+        installer.kill();
+        return exchange;
+    }
+    exchange.exitCode = installer.exitCode();
+    return exchange;
+}
+
+std::vector<unsigned char> message(const std::string& text) {
+    std::vector<unsigned char> bytes = wire::encodeLength(text);
+    const std::vector<unsigned char> body = wire::encodeText(text);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    return bytes;
+}
+
+wire::InstallRequest requestFor(const fs::path& folder, const std::string& sha1,
+                                const std::string& hardwareId) {
+    wire::InstallRequest request;
+    request.tempDir = folder.u8string();
+    request.hardwareId = hardwareId;
+    request.infPath = "test/test.inf";
+    request.infSha1 = sha1;
+    return request;
+}
+
+// The second process of the untrusted-server case: it owns the pipe, but did not start Installer.
+int childServe(const std::string& marker) {
+    platform::InstallPipeServer server;
+    if (!server.create()) {
+        return 2;
+    }
+    std::ofstream(fs::u8path(marker)) << "ready";
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
+    const auto keepWaiting = [deadline] { return Clock::now() < deadline; };
+    if (!server.accept(keepWaiting)) {
+        return 3;
+    }
+    const std::vector<unsigned char> bytes = message(wire::requestText(
+        requestFor(fs::u8path(marker).parent_path(), sha1Of(kInf), "QLN\\TEST_DEVICE")));
+    server.write(bytes.data(), bytes.size());
+    unsigned char header[4];
+    // Installer must hang up without answering.
+    return server.read(header, sizeof(header), keepWaiting) ? 4 : 0;
+}
+
+#ifdef _WIN32
+// A device registered in Wine's device tree for the length of one case; it counts as present.
+class TestDevice {
+public:
+    TestDevice(const std::wstring& hardwareIds, const std::wstring& compatibleIds) {
+        // The System setup class.
+        const GUID system = {
+            0x4d36e97d, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+        set_ = ::SetupDiCreateDeviceInfoList(&system, nullptr);
+        device_.cbSize = sizeof(device_);
+        registered_ = set_ != INVALID_HANDLE_VALUE &&
+                      ::SetupDiCreateDeviceInfoW(set_, L"QLNTEST", &system, nullptr, nullptr,
+                                                 DICD_GENERATE_ID, &device_) &&
+                      setIds(SPDRP_HARDWAREID, hardwareIds) &&
+                      setIds(SPDRP_COMPATIBLEIDS, compatibleIds) &&
+                      ::SetupDiRegisterDeviceInfo(set_, &device_, 0, nullptr, nullptr, nullptr);
+    }
+    ~TestDevice() {
+        if (registered_) {
+            ::SetupDiRemoveDevice(set_, &device_);
+        }
+        if (set_ != INVALID_HANDLE_VALUE) {
+            ::SetupDiDestroyDeviceInfoList(set_);
+        }
+    }
+    bool registered() const { return registered_; }
+
+private:
+    bool setIds(DWORD property, const std::wstring& ids) {
+        if (ids.empty()) {
+            return true;
+        }
+        std::wstring list = ids;
+        list.push_back(L'\0');
+        list.push_back(L'\0');
+        return ::SetupDiSetDeviceRegistryPropertyW(
+            set_, &device_, property, reinterpret_cast<const BYTE*>(list.c_str()),
+            static_cast<DWORD>(list.size() * sizeof(wchar_t)));
+    }
+
+    HDEVINFO set_ = INVALID_HANDLE_VALUE;
+    SP_DEVINFO_DATA device_{};
+    bool registered_ = false;
+};
+#endif
+
+}  // namespace
+
+TEST_CASE("no INF with the given SHA-1 answers 100, even one at infPath") {
+    const fs::path folder = scratch("none");
+    // infPath names test/test.inf; the file there has other content.
+    fs::create_directories(folder / "test");
+    std::ofstream(folder / "test" / "test.inf", std::ios::binary) << kInf << "; changed\n";
+    const Exchange exchange =
+        serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"))));
+    CHECK_EQ(exchange.exitCode, 0);
+    CHECK(exchange.replied);
+    CHECK_EQ(exchange.result.errorCode, 100);
+}
+
+TEST_CASE("matching INF for an unknown hardware id answers 103") {
+    const fs::path folder = scratch("unknown");
+    std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
+    const Exchange exchange = serve(
+        message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))));
+    CHECK_EQ(exchange.exitCode, 0);
+    CHECK(exchange.replied);
+    CHECK_EQ(exchange.result.errorCode, 103);
+}
+
+#ifdef _WIN32
+// Wine's UpdateDriverForPlugAndPlayDevicesW succeeds without installing; what these prove is
+// the device lookup: hardware ids, then compatible ids, compared without regard to case.
+TEST_CASE("a registered device is found by hardware or compatible id and installed") {
+    const std::wstring suffix = std::to_wstring(platform::currentProcessId());
+    const TestDevice byHardware(L"QLN\\HW_" + suffix, L"");
+    const TestDevice byCompatible(L"QLN\\OTHER_" + suffix, L"QLN\\COMPAT_" + suffix);
+    REQUIRE(byHardware.registered());
+    REQUIRE(byCompatible.registered());
+    const fs::path folder = scratch("registered");
+    std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
+    const std::string id = std::to_string(platform::currentProcessId());
+    for (const std::string& hardwareId : {"QLN\\HW_" + id, "qln\\hw_" + id, "QLN\\COMPAT_" + id}) {
+        const Exchange exchange =
+            serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), hardwareId))));
+        CHECK_EQ(exchange.exitCode, 0);
+        CHECK(exchange.replied);
+        CHECK_EQ(exchange.result.errorCode, 0);
+        CHECK_EQ(exchange.result.systemErrorCode, 0u);
+    }
+}
+#endif
+
+TEST_CASE("a request without infSha1 exits 4 and sends no reply") {
+    const Exchange exchange = serve(
+        message("tempDir=C:\\x\nhardwareId=QLN\\TEST_DEVICE\ninfPath=a.inf\nrollback=false\n"));
+    CHECK_EQ(exchange.exitCode, 4);
+    CHECK(!exchange.replied);
+}
+
+TEST_CASE("an odd or oversized length exits 2") {
+    CHECK_EQ(serve({7, 0, 0, 0, 'a', 0, 0, 0, 0, 0, 0}).exitCode, 2);
+    CHECK_EQ(serve({0, 0, 0, 0x40}).exitCode, 2);
+    CHECK_EQ(serve({0xfe, 0xff, 0xff, 0xff}).exitCode, 2);
+}
+
+TEST_CASE("a pipe served by a process that did not start Installer is refused with 7") {
+    const fs::path folder = scratch("untrusted");
+    std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
+    const std::string marker = (folder / "ready").u8string();
+    platform::Process impostor;
+    REQUIRE(impostor.start(platform::currentExecutablePath(), {"--serve", marker}));
+    for (int waited = 0; waited < 20000 && !fs::exists(fs::u8path(marker)); waited += 20) {
+        platform::sleepMs(20);
+    }
+    REQUIRE(fs::exists(fs::u8path(marker)));
+    platform::Process installer;
+    REQUIRE(installer.start(installerPath(), {}));
+    REQUIRE(installer.waitForExit(30000));
+    CHECK_EQ(installer.exitCode(), 7);
+    REQUIRE(impostor.waitForExit(40000));
+    CHECK_EQ(impostor.exitCode(), 0);
+}
+
+TEST_CASE("while one server holds the pipe a second cannot create it") {
+    platform::InstallPipeServer first;
+    REQUIRE(first.create());
+    platform::InstallPipeServer second;
+    CHECK(!second.create());
+    CHECK(second.error() != 0u);
+    first.close();
+    CHECK(second.create());
+}
+
+TEST_CASE("no server at all exits 1") {
+    platform::Process installer;
+    REQUIRE(installer.start(installerPath(), {}));
+    REQUIRE(installer.waitForExit(20000));
+    CHECK_EQ(installer.exitCode(), 1);
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--serve") {
+        return childServe(argv[2]);
+    }
+#ifndef _WIN32
+    // Installer looks the device up in the machine named here; a copy keeps the sample intact.
+    const fs::path machine = scratch("machine");
+    fs::copy(fs::u8path(QLN_SAMPLE_MACHINE), machine, fs::copy_options::recursive);
+    ::setenv("QUILLON_MACHINE", machine.c_str(), 1);
+#endif
+    const int result = check::run(argc, argv);
+    std::error_code ignored;
+    fs::remove_all(fs::temp_directory_path() /
+                       ("qln-installer-" + std::to_string(platform::currentProcessId())),
+                   ignored);
+    return result;
+}
