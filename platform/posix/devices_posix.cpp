@@ -45,6 +45,8 @@ DeviceRecord describe(const std::string& root, const machine::Model& model,
     record.hardwareIds = device.hardwareIds;
     record.compatibleIds = device.compatibleIds;
     if (!device.driver) {
+        // Without a driver there is no rank, which reads as 0.
+        record.matchingId = matchingIdFromRank(0, record.hardwareIds, record.compatibleIds);
         return record;
     }
     const machine::DriverRecord& driver = *device.driver;
