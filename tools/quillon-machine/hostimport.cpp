@@ -441,7 +441,8 @@ private:
         if (name.rfind("usb", 0) == 0) {
             const bool super = readLine(folder / "version").find('3') != std::string::npos;
             const std::string hub = super ? "USB\\ROOT_HUB30" : "USB\\ROOT_HUB20";
-            const fs::path controller = fs::canonical(folder).parent_path();
+            std::error_code resolved;
+            const fs::path controller = fs::canonical(folder, resolved).parent_path();
             const std::string suffix = "&VID" + hex(readHex(controller / "vendor"), 4) + "&PID" +
                                        hex(readHex(controller / "device"), 4);
             device.hardwareIds = {hub + suffix + "&REV" + hex(readHex(controller / "revision"), 4),
