@@ -27,13 +27,17 @@ bool DeviceEnumerator::enumerate(const Callback& callback) {
     if (!m_running.compare_exchange_strong(idle, true)) {
         return false;
     }
+    // Idle again however the walk ends, or the enumerator would refuse every later scan.
+    struct Idle {
+        std::atomic<bool>& running;
+        ~Idle() { running.store(false); }
+    } idleAtEnd{m_running};
     m_lastError.clear();
     QString error;
     const bool ok = m_source(m_running, callback, error);
     if (!ok) {
         m_lastError = error;
     }
-    m_running.store(false);
     return ok;
 }
 

@@ -82,6 +82,11 @@ Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& o
     }
 
     Request request(target, sent);
+    {
+        QMutexLocker lock(&m_flight->mutex);
+        m_flight->sending = true;
+        m_flight->abortPending = false;
+    }
     QEventLoop loop;
     const Manager::Operation operation = operationFor(verb, body);
     Manager* manager = Manager::instance();
@@ -97,13 +102,17 @@ Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& o
                       return reply;
                   });
     const QPointer<QNetworkReply> reply = request.reply();
-    if (reply.isNull()) {
-        return {};
-    }
     {
         QMutexLocker lock(&m_flight->mutex);
+        m_flight->sending = false;
+        if (reply.isNull()) {
+            return {};
+        }
         m_flight->request = &request;
         m_flight->reply = reply;
+        if (m_flight->abortPending) {
+            abortReply(reply);
+        }
     }
     loop.exec();
     {
@@ -138,8 +147,13 @@ void Method::abort() {
     QMutexLocker lock(&m_flight->mutex);
     const QPointer<QNetworkReply> reply = m_flight->reply;
     if (reply.isNull()) {
+        m_flight->abortPending = m_flight->sending;
         return;
     }
+    abortReply(reply);
+}
+
+void Method::abortReply(const QPointer<QNetworkReply>& reply) {
     QMetaObject::invokeMethod(
         reply.data(),
         [reply] {

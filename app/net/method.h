@@ -46,10 +46,16 @@ public:
     Ptr<IParamsSetter> paramsSetter;
 
 private:
+    // Aborts on the reply's own thread.
+    static void abortReply(const QPointer<QNetworkReply>& reply);
+
     struct Flight {
         QMutex mutex;
         Request* request = nullptr;
         QPointer<QNetworkReply> reply;
+        // Between handing the request over and learning its reply, an abort is kept here.
+        bool sending = false;
+        bool abortPending = false;
     };
 
     Ptr<Flight> m_flight = std::make_shared<Flight>();

@@ -24,7 +24,8 @@ std::string lower(std::string text) {
 using InfPaths = std::map<std::string, std::string>;
 
 DeviceRecord describe(const std::string& root, const machine::Model& model,
-                      const machine::Device& device, std::uint32_t index, InfPaths& infPaths) {
+                      const machine::Device& device, std::uint32_t index,
+                      const machine::DriverStoreIndex& store, InfPaths& infPaths) {
     DeviceRecord record;
     record.devInst = index + 1;
     record.instanceId = device.instanceId;
@@ -45,6 +46,8 @@ DeviceRecord describe(const std::string& root, const machine::Model& model,
     record.hardwareIds = device.hardwareIds;
     record.compatibleIds = device.compatibleIds;
     if (!device.driver) {
+        // Without a driver there is no rank, which reads as 0.
+        record.matchingId = matchingIdFromRank(0, record.hardwareIds, record.compatibleIds);
         return record;
     }
     const machine::DriverRecord& driver = *device.driver;
@@ -60,7 +63,7 @@ DeviceRecord describe(const std::string& root, const machine::Model& model,
     record.infName = driver.infName;
     const auto [cached, isNew] = infPaths.try_emplace(lower(driver.infName));
     if (isNew) {
-        cached->second = machine::findDriverStoreInf(root, driver.infName);
+        cached->second = store.find(driver.infName);
         if (cached->second.empty()) {
             cached->second = machine::findInf(root, driver.infName);
         }
@@ -82,12 +85,13 @@ bool enumerateDevices(const std::atomic<bool>& keepGoing,
     if (!machine::load(root, model, error)) {
         return false;
     }
+    const machine::DriverStoreIndex store(root);
     InfPaths infPaths;
     for (std::uint32_t index = 0; index < model.devices.size(); ++index) {
         if (!keepGoing.load()) {
             break;
         }
-        visit(describe(root, model, model.devices[index], index, infPaths));
+        visit(describe(root, model, model.devices[index], index, store, infPaths));
     }
     return true;
 }

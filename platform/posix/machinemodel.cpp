@@ -446,23 +446,18 @@ Device* Model::findDevice(const std::string& instanceId) {
 }
 
 bool parse(const std::string& text, const std::string& file, Model& model, std::string& error) {
-    LineTracker tracker(text);
     json document;
     try {
-        document = json::parse(CountingIterator(text.data(), tracker.state()),
-                               CountingIterator(text.data() + text.size(), tracker.state()),
-                               [&tracker](int, json::parse_event_t event, json& parsed) {
-                                   return tracker.event(event, parsed);
-                               });
-    } catch (const json::parse_error&) {
-        // The parser stops at the first character it cannot use.
+        document = json::parse(text);
+    } catch (const json::parse_error& failure) {
+        // `byte` is one past the first character the parser could not use.
+        const std::size_t stop = std::min<std::size_t>(failure.byte, text.size() + 1);
         std::size_t line = 1;
-        const std::size_t consumed =
-            static_cast<std::size_t>(tracker.state()->position - tracker.state()->begin);
-        for (std::size_t i = 0; i + 1 < consumed && i < text.size(); ++i) {
+        for (std::size_t i = 0; i + 1 < stop; ++i) {
             line += text[i] == '\n';
         }
-        const bool atEnd = consumed >= text.size();
+        const bool atEnd =
+            stop > text.size() || text.find_first_not_of(" \t\r\n", stop - 1) == std::string::npos;
         error = file + ":" + std::to_string(line) + ": " +
                 (atEnd ? "expected more JSON, the file ends early"
                        : "expected JSON, found malformed text");
@@ -472,6 +467,18 @@ bool parse(const std::string& text, const std::string& file, Model& model, std::
     try {
         readModel(document, result);
     } catch (const ReadError& wrong) {
+        // Lines are worth a second, slower parse only when there is an error to place.
+        LineTracker tracker(text);
+        try {
+            const json again =
+                json::parse(CountingIterator(text.data(), tracker.state()),
+                            CountingIterator(text.data() + text.size(), tracker.state()),
+                            [&tracker](int, json::parse_event_t event, json& parsed) {
+                                return tracker.event(event, parsed);
+                            });
+            (void)again;
+        } catch (const json::exception&) {
+        }
         error = file + ":" + std::to_string(tracker.lineOf(wrong.path)) + ": " +
                 (wrong.path.empty() ? "the document" : wrong.path) + ": expected " + wrong.expected;
         return false;
@@ -663,42 +670,57 @@ std::string findInf(const std::string& root, const std::string& infName) {
     return {};
 }
 
-std::string findDriverStoreInf(const std::string& root, const std::string& infName) {
+DriverStoreIndex::DriverStoreIndex(const std::string& root) : m_root(root) {
+    std::error_code ec;
+    std::vector<fs::path> folders;
+    for (const auto& folder : fs::directory_iterator(driverStoreFolder(root), ec)) {
+        folders.push_back(folder.path());
+    }
+    // Folder order decides between two packages of one INF name: the same on every run.
+    std::sort(folders.begin(), folders.end());
+    for (const fs::path& folder : folders) {
+        // Store folders are named "<inf name>_<arch>_<hash>".
+        const std::string folderName = lower(folder.filename().string());
+        for (const auto& file : fs::directory_iterator(folder, ec)) {
+            const std::string name = lower(file.path().filename().string());
+            if (name.size() < 4 || name.compare(name.size() - 4, 4, ".inf") != 0) {
+                continue;
+            }
+            if (folderName.rfind(name + "_", 0) == 0) {
+                m_byName.emplace(name, file.path().string());
+            }
+            m_bySize.emplace(file.file_size(ec), file.path().string());
+        }
+    }
+}
+
+std::string DriverStoreIndex::find(const std::string& infName) const {
     if (infName.empty() || infName.find('/') != std::string::npos ||
         infName.find('\\') != std::string::npos) {
         return {};
     }
-    // Store folders are named "<inf name>_<arch>_<hash>".
-    const std::string wanted = lower(infName);
-    std::error_code ec;
-    for (const auto& folder : fs::directory_iterator(driverStoreFolder(root), ec)) {
-        const std::string name = lower(folder.path().filename().string());
-        if (name.rfind(wanted + "_", 0) != 0 || !folder.is_directory(ec)) {
-            continue;
-        }
-        for (const auto& file : fs::directory_iterator(folder.path(), ec)) {
-            if (lower(file.path().filename().string()) == wanted) {
-                return file.path().string();
-            }
-        }
+    const auto named = m_byName.find(lower(infName));
+    if (named != m_byName.end()) {
+        return named->second;
     }
     // A published oemN.inf is a copy of the INF of one store package.
-    const std::string published = findInf(root, infName);
+    const std::string published = findInf(m_root, infName);
     std::string content;
     if (published.empty() || !readFile(published, content)) {
         return {};
     }
-    for (const auto& folder : fs::directory_iterator(driverStoreFolder(root), ec)) {
-        for (const auto& file : fs::directory_iterator(folder.path(), ec)) {
-            std::string candidate;
-            if (lower(file.path().extension().string()) == ".inf" &&
-                file.file_size(ec) == content.size() && readFile(file.path().string(), candidate) &&
-                candidate == content) {
-                return file.path().string();
-            }
+    const auto [first, last] = m_bySize.equal_range(content.size());
+    for (auto candidate = first; candidate != last; ++candidate) {
+        std::string other;
+        if (readFile(candidate->second, other) && other == content) {
+            return candidate->second;
         }
     }
     return {};
+}
+
+std::string findDriverStoreInf(const std::string& root, const std::string& infName) {
+    return DriverStoreIndex(root).find(infName);
 }
 
 }  // namespace platform::machine

@@ -13,6 +13,16 @@
 #include "platform/systemactions.h"
 #include "platform/wmi.h"
 
+#ifndef _WIN32
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "platform/machinemodel.h"
+#endif
+
 #ifdef _WIN32
 #include <windows.h>
 // clang-format off
@@ -185,6 +195,45 @@ TEST_CASE("sample PC devices carry their installed drivers") {
     CHECK(unknown->classGuid.empty());
     CHECK_EQ(unknown->problem, 28u);
     CHECK(unknown->infPath.empty());
+}
+
+TEST_CASE("shell actions start programs and report a missing desktop") {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("qln-shell-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path script = dir / "tool.sh";
+    const fs::path marker = dir / "ran";
+    std::ofstream(script) << "#!/bin/sh\necho \"$1|$2\" > \"$3.tmp\" && mv \"$3.tmp\" \"$3\"\n";
+    fs::permissions(script, fs::perms::owner_all);
+    std::string error;
+    REQUIRE(platform::openPath(script.string(), "first \"second word\" " + marker.string(), error));
+    // The program runs detached; wait for its mark.
+    for (int i = 0; i < 500 && !fs::exists(marker); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::string line;
+    std::getline(std::ifstream(marker), line);
+    CHECK_EQ(line, std::string("first|second word"));
+
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", dir.c_str(), 1);
+    CHECK(!platform::openPath((dir / "document.txt").string(), "", error));
+    CHECK_EQ(error, std::string("xdg-open is not installed"));
+    CHECK(!platform::showInFileManager(script.string(), error));
+    ::setenv("PATH", path.c_str(), 1);
+
+    // The modelled PC records the restart instead of restarting this one.
+    fs::copy(platform::machine::sampleMachineRoot() + "/machine.json", dir / "machine.json");
+    const std::string previous =
+        std::getenv("QUILLON_MACHINE") ? std::getenv("QUILLON_MACHINE") : "";
+    ::setenv("QUILLON_MACHINE", dir.c_str(), 1);
+    std::uint32_t code = 1;
+    CHECK(platform::rebootComputer(code));
+    CHECK_EQ(code, 0u);
+    CHECK(fs::file_size(dir / "restart-requests.log") > 0);
+    ::setenv("QUILLON_MACHINE", previous.c_str(), 1);
+    fs::remove_all(dir);
 }
 
 #else

@@ -102,7 +102,20 @@ std::string infFolder(const std::string& root);
 std::string driverStoreFolder(const std::string& root);
 // <root>/Windows/INF/<infName> when that file exists (case-insensitively), else empty.
 std::string findInf(const std::string& root, const std::string& infName);
-// The driver store folder holding an INF of that name, or empty.
+// The INF of that name in the driver store, or for a published oemN.inf the
+// store INF with the same content; empty when there is none.
 std::string findDriverStoreInf(const std::string& root, const std::string& infName);
+
+// The same look-up for many names: the store is read once.
+class DriverStoreIndex {
+public:
+    explicit DriverStoreIndex(const std::string& root);
+    std::string find(const std::string& infName) const;
+
+private:
+    std::string m_root;
+    std::map<std::string, std::string> m_byName;          // lower-case INF name -> path
+    std::multimap<std::uintmax_t, std::string> m_bySize;  // file size -> path
+};
 
 }  // namespace platform::machine
