@@ -57,10 +57,11 @@ void ViewsSmokeTest::init() {
     auto configuration = std::make_shared<Qln::Configuration>();
     configuration->environment = std::make_shared<Qln::Environment>();
     m_tracker = std::make_shared<Qln::TrackerStub>();
-    m_modules = std::make_unique<Qln::ModuleList>(configuration, m_tracker, QString(), "about");
+    m_modules = std::make_unique<Qln::ModuleList>(configuration, QString(), "about");
     m_controller = std::make_unique<WindowController>();
-    m_controller->setTracker(m_tracker.get());
     m_controller->setModules(*m_modules);
+    // The views report to the test instead of the configuration's analytics.
+    m_controller->setTracker(m_tracker.get());
     m_controller->mainWindow()->setServiceFacts(
         true, "2026-11-30",
         QVariantMap{{"privacy_policy", "https://example.invalid/privacy"},
