@@ -37,6 +37,7 @@ private slots:
     void rebootDialogOpensOnRequest();
     void maximisedWindowHasNoGripsAndRestoresOnDoubleClick();
     void settingsSaveOffersTheRestart();
+    void languageListShowsTheModulesRow();
 
 private:
     QObject* openPage(const QString& name);
@@ -229,6 +230,29 @@ void ViewsSmokeTest::settingsSaveOffersTheRestart() {
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(views.last().at(0).toString(), QStringLiteral("Restart-screen"));
     QMetaObject::invokeMethod(dialog, "close");
+    verifyNoWarnings();
+}
+
+void ViewsSmokeTest::languageListShowsTheModulesRow() {
+    QObject* module = m_modules->module("settings");
+    module->setProperty("index", 6);
+    m_controller->ShowMainWindow();
+    QObject* page = openPage("settings");
+    QVERIFY(page);
+    QObject* list = page->findChild<QObject*>("languageList");
+    QVERIFY(list);
+    QTRY_COMPARE(list->property("currentIndex").toInt(), 6);
+
+    // A choice made in the list reaches the module.
+    QObject* languages = page->findChild<QObject*>("languages");
+    QVERIFY(languages);
+    QMetaObject::invokeMethod(languages, "chosen", Q_ARG(int, 2));
+    QCOMPARE(module->property("index").toInt(), 2);
+    QCOMPARE(list->property("currentIndex").toInt(), 2);
+
+    // A reset from the module moves the list.
+    QMetaObject::invokeMethod(module, "resetSettings");
+    QCOMPARE(list->property("currentIndex").toInt(), module->property("index").toInt());
     verifyNoWarnings();
 }
 
