@@ -15,6 +15,7 @@ qml-module-qtgraphicaleffects qml-module-qtquick-dialogs qml-module-qtquick-cont
 qml-module-qtquick-privatewidgets qml-module-qt-labs-folderlistmodel qml-module-qt-labs-settings
 qml-module-qt-labs-platform qml-module-qttest libqt5svg5 fonts-open-sans xvfb xauth x11-apps
 fonts-noto-core fonts-noto-cjk
+curl
 "
 
 missing=""

@@ -1,5 +1,7 @@
 #!/bin/sh
-# Installs what is missing, builds, and starts QuillonPro.
+# Installs what is missing, builds, starts the reference service on
+# 127.0.0.1:8787 with a data folder of its own (build/run), then QuillonPro
+# against it; the service stops when QuillonPro ends.
 #
 # Without a display the program runs under Xvfb and walks through each window
 # and each finished page once, saving a picture of each; the folder is given
@@ -18,6 +20,62 @@ fi
 "$root/scripts/build.sh" linux
 
 program="$root/build/linux/app/QuillonPro"
+service="$root/build/linux/service/quillon-service"
+listen="127.0.0.1:8787"
+base="http://$listen"
+run="$root/build/run"
+mkdir -p "$run/service-data"
+
+cat >"$run/service.json" <<'EOF'
+{
+    "ga_id": "UA-00000000-1",
+    "access_log": "access.log",
+    "public_urls": {
+        "site": "https://quillon.example/",
+        "support": "https://quillon.example/support",
+        "contacts": "https://quillon.example/contacts",
+        "privacy_policy": "https://quillon.example/privacy",
+        "user_agreement": "https://quillon.example/eula",
+        "refund_policy": "https://quillon.example/refund",
+        "how_to_delete": "https://quillon.example/uninstall",
+        "non-whql": "https://quillon.example/non-whql"
+    }
+}
+EOF
+
+# The service's streams go to files, so that nothing it holds keeps this
+# script's output open after it ends.
+"$service" --data "$run/service-data" --listen "$listen" --config "$run/service.json" \
+    >"$run/service.out" 2>"$run/service.err" </dev/null &
+service_pid=$!
+stop_service() {
+    if kill -0 "$service_pid" 2>/dev/null; then
+        kill -TERM "$service_pid" 2>/dev/null || true
+        wait "$service_pid" 2>/dev/null || true
+    fi
+}
+trap stop_service EXIT
+trap 'exit 130' INT TERM
+
+# Ready once it has bound its port (its first line names it) and answers a
+# request; an answer without a token (401) will do.
+tries=0
+until [ -s "$run/service.out" ] && curl -s -o /dev/null "$base/app/settings"; do
+    if ! kill -0 "$service_pid" 2>/dev/null; then
+        echo "quillon-service did not start on $listen:" >&2
+        cat "$run/service.err" >&2
+        exit 1
+    fi
+    tries=$((tries + 1))
+    if [ "$tries" -ge 100 ]; then
+        echo "quillon-service does not answer on $listen" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+echo "quillon-service answers on $base (data in $run/service-data)"
+
+export QUILLON_ANALYTICS_URL="$base/collect/batch"
 status=0
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     screenshots=${screenshots:-$root/build/screenshots}
@@ -34,9 +92,11 @@ else
     "$program" -log "$@" || status=$?
 fi
 
+stop_service
 log="${XDG_DATA_HOME:-$HOME/.local/share}/QuillonPro/quillonpro.log"
 echo "QuillonPro ended with exit code $status. Its log, $log:"
 tail -n 20 "$log" 2>/dev/null || echo "(no log yet: the first run creates the folder it goes in)"
+echo "The service's requests: $run/service-data/access.log"
 if [ -n "$screenshots" ]; then
     echo "Screenshots of every window and page: $screenshots"
     ls "$screenshots"

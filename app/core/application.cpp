@@ -71,6 +71,7 @@ void Application::start() {
     });
     m_launcher = std::make_unique<Launcher>(&m_arguments, QCoreApplication::applicationDirPath());
     m_launcher->setWindowController(m_windows.get());
+    m_launcher->migrate();
     m_launcher->start();
 }
 

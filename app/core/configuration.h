@@ -4,13 +4,27 @@
 #include "ganalytics.h"
 #include "shared.h"
 
+namespace System {
+class OSInfo;
+struct SystemInfo;
+}  // namespace System
+
 namespace Qln {
+
+class Installer;
+class ServiceClient;
+class SettingsData;
 
 // The services of the running program that the launcher, the windows and the
 // modules share; each lives until its last holder lets go.
 struct Configuration {
     Flow::Shared<Environment> environment;
     Flow::Shared<Utils::GAnalytics> analytics;
+    Flow::Shared<ServiceClient> serviceClient;
+    Flow::Shared<System::OSInfo> osInfo;
+    Flow::Shared<System::SystemInfo> systemInfo;
+    Flow::Shared<SettingsData> settingsData;
+    Flow::Shared<Installer> installer;
 };
 
 }  // namespace Qln

@@ -2,14 +2,24 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QTimer>
 #include <QUrl>
 
+#include "application.h"
+#include "hardware/installer.h"
+#include "hardware/osinfo.h"
+#include "initializetask.h"
+#include "mainwindow.h"
 #include "manager.h"
 #include "modulelist.h"
 #include "scopeprofiler.h"
 #include "screenshottour.h"
+#include "serviceclient.h"
+#include "settingsdata.h"
 #include "windowcontroller.h"
+
+#ifndef QLN_SERVICE_BASE_URL
+#define QLN_SERVICE_BASE_URL "http://127.0.0.1:8787"
+#endif
 
 namespace Qln {
 
@@ -30,9 +40,47 @@ Launcher::Launcher(const ArgumentMap* arguments, const QString& applicationDir, 
 }
 
 Launcher::~Launcher() {
+    m_moduleList.reset();
     if (m_configuration->analytics) {
         m_configuration->analytics->endSession();
     }
+}
+
+QString Launcher::builtInServiceUrl() {
+    return QStringLiteral(QLN_SERVICE_BASE_URL);
+}
+
+Launcher::MigrationSteps Launcher::migrationSteps(const QVersionNumber& stored,
+                                                  const QVersionNumber& current) {
+    MigrationSteps steps;
+    if (!(current > stored)) {
+        return steps;
+    }
+    steps.firstRun = true;
+    steps.makeDefaultTask = stored < QVersionNumber(1, 0, 1);
+    if (!stored.isNull()) {
+        steps.repointTask = stored < QVersionNumber(1, 0, 4);
+        steps.migrateLegacy = stored < QVersionNumber(1, 2, 0);
+    }
+    return steps;
+}
+
+Launcher::MigrationSteps Launcher::migrate() {
+    const Flow::Shared<Environment>& environment = m_configuration->environment;
+    const QVersionNumber current =
+        QVersionNumber::fromString(QString::fromLatin1(Application::kVersion));
+    const QVersionNumber stored = environment->version();
+    const MigrationSteps steps = migrationSteps(stored, current);
+    if (!steps.firstRun) {
+        return steps;
+    }
+    qInfo().noquote() << "Version change:"
+                      << (stored.isNull() ? QStringLiteral("none") : stored.toString()) << "->"
+                      << current.toString();
+    environment->setVersion(current);
+    m_configuration->analytics->sendEvent(QStringLiteral("FirstRun"), current.toString(),
+                                          stored.isNull() ? QString() : stored.toString());
+    return steps;
 }
 
 void Launcher::start() {
@@ -40,24 +88,91 @@ void Launcher::start() {
     qInfo().noquote() << "Application id:" << environment->appId().toString();
     qInfo().noquote() << "Locale:" << environment->locale().name();
     qInfo().noquote() << "Download folder:" << environment->downloadDir();
-    if (!m_windows) {
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    WindowController* windows = m_windows.data();
+    if (!windows) {
+        qCritical() << "Windows controller is not define";
         return;
     }
-    ScreenshotTour::startFromEnvironment(m_windows, this);
-    m_windows->setTracker(m_configuration->analytics.get());
-    m_windows->ShowInitWindow();
-    // Until start-up talks to the service, the init window only shows itself for a moment.
-    QTimer::singleShot(1000, this, &Launcher::finish);
+    // A `-host` or `-ver` without a value names nothing to use instead.
+    const QString host = m_arguments->value(QStringLiteral("host"));
+    const QString version = m_arguments->value(QStringLiteral("ver"));
+    const QString baseUrl = host.isEmpty() ? builtInServiceUrl() : host;
+    qInfo().noquote() << "Service:" << baseUrl;
+
+    if (!m_tour) {
+        m_tour = ScreenshotTour::startFromEnvironment(windows, this);
+    }
+    windows->setTracker(m_configuration->analytics.get());
+    auto* task = new InitializeTask(
+        m_configuration, baseUrl,
+        version.isEmpty() ? QString::fromLatin1(Application::kVersion) : version);
+    connect(task, &InitializeTask::initializeFinished, this, &Launcher::initializeFinished);
+    windows->setInitTask(task);
+    windows->ShowInitWindow();
 }
 
-void Launcher::finish() {
-    const QString tab = m_arguments ? m_arguments->value(QStringLiteral("tab")) : QString();
+void Launcher::initializeFinished(Flow::Shared<InitData> data) {
+    if (!data) {
+        data = std::make_shared<InitData>();
+    }
+    if (m_tour) {
+        // The picture of the init window is taken before the run may close it.
+        m_tour->whenInitSaved([this, data] { finish(data); });
+    } else {
+        finish(data);
+    }
+}
+
+void Launcher::finish(const Flow::Shared<InitData>& data) {
+    WindowController* windows = m_windows.data();
+    if (!windows) {
+        return;
+    }
+    Configuration& configuration = *m_configuration;
+    configuration.serviceClient = std::move(data->serviceClient);
+    configuration.osInfo = data->osInfo;
+    configuration.systemInfo = data->systemInfo;
+    configuration.settingsData = data->settingsData;
+
+    const bool authorised =
+        configuration.serviceClient && !configuration.serviceClient->token()->token.isEmpty();
+    const Flow::Shared<SettingsData> settings =
+        configuration.settingsData ? configuration.settingsData : std::make_shared<SettingsData>();
+    const bool serverError = settings->error.code != 0;
+    // Settings that never arrived leave the program without its endpoints, even with a token.
+    const bool failed = !authorised || serverError || !data->settingsFetched;
+
+    Utils::GAnalytics& analytics = *configuration.analytics;
+    if (!settings->analyticsId.isEmpty()) {
+        analytics.setTrackingId(settings->analyticsId);
+    }
+    analytics.start();
+    analytics.startSession();
+
+    configuration.installer = std::make_shared<Installer>(
+        *m_arguments, configuration.osInfo && configuration.osInfo->is64());
+
+    const QString tab = m_arguments->value(QStringLiteral("tab"));
     auto modules = std::make_unique<ModuleList>(m_configuration, m_applicationDir, tab);
-    m_windows->setModules(*modules);
-    m_windows->ShowMainWindow();
-    // The old modules may still be on the old view until the new one is shown.
+    windows->setModules(*modules);
+    windows->mainWindow()->setServiceFacts(authorised, settings->driversUpdatedAt,
+                                           settings->publicUrls);
+    // The modules of an earlier run may still be on a view until the next window is shown.
+    std::unique_ptr<ModuleList> previous = std::move(m_moduleList);
     m_moduleList = std::move(modules);
+
+    const AppUpdateInfo& offer = settings->update;
+    if (!failed && !offer.version.isNull() &&
+        (configuration.environment->checkUpdates() || offer.force)) {
+        qInfo().noquote() << "Update offered:" << offer.version.toString()
+                          << (offer.force ? "(forced)" : "");
+        windows->setUpdateTask(nullptr, configuration.analytics);
+        windows->ShowUpdateWindow();
+    } else if (failed) {
+        windows->ShowErrorWindow(serverError);
+    } else {
+        windows->ShowMainWindow();
+    }
 }
 
 }  // namespace Qln

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QVersionNumber>
 
 #include <memory>
 
 #include "argumentmap.h"
 #include "configuration.h"
+#include "initdata.h"
 
 namespace Qln {
 
 class ModuleList;
+class ScreenshotTour;
 class WindowController;
 
 // Builds the shared services and drives start-up from the first window to the main one.
@@ -18,25 +22,44 @@ class Launcher : public QObject {
     Q_OBJECT
 
 public:
+    // What a version change asks for, besides storing the new version.
+    struct MigrationSteps {
+        bool firstRun = false;         // the "FirstRun" event
+        bool makeDefaultTask = false;  // the reminder task of a fresh or very old install
+        bool repointTask = false;      // a reminder task that still names the old program
+        bool migrateLegacy = false;    // recovery and history records of the old format
+    };
+
     Launcher(const ArgumentMap* arguments, const QString& applicationDir,
              QObject* parent = nullptr);
     ~Launcher() override;
 
+    // The service start-up talks to unless `-host` names another.
+    static QString builtInServiceUrl();
+    static MigrationSteps migrationSteps(const QVersionNumber& stored,
+                                         const QVersionNumber& current);
+
     void setWindowController(WindowController* windows) { m_windows = windows; }
+    // Brings the stored settings up to this version; returns what it chose to do.
+    MigrationSteps migrate();
     void start();
-    // Builds the modules and shows the main window: the end of start-up.
-    void finish();
 
     Flow::Shared<Configuration> configuration() const { return m_configuration; }
     QString applicationDir() const { return m_applicationDir; }
     ModuleList* moduleList() const { return m_moduleList.get(); }
 
+public slots:
+    void initializeFinished(Flow::Shared<Qln::InitData> data);
+
 private:
+    void finish(const Flow::Shared<InitData>& data);
+
     Flow::Shared<Configuration> m_configuration;
     const ArgumentMap* m_arguments;
     QString m_applicationDir;
-    WindowController* m_windows = nullptr;
+    QPointer<WindowController> m_windows;
     std::unique_ptr<ModuleList> m_moduleList;
+    ScreenshotTour* m_tour = nullptr;
 };
 
 }  // namespace Qln

@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QQmlContext>
 
+#include "hardware/installer.h"
 #include "modulelist.h"
 #include "platform/systemactions.h"
 
@@ -27,6 +28,11 @@ void MainWindow::setModules(const ModuleList& modules) {
     context->setContextProperty(QStringLiteral("startModuleIndex"), modules.startModuleIndex());
     context->setContextProperty(QStringLiteral("tracker"),
                                 modules.configuration()->analytics.get());
+    // The installer client may finish on a pool thread; the dialog opens on this one.
+    if (const Flow::Shared<Installer>& installer = modules.configuration()->installer) {
+        connect(installer.get(), &Installer::ShowNeedRebootMessage, this,
+                &MainWindow::showNeedRebootDialog, Qt::UniqueConnection);
+    }
 }
 
 void MainWindow::setServiceFacts(bool available, const QString& dbUpdatedAt,

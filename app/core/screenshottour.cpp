@@ -7,6 +7,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
+#include <utility>
 
 #include "appupdatewindow.h"
 #include "connecterrorwindow.h"
@@ -41,10 +42,34 @@ ScreenshotTour::ScreenshotTour(WindowController* windows, const QString& folder,
 
 void ScreenshotTour::onStateChanged(WindowController::State state) {
     if (state == WindowController::Init) {
-        QTimer::singleShot(kSettleMs / 2, this, [this] { save(m_windows->initWindow(), "init"); });
+        QTimer::singleShot(kSettleMs / 2, this, [this] {
+            save(m_windows->initWindow(), "init");
+            m_initSaved = true;
+            if (auto then = std::exchange(m_afterInit, nullptr)) {
+                then();
+            }
+        });
     } else if (state == WindowController::Main && !m_mainDone) {
         m_mainDone = true;
         tourMainWindow();
+    } else if (state == WindowController::Error && !m_mainDone) {
+        // Start-up could not reach the service: nothing more to walk through.
+        m_mainDone = true;
+        step(kSettleMs, [this] { save(m_windows->errorWindow(), "error-startup"); });
+        step(0, [this] {
+            qWarning().noquote() << "Start-up failed; screenshots saved in"
+                                 << QDir(m_folder).absolutePath();
+            QCoreApplication::exit(1);
+        });
+        next();
+    }
+}
+
+void ScreenshotTour::whenInitSaved(std::function<void()> then) {
+    if (m_initSaved) {
+        then();
+    } else {
+        m_afterInit = std::move(then);
     }
 }
 

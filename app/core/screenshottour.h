@@ -21,6 +21,9 @@ public:
 
     ScreenshotTour(WindowController* windows, const QString& folder, QObject* parent = nullptr);
 
+    // Runs `then` once the init window's picture is taken, at once if it already is.
+    void whenInitSaved(std::function<void()> then);
+
 private:
     void onStateChanged(WindowController::State state);
     void tourMainWindow();
@@ -33,6 +36,8 @@ private:
     WindowController* m_windows;
     QString m_folder;
     bool m_mainDone = false;
+    bool m_initSaved = false;
+    std::function<void()> m_afterInit;
     QList<QPair<int, std::function<void()>>> m_steps;
 };
 
