@@ -45,6 +45,8 @@ QLocale Translation::chooseLocale(const QLocale& requested, const QLocale& syste
 
 Translation::Translation(const QLocale& requested)
     : m_locale(chooseLocale(requested, QLocale::system())) {
+    // Dates and numbers in the views follow the program's language, not the system's.
+    QLocale::setDefault(m_locale);
     if (m_translator.load(m_locale, QStringLiteral("QuillonPro"), QStringLiteral("_"),
                           QStringLiteral(":/Lang"))) {
         m_installed = QCoreApplication::installTranslator(&m_translator);

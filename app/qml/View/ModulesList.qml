@@ -133,7 +133,12 @@ Rectangle {
             font.family: Fonts.openSans
             font.pixelSize: Fonts.small
             color: Colors.steel_7
-            text: dbUpdatedAt
+            // The service sends an ISO date; anything else is shown as it came.
+            text: {
+                var date = new Date(dbUpdatedAt)
+                return isNaN(date.getTime()) ? dbUpdatedAt
+                                             : date.toLocaleDateString(Qt.locale(), Locale.LongFormat)
+            }
         }
     }
 }
