@@ -8,6 +8,10 @@ cmake make g++ pkg-config
 qtbase5-dev qtdeclarative5-dev qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
 zlib1g-dev libminizip-dev
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64
+qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-templates2
+qml-module-qtgraphicaleffects qml-module-qtquick-dialogs qml-module-qtquick-controls qml-module-qtquick-extras
+qml-module-qtquick-privatewidgets qml-module-qt-labs-folderlistmodel qml-module-qt-labs-settings
+qml-module-qt-labs-platform qml-module-qttest libqt5svg5 fonts-open-sans xvfb xauth x11-apps
 "
 
 missing=""

@@ -9,6 +9,7 @@
 #include "platform/activewindow.h"
 #include "platform/singleinstancemutex.h"
 #include "scopeprofiler.h"
+#include "windowcontroller.h"
 
 namespace Qln {
 
@@ -27,10 +28,15 @@ QGuiApplication* createGui(int& argc, char** argv) {
 Application::Application(int& argc, char** argv)
     : m_gui(createGui(argc, argv)),
       m_arguments(parseArguments(QCoreApplication::arguments())),
-      m_activation(std::make_unique<platform::ActivationListener>()) {}
+      m_activation(std::make_unique<platform::ActivationListener>()) {
+    m_windows = std::make_unique<WindowController>();
+    connect(this, &Application::activationRequested, m_windows.get(), &WindowController::Activate);
+}
 
 Application::~Application() {
     m_activation.reset();
+    // The windows show the launcher's modules, so they go first.
+    m_windows.reset();
     m_launcher.reset();
     m_gui.reset();
 }
@@ -60,20 +66,22 @@ void Application::start() {
     }
     // The listener's thread hands activations over to this object's thread.
     m_activation->start([this](std::uint32_t handle) {
-        QMetaObject::invokeMethod(this, [this, handle] { emit activationRequested(handle); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, handle] { emit activationRequested(handle); }, Qt::QueuedConnection);
     });
     m_launcher = std::make_unique<Launcher>(&m_arguments, QCoreApplication::applicationDirPath());
+    m_launcher->setWindowController(m_windows.get());
     m_launcher->start();
 }
 
-int Application::exec() { return QCoreApplication::exec(); }
+int Application::exec() {
+    return QCoreApplication::exec();
+}
 
 void Application::stop() {
     qInfo() << "App stop";
     m_activation->stop();
-    qDebug() << "WindowController exit";
-    platform::setActiveWindowHandle(0);
+    m_windows->Exit();
 }
 
 QStringList Application::restartArguments(QStringList arguments) {

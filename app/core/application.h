@@ -15,6 +15,7 @@ class SingleInstanceMutex;
 namespace Qln {
 
 class Launcher;
+class WindowController;
 
 // Owns the GUI application, the parsed command line and the launcher for the whole run.
 class Application : public QObject {
@@ -38,6 +39,7 @@ public:
     int exec();
 
     const ArgumentMap& arguments() const { return m_arguments; }
+    WindowController* windowController() const { return m_windows.get(); }
 
     // Starts the program again once this copy has ended, keeping its arguments.
     static void restart();
@@ -49,6 +51,7 @@ signals:
 
 private:
     std::unique_ptr<QGuiApplication> m_gui;
+    std::unique_ptr<WindowController> m_windows;
     std::unique_ptr<Launcher> m_launcher;
     ArgumentMap m_arguments;
     std::unique_ptr<platform::ActivationListener> m_activation;

@@ -4,7 +4,10 @@
 #include <QDebug>
 #include <QTimer>
 
+#include "modulelist.h"
 #include "scopeprofiler.h"
+#include "screenshottour.h"
+#include "windowcontroller.h"
 
 namespace Qln {
 
@@ -15,6 +18,7 @@ Launcher::Launcher(const ArgumentMap* arguments, const QString& applicationDir, 
       m_applicationDir(applicationDir) {
     ScopeProfiler profiler(QStringLiteral("Launcher"));
     m_configuration->environment = std::make_shared<Environment>();
+    m_analytics = std::make_shared<Analytics>();
 }
 
 Launcher::~Launcher() = default;
@@ -24,8 +28,25 @@ void Launcher::start() {
     qInfo().noquote() << "Application id:" << environment->appId().toString();
     qInfo().noquote() << "Locale:" << environment->locale().name();
     qInfo().noquote() << "Download folder:" << environment->downloadDir();
-    // The program has no window to show yet, so the run ends once start-up is done.
-    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    if (!m_windows) {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return;
+    }
+    ScreenshotTour::startFromEnvironment(m_windows, this);
+    m_windows->setTracker(m_analytics.get());
+    m_windows->ShowInitWindow();
+    // Until start-up talks to the service, the init window only shows itself for a moment.
+    QTimer::singleShot(1000, this, &Launcher::finish);
+}
+
+void Launcher::finish() {
+    const QString tab = m_arguments ? m_arguments->value(QStringLiteral("tab")) : QString();
+    auto modules =
+        std::make_unique<ModuleList>(m_configuration, m_analytics, m_applicationDir, tab);
+    m_windows->setModules(*modules);
+    m_windows->ShowMainWindow();
+    // The old modules may still be on the old view until the new one is shown.
+    m_moduleList = std::move(modules);
 }
 
 }  // namespace Qln

@@ -12,8 +12,8 @@ struct SystemInfo {
     struct Processor {
         QString architecture, availability, caption, cpuStatus, description, family, l2CacheSize,
             l3CacheSize, manufacturer, name, numberOfCores, numberOfLogicalProcessors,
-            processorType, revision, socketDesignation, upgradeMethod, status, statusInfo,
-            uniqueId, processorId;
+            processorType, revision, socketDesignation, upgradeMethod, status, statusInfo, uniqueId,
+            processorId;
     };
     struct Baseboard {
         QString model, manufacturer, name, serialNumber, product, version, status;

@@ -24,7 +24,7 @@ constexpr const char* kWordName = "quillonpro";
 // The word lives in a small file mapped by every copy, so a value one copy
 // stores is the value the next copy reads.
 std::uint32_t* sharedWord() {
-    static std::uint32_t* word = [] () -> std::uint32_t* {
+    static std::uint32_t* word = []() -> std::uint32_t* {
         const std::string path = posix::runtimePath(kWordName, ".window");
         if (path.empty()) {
             return nullptr;
@@ -34,13 +34,13 @@ std::uint32_t* sharedWord() {
             return nullptr;
         }
         struct stat info {};
-        if (::fstat(fd, &info) != 0 ||
-            (info.st_size < static_cast<off_t>(sizeof(std::uint32_t)) &&
-             ::ftruncate(fd, sizeof(std::uint32_t)) != 0)) {
+        if (::fstat(fd, &info) != 0 || (info.st_size < static_cast<off_t>(sizeof(std::uint32_t)) &&
+                                        ::ftruncate(fd, sizeof(std::uint32_t)) != 0)) {
             ::close(fd);
             return nullptr;
         }
-        void* map = ::mmap(nullptr, sizeof(std::uint32_t), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        void* map =
+            ::mmap(nullptr, sizeof(std::uint32_t), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
         ::close(fd);
         return map == MAP_FAILED ? nullptr : static_cast<std::uint32_t*>(map);
     }();
@@ -129,7 +129,9 @@ struct ActivationListener::Impl {
 
 ActivationListener::ActivationListener() : d(std::make_unique<Impl>()) {}
 
-ActivationListener::~ActivationListener() { stop(); }
+ActivationListener::~ActivationListener() {
+    stop();
+}
 
 bool ActivationListener::start(Handler handler) {
     if (d->listenFd >= 0 || !handler) {

@@ -54,7 +54,8 @@ bool Process::start(const std::string& program, const std::vector<std::string>& 
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
-    const int result = ::posix_spawn(&d->pid, program.c_str(), nullptr, nullptr, argv.data(), environ);
+    const int result =
+        ::posix_spawn(&d->pid, program.c_str(), nullptr, nullptr, argv.data(), environ);
     if (result != 0) {
         d->error = static_cast<std::uint32_t>(result);
         return false;
@@ -65,10 +66,18 @@ bool Process::start(const std::string& program, const std::vector<std::string>& 
     return true;
 }
 
-bool Process::isRunning() const { return d->running && !d->reap(false); }
-std::uint32_t Process::pid() const { return static_cast<std::uint32_t>(d->pid); }
-std::uint32_t Process::error() const { return d->error; }
-int Process::exitCode() const { return d->exitCode; }
+bool Process::isRunning() const {
+    return d->running && !d->reap(false);
+}
+std::uint32_t Process::pid() const {
+    return static_cast<std::uint32_t>(d->pid);
+}
+std::uint32_t Process::error() const {
+    return d->error;
+}
+int Process::exitCode() const {
+    return d->exitCode;
+}
 
 bool Process::waitForExit(std::uint32_t timeoutMs) {
     if (!d->running) {
@@ -91,7 +100,9 @@ void Process::kill() {
     }
 }
 
-std::uint32_t currentProcessId() { return static_cast<std::uint32_t>(::getpid()); }
+std::uint32_t currentProcessId() {
+    return static_cast<std::uint32_t>(::getpid());
+}
 
 std::string currentExecutablePath() {
     char buffer[PATH_MAX];
@@ -99,6 +110,8 @@ std::string currentExecutablePath() {
     return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
 }
 
-void sleepMs(std::uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void sleepMs(std::uint32_t ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 }  // namespace platform

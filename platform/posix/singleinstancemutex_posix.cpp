@@ -52,10 +52,18 @@ SingleInstanceMutex::~SingleInstanceMutex() {
     }
 }
 
-bool SingleInstanceMutex::isValid() const { return d->fd >= 0; }
-bool SingleInstanceMutex::alreadyExisted() const { return d->existed; }
-bool SingleInstanceMutex::isOwned() const { return d->owned; }
-std::uint32_t SingleInstanceMutex::error() const { return d->error; }
+bool SingleInstanceMutex::isValid() const {
+    return d->fd >= 0;
+}
+bool SingleInstanceMutex::alreadyExisted() const {
+    return d->existed;
+}
+bool SingleInstanceMutex::isOwned() const {
+    return d->owned;
+}
+std::uint32_t SingleInstanceMutex::error() const {
+    return d->error;
+}
 
 SingleInstanceMutex::WaitResult SingleInstanceMutex::wait(std::uint32_t timeoutMs) {
     if (d->fd < 0) {

@@ -43,7 +43,9 @@ ActivationListener::ActivationListener() : d(std::make_unique<Impl>()) {}
 ActivationListener::~ActivationListener() = default;
 
 // The window procedure receives the message itself.
-bool ActivationListener::start(Handler) { return true; }
+bool ActivationListener::start(Handler) {
+    return true;
+}
 void ActivationListener::stop() {}
 
 }  // namespace platform

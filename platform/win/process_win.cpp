@@ -75,9 +75,15 @@ bool Process::isRunning() const {
     return d->process.isValid() && ::WaitForSingleObject(d->process.get(), 0) == WAIT_TIMEOUT;
 }
 
-std::uint32_t Process::pid() const { return d->pid; }
-std::uint32_t Process::error() const { return d->error; }
-int Process::exitCode() const { return d->exitCode; }
+std::uint32_t Process::pid() const {
+    return d->pid;
+}
+std::uint32_t Process::error() const {
+    return d->error;
+}
+int Process::exitCode() const {
+    return d->exitCode;
+}
 
 bool Process::waitForExit(std::uint32_t timeoutMs) {
     if (!d->process.isValid()) {
@@ -99,12 +105,15 @@ void Process::kill() {
     }
 }
 
-std::uint32_t currentProcessId() { return ::GetCurrentProcessId(); }
+std::uint32_t currentProcessId() {
+    return ::GetCurrentProcessId();
+}
 
 std::string currentExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) {
             return {};
         }
@@ -116,6 +125,8 @@ std::string currentExecutablePath() {
     }
 }
 
-void sleepMs(std::uint32_t ms) { ::Sleep(ms); }
+void sleepMs(std::uint32_t ms) {
+    ::Sleep(ms);
+}
 
 }  // namespace platform

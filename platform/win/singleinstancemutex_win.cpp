@@ -23,12 +23,22 @@ SingleInstanceMutex::SingleInstanceMutex(const std::string& name) : d(std::make_
     d->owned = !d->existed;
 }
 
-SingleInstanceMutex::~SingleInstanceMutex() { release(); }
+SingleInstanceMutex::~SingleInstanceMutex() {
+    release();
+}
 
-bool SingleInstanceMutex::isValid() const { return d->handle.isValid(); }
-bool SingleInstanceMutex::alreadyExisted() const { return d->existed; }
-bool SingleInstanceMutex::isOwned() const { return d->owned; }
-std::uint32_t SingleInstanceMutex::error() const { return d->error; }
+bool SingleInstanceMutex::isValid() const {
+    return d->handle.isValid();
+}
+bool SingleInstanceMutex::alreadyExisted() const {
+    return d->existed;
+}
+bool SingleInstanceMutex::isOwned() const {
+    return d->owned;
+}
+std::uint32_t SingleInstanceMutex::error() const {
+    return d->error;
+}
 
 SingleInstanceMutex::WaitResult SingleInstanceMutex::wait(std::uint32_t timeoutMs) {
     if (!d->handle.isValid()) {
@@ -38,19 +48,19 @@ SingleInstanceMutex::WaitResult SingleInstanceMutex::wait(std::uint32_t timeoutM
         return WaitResult::Acquired;
     }
     switch (::WaitForSingleObject(d->handle.get(), timeoutMs)) {
-    case WAIT_OBJECT_0:
-        d->owned = true;
-        return WaitResult::Acquired;
-    case WAIT_ABANDONED:
-        // The previous owner died holding it; the caller treats that as a failure,
-        // but the ownership is ours and must be given back.
-        d->owned = true;
-        return WaitResult::Abandoned;
-    case WAIT_TIMEOUT:
-        return WaitResult::Timeout;
-    default:
-        d->error = ::GetLastError();
-        return WaitResult::Failed;
+        case WAIT_OBJECT_0:
+            d->owned = true;
+            return WaitResult::Acquired;
+        case WAIT_ABANDONED:
+            // The previous owner died holding it; the caller treats that as a failure,
+            // but the ownership is ours and must be given back.
+            d->owned = true;
+            return WaitResult::Abandoned;
+        case WAIT_TIMEOUT:
+            return WaitResult::Timeout;
+        default:
+            d->error = ::GetLastError();
+            return WaitResult::Failed;
     }
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+#include "analytics.h"
+#include "shared.h"
+#include "task.h"
+#include "window.h"
+
+namespace Qln {
+
+// Offers the program's newer version and shows its download.
+class AppUpdateWindow : public Window {
+    Q_OBJECT
+
+public:
+    explicit AppUpdateWindow(QWindow* parent = nullptr);
+    ~AppUpdateWindow() override;
+
+    // Takes the task, replacing (and destroying) any earlier one. A task with a
+    // `close` signal closes the window through it.
+    void setTask(Task* task, Flow::Shared<Analytics> analytics);
+    Task* task() const { return m_task.get(); }
+
+    Q_INVOKABLE void update();
+    Q_INVOKABLE void updateAbort();
+
+public slots:
+    void closeWindow();
+
+signals:
+    void showMainWindow();
+
+protected:
+    void onBeforeShow() override;
+
+private:
+    std::unique_ptr<Task> m_task;
+    Flow::Shared<Analytics> m_analytics;
+};
+
+}  // namespace Qln

@@ -1,0 +1,8 @@
+#include "connecterrorwindow.h"
+
+namespace Qln {
+
+ConnectErrorWindow::ConnectErrorWindow(QWindow* parent)
+    : Window(QStringLiteral("qrc:///View/ConnectErrorView.qml"), parent) {}
+
+}  // namespace Qln

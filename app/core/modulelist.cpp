@@ -1,0 +1,92 @@
+#include "modulelist.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QQmlEngine>
+
+#include "aboutmodule.h"
+#include "modulelistmodel.h"
+#include "programsmodule.h"
+#include "settingsmodule.h"
+
+namespace Qln {
+
+namespace {
+
+// Modules whose pages come later: listed with their title and icon.
+struct PendingModule {
+    const char* name;
+    const char* context;
+    const char* title;
+    const char* icon;
+    const char* page;
+};
+
+const PendingModule kDrivers = {
+    "drivers", "Qln::InstallDriversModule",
+    QT_TRANSLATE_NOOP("Qln::InstallDriversModule", "InstallDriversTitle"), "drivers",
+    "InstallDriversModule"};
+const PendingModule kHistory = {"history", "Qln::HistoryModule",
+                                QT_TRANSLATE_NOOP("Qln::HistoryModule", "DownloadHistoryTitle"),
+                                "history", "HistoryModule"};
+const PendingModule kRecovery = {"recovery", "Qln::RecoveryModule",
+                                 QT_TRANSLATE_NOOP("Qln::RecoveryModule", "RecoveryTitle"),
+                                 "recovery", "RecoveryModule"};
+const PendingModule kBackup = {"backup", "Qln::BackupModule",
+                               QT_TRANSLATE_NOOP("Qln::BackupModule", "CloudBackupTitle"), "backup",
+                               "BackupModule"};
+const PendingModule kAutorun = {"autorun", "Qln::AutorunModule",
+                                QT_TRANSLATE_NOOP("Qln::AutorunModule", "AutorunTitle"), "autorun",
+                                "AutorunModule"};
+
+Module* pending(const PendingModule& entry) {
+    return new Module(
+        QString::fromLatin1(entry.name), QCoreApplication::translate(entry.context, entry.title),
+        QStringLiteral("../Resources/Images/Modules/%1.svg").arg(QLatin1String(entry.icon)),
+        QStringLiteral("qrc:///View/Modules/%1.qml").arg(QLatin1String(entry.page)));
+}
+
+}  // namespace
+
+ModuleList::ModuleList(Flow::Shared<Configuration> configuration, Flow::Shared<Analytics> analytics,
+                       const QString& applicationDir, const QString& tab)
+    : m_configuration(std::move(configuration)), m_analytics(std::move(analytics)) {
+    Q_UNUSED(applicationDir)
+    qDebug().noquote() << "StartModule:" << tab;
+    append(pending(kDrivers));
+    append(pending(kHistory));
+    append(pending(kRecovery));
+    append(new ProgramsModule());
+    append(pending(kBackup));
+    append(pending(kAutorun));
+    append(new SettingsModule(m_configuration->environment, m_analytics));
+    append(new AboutModule());
+    int counter = 0;
+    for (const Flow::Shared<Module>& module : m_modules) {
+        m_entries.append(module->entry());
+        if (!tab.isEmpty() && module->entry()->name() == tab) {
+            m_startModuleIndex = counter;
+        }
+        ++counter;
+    }
+}
+
+ModuleList::~ModuleList() = default;
+
+void ModuleList::append(Module* module) {
+    // The views only borrow the modules and their entries.
+    QQmlEngine::setObjectOwnership(module, QQmlEngine::CppOwnership);
+    QQmlEngine::setObjectOwnership(module->entry(), QQmlEngine::CppOwnership);
+    m_modules.append(Flow::Shared<Module>(module));
+}
+
+Module* ModuleList::module(const QString& name) const {
+    for (const Flow::Shared<Module>& module : m_modules) {
+        if (module->entry()->name() == name) {
+            return module.get();
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace Qln

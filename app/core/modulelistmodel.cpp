@@ -1,0 +1,42 @@
+#include "modulelistmodel.h"
+
+#include <QVariant>
+
+#include "module.h"
+
+namespace Qln {
+
+ModuleListModel::ModuleListModel(const QString& name, const QString& title, const QString& icon,
+                                 const QString& qmlUrl, Module* module)
+    : QObject(module),
+      m_name(name),
+      m_title(title),
+      m_icon(icon),
+      m_qmlUrl(qmlUrl),
+      m_module(module) {}
+
+QObject* ModuleListModel::module() const {
+    return m_module;
+}
+
+void ModuleListModel::select() {
+    m_module->select();
+    showView(true);
+}
+
+void ModuleListModel::unselect() {
+    m_module->unselect();
+    showView(false);
+}
+
+void ModuleListModel::setViewObject(QObject* view) {
+    m_viewObject = view;
+}
+
+void ModuleListModel::showView(bool show) {
+    if (m_viewObject) {
+        m_viewObject->setProperty("show", show);
+    }
+}
+
+}  // namespace Qln

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QWindow>
+#include <functional>
+
+#include "windowcontroller.h"
+
+namespace Qln {
+
+// Walks every window and every finished page once and saves a picture of each
+// into a folder, then ends the program: how the design is reviewed on machines
+// without a screen. Started only when QUILLON_SCREENSHOTS names that folder.
+class ScreenshotTour : public QObject {
+    Q_OBJECT
+
+public:
+    static ScreenshotTour* startFromEnvironment(WindowController* windows, QObject* parent);
+
+    ScreenshotTour(WindowController* windows, const QString& folder, QObject* parent = nullptr);
+
+private:
+    void onStateChanged(WindowController::State state);
+    void tourMainWindow();
+    void save(QWindow* window, const QString& name);
+    void step(int delayMs, std::function<void()> action);
+    void next();
+
+    WindowController* m_windows;
+    QString m_folder;
+    bool m_mainDone = false;
+    QList<QPair<int, std::function<void()>>> m_steps;
+};
+
+}  // namespace Qln
