@@ -49,7 +49,7 @@ private slots:
                                   << "RetryButton" << QString::fromUtf8("再試行");
         QTest::newRow("unsupported falls back to English")
             << QLocale(QLocale::Swedish) << "ConnectErrorView"
-            << "RetryButton" << QStringLiteral("Retry");
+            << "RetryButton" << QStringLiteral("Try again");
     }
 
     void programTranslationTranslatesViews() {

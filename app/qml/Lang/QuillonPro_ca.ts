@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>No</translation>
+        <translation>Ara no</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Sí</translation>
+        <translation>Sí, actualitza</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Cancel·la</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Error de connexió</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>S’està inicialitzant…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versió</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Opcions d’energia</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Obriu les eines de Windows que més feu servir per tenir cura de l’ordinador.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programes i característiques</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Navega…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Trieu una carpeta per als controladors baixats</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Restableix</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Aquesta carpeta no existeix. Trieu-ne una que existeixi; mentrestant es manté l’anterior.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Desa</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Carpeta de baixades</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Comprovacions</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Reinicia el programa</translation>
+        <translation>Configuració desada</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

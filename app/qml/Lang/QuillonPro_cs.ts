@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Ne</translation>
+        <translation>Teď ne</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Ano</translation>
+        <translation>Ano, aktualizovat</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Zrušit</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Chyba připojení</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Inicializace…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Možnosti napájení</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Otevírejte nástroje Windows, které k péči o počítač potřebujete nejčastěji.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programy a funkce</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Procházet…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Vyberte složku pro stažené ovladače</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Výchozí nastavení</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Tato složka neexistuje. Vyberte existující složku; do té doby zůstává původní.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Složka pro stahování</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Kontroly</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Restart programu</translation>
+        <translation>Nastavení uloženo</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

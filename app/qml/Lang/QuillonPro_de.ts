@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Nein</translation>
+        <translation>Nicht jetzt</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Ja</translation>
+        <translation>Ja, aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Abbrechen</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Verbindungsfehler</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Wird initialisiert…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Energieoptionen</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Öffnen Sie die Windows-Werkzeuge, die Sie zur Pflege Ihres PCs am häufigsten brauchen.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programme und Features</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Ordner für heruntergeladene Treiber wählen</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Standardwerte</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Dieser Ordner existiert nicht. Wählen Sie einen vorhandenen Ordner; bis dahin bleibt der bisherige erhalten.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Download-Ordner</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Prüfungen</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Programm neu starten</translation>
+        <translation>Einstellungen gespeichert</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -5,7 +5,7 @@
     <name>AboutModule</name>
     <message>
         <source>AppDescription</source>
-        <translation>Quillon Pro finds outdated drivers on your computer, downloads their latest versions and installs them safely, keeping a copy of every driver it replaces.</translation>
+        <translation>Quillon Pro finds newer drivers for the devices of your PC, installs them safely and keeps a recovery point for each, so that any change can be undone.</translation>
     </message>
     <message>
         <source>ContactLink</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>RiskLink</source>
-        <translation>Risks</translation>
+        <translation>Risks of updating drivers</translation>
     </message>
     <message>
         <source>UserAgreementLink</source>
@@ -40,11 +40,11 @@
     <name>AppUpdateView</name>
     <message>
         <source>AppUpdateDescription</source>
-        <translation>A new version of Quillon Pro is available.</translation>
+        <translation>A newer version of the program is ready to download. It brings fixes and improvements.</translation>
     </message>
     <message>
         <source>AppUpdateHeader</source>
-        <translation>Update available</translation>
+        <translation>A new version is available</translation>
     </message>
     <message>
         <source>AppUpdateProcess</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>AppUpdateQuestion</source>
-        <translation>Download and install it now?</translation>
+        <translation>Do you want to update now?</translation>
     </message>
     <message>
         <source>KB</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>No</translation>
+        <translation>Not now</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Yes</translation>
+        <translation>Yes, update</translation>
     </message>
 </context>
 <context>
@@ -158,26 +158,29 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Cancel</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Connection error</translation>
+        <translation>No connection to the driver service</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Unable to connect to the server. Check your Internet connection and try again.</translation>
+        <translation>The program could not reach the driver service. Check your Internet connection and try again.</translation>
     </message>
     <message>
         <source>RetryButton</source>
-        <translation>Retry</translation>
+        <translation>Try again</translation>
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>The server is temporarily unavailable. Please try again in a few minutes.</translation>
+        <translation>The driver service is not available right now. Please try again in a few minutes.</translation>
     </message>
 </context>
 <context>
@@ -195,7 +198,11 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Initializing…</translation>
+        <translation>Getting ready: checking your system and connecting to the driver service…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
@@ -388,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>This feature needs the server. Check your Internet connection and restart the program.</translation>
+        <translation>This page needs the driver service, which did not answer when the program started. Restart the program to try again.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>No connection to the server</translation>
+        <translation>No connection</translation>
     </message>
 </context>
 <context>
@@ -407,34 +414,34 @@
     </message>
     <message>
         <source>NoSignEpilog</source>
-        <translation>A backup copy of every replaced driver is kept, so you can roll back any update on the Recovery page.</translation>
+        <translation>A recovery point is created for every driver, so you can always go back.</translation>
     </message>
     <message>
         <source>NoSignInfo</source>
-        <translation>Some of the selected drivers are not certified by Microsoft (WHQL). They come from the device manufacturers but may not work on every computer.</translation>
+        <translation>Some of the drivers found may not carry a Microsoft (WHQL) signature. They come from the device makers and are widely used, but Windows may warn about them.</translation>
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Drivers without a Microsoft signature</translation>
+        <translation>Before you install</translation>
     </message>
 </context>
 <context>
     <name>ProgramsModule</name>
     <message>
         <source>CommandLineProgram</source>
-        <translation>Command Prompt</translation>
+        <translation>Command prompt</translation>
     </message>
     <message>
         <source>ComputerManagementProgram</source>
-        <translation>Computer Management</translation>
+        <translation>Computer management</translation>
     </message>
     <message>
         <source>ControlPanelProgram</source>
-        <translation>Control Panel</translation>
+        <translation>Control panel</translation>
     </message>
     <message>
         <source>DiskManagementProgram</source>
-        <translation>Disk Management</translation>
+        <translation>Disk management</translation>
     </message>
     <message>
         <source>DisplaySettingsProgram</source>
@@ -442,19 +449,23 @@
     </message>
     <message>
         <source>NetworkProgram</source>
-        <translation>Network Connections</translation>
+        <translation>Network connections</translation>
     </message>
     <message>
         <source>PowerSupplyProgram</source>
-        <translation>Power Options</translation>
+        <translation>Power options</translation>
+    </message>
+    <message>
+        <source>ProgramsDescription</source>
+        <translation>Open the Windows tools you need most often to look after your PC.</translation>
     </message>
     <message>
         <source>ProgramsFeaturesProgram</source>
-        <translation>Programs and Features</translation>
+        <translation>Programs and features</translation>
     </message>
     <message>
         <source>RecoveryProgram</source>
-        <translation>Recovery</translation>
+        <translation>System recovery</translation>
     </message>
     <message>
         <source>SystemProgram</source>
@@ -462,7 +473,7 @@
     </message>
     <message>
         <source>TaskManagerProgram</source>
-        <translation>Task Manager</translation>
+        <translation>Task manager</translation>
     </message>
 </context>
 <context>
@@ -591,16 +602,36 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
-        <translation>Choose a folder for downloaded drivers</translation>
+        <translation>Choose the folder for downloaded drivers</translation>
     </message>
     <message>
         <source>DefaultSettingsButton</source>
         <translation>Restore defaults</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>This folder does not exist. Choose an existing folder; until then the previous one is kept.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Save</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Download folder</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Checks</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -608,18 +639,18 @@
     </message>
     <message>
         <source>UpdatesCheck</source>
-        <translation>Check for program updates at startup</translation>
+        <translation>Check for program updates at start</translation>
     </message>
 </context>
 <context>
     <name>SettingsRestartLayout</name>
     <message>
         <source>NeedRestartSettingsMessage</source>
-        <translation>The new settings take effect after the program restarts.</translation>
+        <translation>Some changes, such as the language, take effect after the program restarts.</translation>
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Restart the program</translation>
+        <translation>Settings saved</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>
@@ -634,7 +665,7 @@
     <name>SystemRebootLayout</name>
     <message>
         <source>NeedRebootSystemMessage</source>
-        <translation>Restart your computer to finish installing the drivers.</translation>
+        <translation>Windows must restart to finish installing the drivers. Save your work before restarting.</translation>
     </message>
     <message>
         <source>NeedRebootSystemTitle</source>

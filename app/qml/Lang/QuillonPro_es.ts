@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>No</translation>
+        <translation>Ahora no</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Sí</translation>
+        <translation>Sí, actualizar</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Cancelar</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Error de conexión</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Opciones de energía</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Abra las herramientas de Windows que más necesita para cuidar su equipo.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programas y características</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Elija una carpeta para los controladores descargados</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Restablecer</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Esta carpeta no existe. Elija una carpeta existente; mientras tanto se mantiene la anterior.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Carpeta de descargas</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Comprobaciones</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Reiniciar el programa</translation>
+        <translation>Configuración guardada</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Ei</translation>
+        <translation>Ei nyt</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Kyllä</translation>
+        <translation>Kyllä, päivitä</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Peruuta</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Yhteysvirhe</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Alustetaan…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versio</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Virranhallinta-asetukset</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Avaa Windows-työkalut, joita tarvitset tietokoneen ylläpitoon useimmin.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Ohjelmat ja toiminnot</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Selaa…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Valitse kansio ladatuille ohjaimille</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Oletusasetukset</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Tätä kansiota ei ole. Valitse olemassa oleva kansio; siihen asti edellinen säilyy.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Latauskansio</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Kieli</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Tarkistukset</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Käynnistä ohjelma uudelleen</translation>
+        <translation>Asetukset tallennettu</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

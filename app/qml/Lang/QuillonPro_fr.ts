@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Non</translation>
+        <translation>Pas maintenant</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Oui</translation>
+        <translation>Oui, mettre à jour</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Annuler</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Erreur de connexion</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Initialisation…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Options d’alimentation</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Ouvrez les outils Windows dont vous avez le plus besoin pour entretenir votre PC.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programmes et fonctionnalités</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Choisissez un dossier pour les pilotes téléchargés</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Par défaut</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Ce dossier n’existe pas. Choisissez un dossier existant ; d’ici là, le précédent est conservé.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Dossier de téléchargement</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Vérifications</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Redémarrer le programme</translation>
+        <translation>Paramètres enregistrés</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

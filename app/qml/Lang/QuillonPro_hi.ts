@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>नहीं</translation>
+        <translation>अभी नहीं</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>हाँ</translation>
+        <translation>हाँ, अपडेट करें</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>रद्द करें</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>कनेक्शन त्रुटि</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>प्रारंभ हो रहा है…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>संस्करण</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>पावर विकल्प</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>अपने PC की देखभाल के लिए सबसे ज़्यादा काम आने वाले Windows टूल खोलें।</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>प्रोग्राम और सुविधाएँ</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>ब्राउज़ करें…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>डाउनलोड किए गए ड्राइवरों के लिए फ़ोल्डर चुनें</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>डिफ़ॉल्ट पुनर्स्थापित करें</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>यह फ़ोल्डर मौजूद नहीं है। कोई मौजूदा फ़ोल्डर चुनें; तब तक पिछला फ़ोल्डर रखा जाएगा।</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>डाउनलोड फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>भाषा</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>जाँच</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>प्रोग्राम पुनरारंभ करें</translation>
+        <translation>सेटिंग्स सहेजी गईं</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Nem</translation>
+        <translation>Most nem</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Igen</translation>
+        <translation>Igen, frissítés</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Mégse</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Kapcsolódási hiba</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Inicializálás…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzió</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Energiagazdálkodási lehetőségek</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Nyissa meg a számítógép karbantartásához leggyakrabban használt Windows-eszközöket.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programok és szolgáltatások</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Tallózás…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Válasszon mappát a letöltött illesztőprogramoknak</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Alapértékek</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Ez a mappa nem létezik. Válasszon létező mappát; addig az előző marad érvényben.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Letöltési mappa</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Nyelv</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Ellenőrzések</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>A program újraindítása</translation>
+        <translation>Beállítások mentve</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Tidak</translation>
+        <translation>Nanti saja</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Ya</translation>
+        <translation>Ya, perbarui</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Batal</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Kesalahan koneksi</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Memulai…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versi</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Opsi Daya</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Buka alat Windows yang paling sering Anda perlukan untuk merawat PC.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Program dan Fitur</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Telusuri…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Pilih folder untuk driver yang diunduh</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Kembalikan default</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Folder ini tidak ada. Pilih folder yang ada; sampai saat itu folder sebelumnya tetap dipakai.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Folder unduhan</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Pemeriksaan</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Mulai ulang program</translation>
+        <translation>Pengaturan disimpan</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>No</translation>
+        <translation>Non ora</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Sì</translation>
+        <translation>Sì, aggiorna</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Annulla</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Errore di connessione</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Inizializzazione…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Opzioni risparmio energia</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Apri gli strumenti di Windows che ti servono più spesso per la cura del PC.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programmi e funzionalità</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Scegli una cartella per i driver scaricati</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Ripristina predefiniti</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Questa cartella non esiste. Scegli una cartella esistente; fino ad allora resta quella precedente.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Salva</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Cartella di download</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Controlli</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Riavvia il programma</translation>
+        <translation>Impostazioni salvate</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

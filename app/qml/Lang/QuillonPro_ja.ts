@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>いいえ</translation>
+        <translation>今はしない</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>はい</translation>
+        <translation>はい、更新する</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>キャンセル</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>接続エラー</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>初期化しています…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>電源オプション</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>PC のメンテナンスによく使う Windows のツールを開きます。</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>プログラムと機能</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>ダウンロードしたドライバーの保存先フォルダーを選択</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>既定に戻す</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>このフォルダーは存在しません。既存のフォルダーを選択してください。それまでは以前のフォルダーが使われます。</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>ダウンロード フォルダー</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>チェック</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>プログラムの再起動</translation>
+        <translation>設定を保存しました</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Жоқ</translation>
+        <translation>Қазір емес</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Иә</translation>
+        <translation>Иә, жаңарту</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Бас тарту</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Қосылу қатесі</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Іске қосылуда…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Нұсқа</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Қуат параметрлері</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Компьютерді күтуге жиі қажет Windows құралдарын ашыңыз.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Бағдарламалар және мүмкіндіктер</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Шолу…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Жүктелген драйверлерге арналған қалтаны таңдаңыз</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Әдепкі баптаулар</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Бұл қалта жоқ. Бар қалтаны таңдаңыз; оған дейін алдыңғы қалта сақталады.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Сақтау</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Жүктеу қалтасы</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Тіл</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Тексерулер</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Бағдарламаны қайта іске қосу</translation>
+        <translation>Баптаулар сақталды</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>아니요</translation>
+        <translation>나중에</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>예</translation>
+        <translation>예, 업데이트</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>취소</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>연결 오류</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>초기화하는 중…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>버전</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>전원 옵션</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>PC 관리에 자주 쓰는 Windows 도구를 여세요.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>프로그램 및 기능</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>찾아보기…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>다운로드한 드라이버를 저장할 폴더 선택</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>기본값 복원</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>이 폴더가 없습니다. 있는 폴더를 선택하세요. 그 전까지는 이전 폴더가 유지됩니다.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>저장</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>다운로드 폴더</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>검사</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>프로그램 다시 시작</translation>
+        <translation>설정이 저장됨</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Nei</translation>
+        <translation>Ikke nå</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Ja</translation>
+        <translation>Ja, oppdater</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Avbryt</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Tilkoblingsfeil</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Starter opp…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versjon</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Strømalternativer</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Åpne Windows-verktøyene du oftest trenger for å ta vare på PC-en.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programmer og funksjoner</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Bla gjennom…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Velg en mappe for nedlastede drivere</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Standardinnstillinger</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Denne mappen finnes ikke. Velg en eksisterende mappe; inntil da beholdes den forrige.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Lagre</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Nedlastingsmappe</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Kontroller</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Start programmet på nytt</translation>
+        <translation>Innstillingene er lagret</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Nee</translation>
+        <translation>Niet nu</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Ja</translation>
+        <translation>Ja, bijwerken</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Annuleren</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Verbindingsfout</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Bezig met initialiseren…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Energiebeheer</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Open de Windows-hulpmiddelen die u het vaakst nodig hebt om uw pc te onderhouden.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programma’s en onderdelen</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Bladeren…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Kies een map voor gedownloade stuurprogramma’s</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Standaardwaarden</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Deze map bestaat niet. Kies een bestaande map; tot die tijd blijft de vorige behouden.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Downloadmap</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Programma opnieuw starten</translation>
+        <translation>Instellingen opgeslagen</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Nie</translation>
+        <translation>Nie teraz</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Tak</translation>
+        <translation>Tak, aktualizuj</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Anuluj</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Błąd połączenia</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Inicjowanie…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Opcje zasilania</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Otwieraj narzędzia systemu Windows, których najczęściej potrzebujesz do dbania o komputer.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programy i funkcje</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Wybierz folder na pobrane sterowniki</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Przywróć domyślne</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Ten folder nie istnieje. Wybierz istniejący folder; do tego czasu pozostaje poprzedni.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Folder pobierania</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Sprawdzanie</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Ponowne uruchomienie programu</translation>
+        <translation>Ustawienia zapisane</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Não</translation>
+        <translation>Agora não</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Sim</translation>
+        <translation>Sim, atualizar</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Cancelar</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Erro de conexão</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Inicializando…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Opções de Energia</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Abra as ferramentas do Windows que você mais usa para cuidar do seu computador.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programas e Recursos</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Escolha uma pasta para os drivers baixados</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Restaurar padrões</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Esta pasta não existe. Escolha uma pasta existente; até lá, a anterior será mantida.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Pasta de downloads</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Verificações</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Reiniciar o programa</translation>
+        <translation>Configurações salvas</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

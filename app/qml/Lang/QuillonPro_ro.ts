@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Nu</translation>
+        <translation>Nu acum</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Da</translation>
+        <translation>Da, actualizați</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Anulare</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Eroare de conexiune</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Se inițializează…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versiune</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Opțiuni de alimentare</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Deschideți instrumentele Windows de care aveți cel mai des nevoie pentru îngrijirea PC-ului.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programe și caracteristici</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Răsfoire…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Alegeți un folder pentru driverele descărcate</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Valori implicite</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Acest folder nu există. Alegeți un folder existent; până atunci se păstrează cel anterior.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Salvare</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Folder de descărcare</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Limbă</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Verificări</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Repornirea programului</translation>
+        <translation>Setări salvate</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

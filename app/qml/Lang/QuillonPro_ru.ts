@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Нет</translation>
+        <translation>Не сейчас</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Да</translation>
+        <translation>Да, обновить</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Отмена</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Ошибка подключения</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Инициализация…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Электропитание</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Открывайте самые нужные инструменты Windows для обслуживания компьютера.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Программы и компоненты</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Обзор…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Выберите папку для загруженных драйверов</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>По умолчанию</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Эта папка не существует. Выберите существующую папку; до тех пор сохраняется прежняя.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Папка загрузки</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Проверки</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Перезапуск программы</translation>
+        <translation>Настройки сохранены</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Nie</translation>
+        <translation>Teraz nie</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Áno</translation>
+        <translation>Áno, aktualizovať</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Zrušiť</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Chyba pripojenia</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Inicializácia…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzia</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Možnosti napájania</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Otvárajte nástroje Windows, ktoré na starostlivosť o počítač potrebujete najčastejšie.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programy a súčasti</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Prehľadávať…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Vyberte priečinok pre stiahnuté ovládače</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Predvolené</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Tento priečinok neexistuje. Vyberte existujúci priečinok; dovtedy zostáva pôvodný.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Uložiť</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Priečinok na sťahovanie</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Kontroly</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Reštart programu</translation>
+        <translation>Nastavenia uložené</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>ไม่</translation>
+        <translation>ไว้ทีหลัง</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>ใช่</translation>
+        <translation>ใช่ อัปเดต</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>ยกเลิก</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>การเชื่อมต่อผิดพลาด</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>กำลังเริ่มต้น…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>ตัวเลือกการใช้พลังงาน</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>เปิดเครื่องมือ Windows ที่คุณใช้บ่อยที่สุดในการดูแลพีซี</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>โปรแกรมและคุณลักษณะ</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>เรียกดู…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>เลือกโฟลเดอร์สำหรับไดรเวอร์ที่ดาวน์โหลด</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>คืนค่าเริ่มต้น</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>ไม่มีโฟลเดอร์นี้ โปรดเลือกโฟลเดอร์ที่มีอยู่ ระหว่างนี้จะใช้โฟลเดอร์เดิม</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>โฟลเดอร์ดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>ภาษา</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>การตรวจสอบ</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>รีสตาร์ตโปรแกรม</translation>
+        <translation>บันทึกการตั้งค่าแล้ว</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Hayır</translation>
+        <translation>Şimdi değil</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Evet</translation>
+        <translation>Evet, güncelle</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>İptal</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Bağlantı hatası</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Güç Seçenekleri</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Bilgisayarınızın bakımı için en sık ihtiyaç duyduğunuz Windows araçlarını açın.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Programlar ve Özellikler</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Gözat…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>İndirilen sürücüler için bir klasör seçin</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>Varsayılanlar</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Bu klasör yok. Var olan bir klasör seçin; o zamana kadar önceki klasör korunur.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>İndirme klasörü</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Denetimler</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Programı yeniden başlatın</translation>
+        <translation>Ayarlar kaydedildi</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

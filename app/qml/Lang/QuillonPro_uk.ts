@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>Ні</translation>
+        <translation>Не зараз</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>Так</translation>
+        <translation>Так, оновити</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>Скасувати</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>Помилка з’єднання</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>Ініціалізація…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версія</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>Електроживлення</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>Відкривайте найпотрібніші інструменти Windows для обслуговування комп’ютера.</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>Програми та засоби</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>Огляд…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>Виберіть папку для завантажених драйверів</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>За замовчуванням</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>Цієї папки не існує. Виберіть наявну папку; доти зберігається попередня.</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>Папка завантажень</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>Перевірки</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>Перезапуск програми</translation>
+        <translation>Налаштування збережено</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

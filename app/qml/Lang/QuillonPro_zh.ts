@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>NoButton</source>
-        <translation>否</translation>
+        <translation>暂不</translation>
     </message>
     <message>
         <source>YesButton</source>
-        <translation>是</translation>
+        <translation>是，立即更新</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,14 @@
     </message>
 </context>
 <context>
-    <name>ConnectErrorView</name>
+    <name>CancelButton</name>
     <message>
         <source>CancelButton</source>
         <translation>取消</translation>
     </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
         <translation>连接错误</translation>
@@ -196,6 +199,10 @@
     <message>
         <source>AppInitializationText</source>
         <translation>正在初始化…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
     </message>
 </context>
 <context>
@@ -449,6 +456,10 @@
         <translation>电源选项</translation>
     </message>
     <message>
+        <source>ProgramsDescription</source>
+        <translation>打开维护电脑最常用的 Windows 工具。</translation>
+    </message>
+    <message>
         <source>ProgramsFeaturesProgram</source>
         <translation>程序和功能</translation>
     </message>
@@ -591,6 +602,10 @@
 <context>
     <name>SettingsModule</name>
     <message>
+        <source>BrowseButton</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
         <source>ChooseDirDesc</source>
         <translation>选择驱动下载文件夹</translation>
     </message>
@@ -599,8 +614,24 @@
         <translation>恢复默认</translation>
     </message>
     <message>
+        <source>InvalidDirText</source>
+        <translation>此文件夹不存在。请选择一个已有的文件夹；在此之前仍使用原来的文件夹。</translation>
+    </message>
+    <message>
         <source>SaveSettingsButton</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>下载文件夹</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>检查</translation>
     </message>
     <message>
         <source>SystemDriverCheck</source>
@@ -619,7 +650,7 @@
     </message>
     <message>
         <source>NeedRestartSettingsTitle</source>
-        <translation>重启程序</translation>
+        <translation>设置已保存</translation>
     </message>
     <message>
         <source>RestartLaterButton</source>

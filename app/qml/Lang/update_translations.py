@@ -90,25 +90,31 @@ def qml_usages():
 
 def cpp_usages():
     """tr() calls in C++, with the class taken from the enclosing namespaces and the
-    nearest preceding member definition (Class::method) or class declaration."""
+    nearest preceding member definition (Class::method at the start of a line) or class
+    declaration; texts marked with an explicit context are taken as they are."""
     usages = {}
+    owner_pattern = re.compile(r"^(?:[^\s#/][^\n;]*?\b)?(\w+)::~?\w+\s*\(|\bclass\s+(\w+)\b[^;{]*\{",
+                               re.MULTILINE)
+    explicit = re.compile(r"\b(?:QT_TRANSLATE_NOOP|QCoreApplication::translate|qsTranslate)\s*\(\s*"
+                          r"\"((?:[^\"\\\n]|\\.)*)\"\s*,\s*\"((?:[^\"\\\n]|\\.)*)\"")
     for top in ("app", "sarvik"):
         for folder, _, files in os.walk(os.path.join(ROOT, top)):
             for name in sorted(files):
-                if not name.endswith((".cpp", ".h")):
+                if not name.endswith((".cpp", ".h", ".qml")):
                     continue
                 with open(os.path.join(folder, name), encoding="utf-8") as source:
                     text = strip_comments(source.read())
-                if "tr(" not in text:
+                for match in explicit.finditer(text):
+                    usages.setdefault(unescape(match.group(1)), set()).add(unescape(match.group(2)))
+                if name.endswith(".qml"):
                     continue
                 for match in re.finditer(r"\btr\s*\(\s*\"((?:[^\"\\\n]|\\.)*)\"", text):
                     before = text[: match.start()]
                     namespaces = re.findall(r"\bnamespace\s+(\w+)\s*\{", before)
-                    owner = re.findall(r"\b(\w+)::\w+\s*\([^;{]*\)[^;{]*\{|\bclass\s+(\w+)\b[^;{]*\{",
-                                       before)
-                    if not owner:
+                    owners = owner_pattern.findall(before)
+                    if not owners:
                         continue
-                    cls = owner[-1][0] or owner[-1][1]
+                    cls = owners[-1][0] or owners[-1][1]
                     context = "::".join(namespaces + [cls])
                     usages.setdefault(context, set()).add(unescape(match.group(1)))
     return usages
