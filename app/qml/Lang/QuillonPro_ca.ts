@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Error de connexió</translation>
+        <translation>No hi ha connexió amb el servei de controladors</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>S’està inicialitzant…</translation>
+        <translation>Preparant: s’està comprovant el sistema i connectant amb el servei de controladors…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Controladors sense signatura de Microsoft</translation>
+        <translation>Abans d’instal·lar</translation>
     </message>
 </context>
 <context>

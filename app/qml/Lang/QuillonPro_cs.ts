@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Chyba připojení</translation>
+        <translation>Bez připojení ke službě ovladačů</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Inicializace…</translation>
+        <translation>Příprava: kontrola systému a připojení ke službě ovladačů…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Ovladače bez podpisu Microsoftu</translation>
+        <translation>Před instalací</translation>
     </message>
 </context>
 <context>

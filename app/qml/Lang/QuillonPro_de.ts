@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Verbindungsfehler</translation>
+        <translation>Keine Verbindung zum Treiberdienst</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Wird initialisiert…</translation>
+        <translation>Vorbereitung: System wird geprüft und Verbindung zum Treiberdienst hergestellt…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Treiber ohne Microsoft-Signatur</translation>
+        <translation>Vor der Installation</translation>
     </message>
 </context>
 <context>

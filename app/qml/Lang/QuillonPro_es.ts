@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Error de conexión</translation>
+        <translation>Sin conexión con el servicio de controladores</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Iniciando…</translation>
+        <translation>Preparando: comprobando el sistema y conectando con el servicio de controladores…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Controladores sin firma de Microsoft</translation>
+        <translation>Antes de instalar</translation>
     </message>
 </context>
 <context>

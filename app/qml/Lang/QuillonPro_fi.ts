@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Yhteysvirhe</translation>
+        <translation>Ei yhteyttä ohjainpalveluun</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Alustetaan…</translation>
+        <translation>Valmistellaan: tarkistetaan järjestelmä ja yhdistetään ohjainpalveluun…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Ohjaimet ilman Microsoftin allekirjoitusta</translation>
+        <translation>Ennen asennusta</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Erreur de connexion</translation>
+        <translation>Pas de connexion au service de pilotes</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Initialisation…</translation>
+        <translation>Préparation : vérification du système et connexion au service de pilotes…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Pilotes sans signature Microsoft</translation>
+        <translation>Avant l’installation</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>कनेक्शन त्रुटि</translation>
+        <translation>ड्राइवर सेवा से कोई कनेक्शन नहीं</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>प्रारंभ हो रहा है…</translation>
+        <translation>तैयारी: सिस्टम की जाँच और ड्राइवर सेवा से कनेक्ट किया जा रहा है…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Microsoft हस्ताक्षर रहित ड्राइवर</translation>
+        <translation>इंस्टॉल करने से पहले</translation>
     </message>
 </context>
 <context>

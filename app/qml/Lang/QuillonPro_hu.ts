@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Kapcsolódási hiba</translation>
+        <translation>Nincs kapcsolat az illesztőprogram-szolgáltatással</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Inicializálás…</translation>
+        <translation>Előkészítés: a rendszer ellenőrzése és csatlakozás az illesztőprogram-szolgáltatáshoz…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Microsoft-aláírás nélküli illesztőprogramok</translation>
+        <translation>Telepítés előtt</translation>
     </message>
 </context>
 <context>

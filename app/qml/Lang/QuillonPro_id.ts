@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Kesalahan koneksi</translation>
+        <translation>Tidak ada koneksi ke layanan driver</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Memulai…</translation>
+        <translation>Menyiapkan: memeriksa sistem dan menghubungkan ke layanan driver…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Driver tanpa tanda tangan Microsoft</translation>
+        <translation>Sebelum memasang</translation>
     </message>
 </context>
 <context>

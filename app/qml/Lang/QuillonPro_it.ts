@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Errore di connessione</translation>
+        <translation>Nessuna connessione al servizio driver</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Inizializzazione…</translation>
+        <translation>Preparazione: controllo del sistema e connessione al servizio driver…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Driver senza firma Microsoft</translation>
+        <translation>Prima di installare</translation>
     </message>
 </context>
 <context>

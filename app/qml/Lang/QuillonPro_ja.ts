@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>接続エラー</translation>
+        <translation>ドライバー サービスに接続できません</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>初期化しています…</translation>
+        <translation>準備中: システムを確認し、ドライバー サービスに接続しています…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Microsoft の署名がないドライバー</translation>
+        <translation>インストールの前に</translation>
     </message>
 </context>
 <context>

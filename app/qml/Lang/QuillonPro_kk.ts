@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Қосылу қатесі</translation>
+        <translation>Драйверлер қызметімен байланыс жоқ</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Іске қосылуда…</translation>
+        <translation>Дайындалу: жүйе тексеріліп, драйверлер қызметіне қосылуда…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Microsoft қолтаңбасы жоқ драйверлер</translation>
+        <translation>Орнату алдында</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>연결 오류</translation>
+        <translation>드라이버 서비스에 연결되지 않음</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>초기화하는 중…</translation>
+        <translation>준비 중: 시스템을 확인하고 드라이버 서비스에 연결하는 중…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Microsoft 서명이 없는 드라이버</translation>
+        <translation>설치하기 전에</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Tilkoblingsfeil</translation>
+        <translation>Ingen tilkobling til drivertjenesten</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Starter opp…</translation>
+        <translation>Gjør klar: kontrollerer systemet og kobler til drivertjenesten…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Drivere uten Microsoft-signatur</translation>
+        <translation>Før du installerer</translation>
     </message>
 </context>
 <context>

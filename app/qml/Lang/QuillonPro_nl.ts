@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Verbindingsfout</translation>
+        <translation>Geen verbinding met de stuurprogrammaservice</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Bezig met initialiseren…</translation>
+        <translation>Voorbereiden: systeem controleren en verbinden met de stuurprogrammaservice…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Stuurprogramma’s zonder Microsoft-handtekening</translation>
+        <translation>Voordat u installeert</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Błąd połączenia</translation>
+        <translation>Brak połączenia z usługą sterowników</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Inicjowanie…</translation>
+        <translation>Przygotowanie: sprawdzanie systemu i łączenie z usługą sterowników…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Sterowniki bez podpisu Microsoft</translation>
+        <translation>Przed instalacją</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Erro de conexão</translation>
+        <translation>Sem conexão com o serviço de drivers</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Inicializando…</translation>
+        <translation>Preparando: verificando o sistema e conectando ao serviço de drivers…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Drivers sem assinatura da Microsoft</translation>
+        <translation>Antes de instalar</translation>
     </message>
 </context>
 <context>

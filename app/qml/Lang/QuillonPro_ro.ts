@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Eroare de conexiune</translation>
+        <translation>Nu există conexiune cu serviciul de drivere</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Se inițializează…</translation>
+        <translation>Pregătire: se verifică sistemul și se conectează la serviciul de drivere…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Drivere fără semnătură Microsoft</translation>
+        <translation>Înainte de instalare</translation>
     </message>
 </context>
 <context>

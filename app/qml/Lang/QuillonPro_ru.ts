@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Ошибка подключения</translation>
+        <translation>Нет связи со службой драйверов</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Инициализация…</translation>
+        <translation>Подготовка: проверяем систему и подключаемся к службе драйверов…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Драйверы без подписи Microsoft</translation>
+        <translation>Перед установкой</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Chyba pripojenia</translation>
+        <translation>Bez pripojenia k službe ovládačov</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Inicializácia…</translation>
+        <translation>Príprava: kontrola systému a pripájanie k službe ovládačov…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Ovládače bez podpisu Microsoftu</translation>
+        <translation>Pred inštaláciou</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>การเชื่อมต่อผิดพลาด</translation>
+        <translation>ไม่ได้เชื่อมต่อกับบริการไดรเวอร์</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>กำลังเริ่มต้น…</translation>
+        <translation>กำลังเตรียมพร้อม: ตรวจสอบระบบและเชื่อมต่อกับบริการไดรเวอร์…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>ไดรเวอร์ที่ไม่มีลายเซ็นของ Microsoft</translation>
+        <translation>ก่อนติดตั้ง</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Bağlantı hatası</translation>
+        <translation>Sürücü hizmetine bağlantı yok</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Başlatılıyor…</translation>
+        <translation>Hazırlanıyor: sistem denetleniyor ve sürücü hizmetine bağlanılıyor…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Microsoft imzası olmayan sürücüler</translation>
+        <translation>Yüklemeden önce</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>Помилка з’єднання</translation>
+        <translation>Немає зв’язку зі службою драйверів</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>Ініціалізація…</translation>
+        <translation>Підготовка: перевіряємо систему та під’єднуємося до служби драйверів…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>Драйвери без підпису Microsoft</translation>
+        <translation>Перед встановленням</translation>
     </message>
 </context>
 <context>

@@ -168,7 +168,7 @@
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
-        <translation>连接错误</translation>
+        <translation>无法连接驱动服务</translation>
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>正在初始化…</translation>
+        <translation>正在准备：检查系统并连接驱动服务…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>NoSignTitle</source>
-        <translation>无 Microsoft 签名的驱动</translation>
+        <translation>安装前须知</translation>
     </message>
 </context>
 <context>
