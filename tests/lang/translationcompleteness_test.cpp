@@ -114,6 +114,46 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable("\n" + faults.join('\n')));
     }
 
+    // A translation that drops or invents a %1 shows a raw marker or loses a value.
+    void placeholdersMatchEnglish_data() { everyViewTextIsTranslated_data(); }
+
+    void placeholdersMatchEnglish() {
+        QFETCH(QString, code);
+        const auto read = [](const QString& language) {
+            QFile file(sourceRoot() +
+                       QStringLiteral("/app/qml/Lang/QuillonPro_%1.ts").arg(language));
+            return file.open(QIODevice::ReadOnly) ? readTs(file.readAll()) : Catalogue{};
+        };
+        const Catalogue english = read(QStringLiteral("en"));
+        const Catalogue catalogue = read(code);
+        QStringList faults;
+        for (auto it = catalogue.texts.cbegin(); it != catalogue.texts.cend(); ++it) {
+            const QStringList expected = placeholders(english.texts.value(it.key()));
+            const QStringList actual = placeholders(it.value());
+            if (english.texts.contains(it.key()) && actual != expected) {
+                faults << QStringLiteral("%1: %2 has %3, English has %4")
+                              .arg(code, it.key(), actual.join(','), expected.join(','));
+            }
+        }
+        faults.sort();
+        QVERIFY2(faults.isEmpty(), qPrintable("\n" + faults.join('\n')));
+    }
+
+    void findsPlaceholders_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("none") << "100 % sure" << QStringList{};
+        QTest::newRow("two, repeated and reordered")
+            << "%2 then %1 and %2 again" << QStringList{"%1", "%2"};
+        QTest::newRow("glued to words") << "Next: %1at%2." << QStringList{"%1", "%2"};
+    }
+
+    void findsPlaceholders() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        QCOMPARE(placeholders(text), expected);
+    }
+
     // Texts the classes translate with tr() are not found by the scan above; none
     // may be left unfinished either.
     void noMessageIsUnfinished_data() { everyViewTextIsTranslated_data(); }

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace TranslationSources {
 
 namespace {
@@ -121,6 +123,7 @@ Catalogue readTs(const QByteArray& xml) {
             catalogue.present.insert(key);
             if (type.isEmpty() && !text.trimmed().isEmpty()) {
                 catalogue.finished.insert(key);
+                catalogue.texts.insert(key, text);
             }
         }
     }
@@ -129,6 +132,18 @@ Catalogue readTs(const QByteArray& xml) {
                           QString::number(reader.lineNumber());
     }
     return catalogue;
+}
+
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression marker(QStringLiteral("%(\\d{1,2})"));
+    QSet<QString> found;
+    auto it = marker.globalMatch(text);
+    while (it.hasNext()) {
+        found.insert(it.next().captured(0));
+    }
+    QStringList sorted = found.values();
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
 }
 
 }  // namespace TranslationSources

@@ -23,9 +23,14 @@ struct Catalogue {
     QSet<QString> finished;
     // "Context/Identifier" of every message present at all.
     QSet<QString> present;
+    // "Context/Identifier" to the finished text.
+    QHash<QString, QString> texts;
     QString error;
 };
 
 Catalogue readTs(const QByteArray& xml);
+
+// The %1..%99 markers a text expects to be filled in, sorted and without repeats.
+QStringList placeholders(const QString& text);
 
 }  // namespace TranslationSources
