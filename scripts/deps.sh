@@ -12,6 +12,7 @@ qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-
 qml-module-qtgraphicaleffects qml-module-qtquick-dialogs qml-module-qtquick-controls qml-module-qtquick-extras
 qml-module-qtquick-privatewidgets qml-module-qt-labs-folderlistmodel qml-module-qt-labs-settings
 qml-module-qt-labs-platform qml-module-qttest libqt5svg5 fonts-open-sans xvfb xauth x11-apps
+fonts-noto-core fonts-noto-cjk
 "
 
 missing=""

@@ -58,14 +58,20 @@ void ScreenshotTour::tourMainWindow() {
         });
         step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
     }
-    step(0, [main] { emit main->showNeedRebootDialog(); });
-    step(kSettleMs, [this, main] {
-        for (QWindow* window : QGuiApplication::topLevelWindows()) {
-            if (window != main && window->isVisible() && window->transientParent() == main) {
-                save(window, "dialog-reboot");
-            }
+    step(0, [main] {
+        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "settings"));
+        if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
+            QMetaObject::invokeMethod(dialog, "open");
         }
     });
+    step(kSettleMs, [this, main] { saveDialog(main, "dialog-restart"); });
+    step(0, [main] {
+        if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
+            QMetaObject::invokeMethod(dialog, "close");
+        }
+        emit main->showNeedRebootDialog();
+    });
+    step(kSettleMs, [this, main] { saveDialog(main, "dialog-reboot"); });
     step(0, [this] { m_windows->ShowErrorWindow(false); });
     step(kSettleMs, [this] { save(m_windows->errorWindow(), "error-connection"); });
     step(0, [this] { m_windows->ShowErrorWindow(true); });
@@ -92,6 +98,14 @@ void ScreenshotTour::next() {
         action();
         next();
     });
+}
+
+void ScreenshotTour::saveDialog(QWindow* owner, const QString& name) {
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window != owner && window->isVisible() && window->transientParent() == owner) {
+            save(window, name);
+        }
+    }
 }
 
 void ScreenshotTour::save(QWindow* window, const QString& name) {

@@ -25,6 +25,8 @@ private:
     void onStateChanged(WindowController::State state);
     void tourMainWindow();
     void save(QWindow* window, const QString& name);
+    // The dialog window `owner` shows at the moment.
+    void saveDialog(QWindow* owner, const QString& name);
     void step(int delayMs, std::function<void()> action);
     void next();
 

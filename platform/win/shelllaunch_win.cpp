@@ -1,8 +1,9 @@
 #include "platform/shelllaunch.h"
 
-#include <shellapi.h>
-
+// winutil.h brings windows.h, which shellapi.h needs first.
 #include "winutil.h"
+
+#include <shellapi.h>
 
 namespace platform {
 

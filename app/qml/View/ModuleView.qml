@@ -55,6 +55,12 @@ Item {
             return
         creating[entry.name] = true
         var component = Qt.createComponent(entry.qmlUrl, Component.Asynchronous)
+        // The window's view is being torn down.
+        if (!component) {
+            delete creating[entry.name]
+            state = "EMPTY"
+            return
+        }
         var incubate = function() {
             if (component.status === Component.Error) {
                 delete area.creating[entry.name]
@@ -66,6 +72,10 @@ Item {
             if (component.status !== Component.Ready)
                 return
             var incubator = component.incubateObject(stash, { "module": entry.module, "visible": false })
+            if (!incubator) {
+                delete area.creating[entry.name]
+                return
+            }
             var finish = function() {
                 if (incubator.status !== Component.Ready)
                     return

@@ -26,6 +26,11 @@ Item {
         selectByMouse: true
         leftPadding: 12
         onTextEdited: selector.edited(text)
+        // A path set from outside shows from its start, where it says the most.
+        onTextChanged: {
+            if (!activeFocus)
+                cursorPosition = 0
+        }
         background: Rectangle {
             radius: 3
             color: Colors.white

@@ -1,0 +1,57 @@
+#include "logcapture.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+namespace {
+
+struct Line {
+    QtMsgType type;
+    QString text;
+};
+
+QMutex g_mutex;
+QList<Line> g_lines;
+
+}  // namespace
+
+LogCapture::LogCapture() {
+    clear();
+    m_previous = qInstallMessageHandler(&LogCapture::handler);
+}
+
+LogCapture::~LogCapture() {
+    qInstallMessageHandler(m_previous);
+}
+
+void LogCapture::handler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    QMutexLocker lock(&g_mutex);
+    g_lines.append({type, message});
+}
+
+QStringList LogCapture::debugLines() const {
+    QMutexLocker lock(&g_mutex);
+    QStringList lines;
+    for (const Line& line : g_lines) {
+        if (line.type == QtDebugMsg) {
+            lines.append(line.text);
+        }
+    }
+    return lines;
+}
+
+QStringList LogCapture::warnings() const {
+    QMutexLocker lock(&g_mutex);
+    QStringList lines;
+    for (const Line& line : g_lines) {
+        if (line.type == QtWarningMsg || line.type == QtCriticalMsg || line.type == QtFatalMsg) {
+            lines.append(line.text);
+        }
+    }
+    return lines;
+}
+
+void LogCapture::clear() {
+    QMutexLocker lock(&g_mutex);
+    g_lines.clear();
+}

@@ -1,0 +1,211 @@
+#include <QDir>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+#include "appupdatewindow.h"
+#include "connecterrorwindow.h"
+#include "environment.h"
+#include "initwindow.h"
+#include "logcapture.h"
+#include "mainwindow.h"
+#include "modulelist.h"
+#include "modulelistmodel.h"
+#include "trackerstub.h"
+#include "windowcontroller.h"
+
+using Qln::WindowController;
+
+// Loads every window's view and opens every finished page and dialog; any QML
+// warning on the way fails the test.
+class ViewsSmokeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void rootViewsLoad_data();
+    void rootViewsLoad();
+    void everyPageOpens_data();
+    void everyPageOpens();
+    void pageIsCreatedOnceAndReportsEachSelection();
+    void rebootDialogOpensOnRequest();
+    void settingsSaveOffersTheRestart();
+
+private:
+    QObject* openPage(const QString& name);
+    void verifyNoWarnings();
+
+    std::unique_ptr<LogCapture> m_log;
+    Flow::Shared<Qln::TrackerStub> m_tracker;
+    std::unique_ptr<Qln::ModuleList> m_modules;
+    std::unique_ptr<WindowController> m_controller;
+};
+
+void ViewsSmokeTest::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void ViewsSmokeTest::init() {
+    QDir(Qln::Environment::appDataDir()).removeRecursively();
+    auto configuration = std::make_shared<Qln::Configuration>();
+    configuration->environment = std::make_shared<Qln::Environment>();
+    m_tracker = std::make_shared<Qln::TrackerStub>();
+    m_modules = std::make_unique<Qln::ModuleList>(configuration, m_tracker, QString(), "about");
+    m_controller = std::make_unique<WindowController>();
+    m_controller->setTracker(m_tracker.get());
+    m_controller->setModules(*m_modules);
+    m_controller->mainWindow()->setServiceFacts(
+        true, "2026-11-30",
+        QVariantMap{{"privacy_policy", "https://example.invalid/privacy"},
+                    {"contacts", "https://example.invalid/contacts"}});
+    // Start-up messages of the environment are not the views' concern.
+    m_log = std::make_unique<LogCapture>();
+}
+
+void ViewsSmokeTest::cleanup() {
+    m_log.reset();
+    m_controller.reset();
+    m_modules.reset();
+    m_tracker.reset();
+}
+
+void ViewsSmokeTest::verifyNoWarnings() {
+    QStringList warnings = m_log->warnings();
+    // Which scripts the machine's fonts cover is not the views' concern: the
+    // language list names each language in its own script.
+    warnings.erase(std::remove_if(warnings.begin(), warnings.end(),
+                                  [](const QString& line) {
+                                      return line.trimmed().startsWith("OpenType support missing");
+                                  }),
+                   warnings.end());
+    if (!warnings.isEmpty()) {
+        QFAIL(qPrintable("QML warnings:\n" + warnings.join('\n')));
+    }
+}
+
+QObject* ViewsSmokeTest::openPage(const QString& name) {
+    QQuickItem* root = m_controller->mainWindow()->rootObject();
+    QVariant entryValue;
+    QMetaObject::invokeMethod(root, "showModule", Q_RETURN_ARG(QVariant, entryValue),
+                              Q_ARG(QVariant, name));
+    auto* entry = qobject_cast<Qln::ModuleListModel*>(entryValue.value<QObject*>());
+    if (!entry) {
+        return nullptr;
+    }
+    if (!QTest::qWaitFor([entry] { return entry->viewObject() != nullptr; }, 5000)) {
+        return nullptr;
+    }
+    return entry->viewObject();
+}
+
+void ViewsSmokeTest::rootViewsLoad_data() {
+    QTest::addColumn<int>("state");
+    QTest::newRow("init") << int(WindowController::Init);
+    QTest::newRow("main") << int(WindowController::Main);
+    QTest::newRow("connection error") << int(WindowController::Error);
+    QTest::newRow("update") << int(WindowController::Update);
+}
+
+void ViewsSmokeTest::rootViewsLoad() {
+    QFETCH(int, state);
+    switch (state) {
+        case WindowController::Init:
+            m_controller->ShowInitWindow();
+            break;
+        case WindowController::Main:
+            m_controller->ShowMainWindow();
+            break;
+        case WindowController::Error:
+            m_controller->ShowErrorWindow(true);
+            break;
+        case WindowController::Update:
+            m_controller->ShowUpdateWindow();
+            break;
+    }
+    Qln::Window* window = m_controller->window(WindowController::State(state));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->status(), QQuickView::Ready);
+    QVERIFY(window->rootObject());
+    QVERIFY(window->rootObject()->width() > 0);
+    QTest::qWait(50);
+    verifyNoWarnings();
+}
+
+void ViewsSmokeTest::everyPageOpens_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("screen");
+    QTest::newRow("useful programs") << "utility"
+                                     << "Useful-programs-screen";
+    QTest::newRow("settings") << "settings"
+                              << "Settings-screen";
+    QTest::newRow("about") << "about"
+                           << "About-screen";
+}
+
+void ViewsSmokeTest::everyPageOpens() {
+    QFETCH(QString, name);
+    QFETCH(QString, screen);
+    m_controller->ShowMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_controller->mainWindow()));
+    QSignalSpy views(m_tracker.get(), &Qln::TrackerStub::appViewSent);
+    QObject* page = openPage(name);
+    QVERIFY(page);
+    QCOMPARE(page->property("show").toBool(), true);
+    QTRY_VERIFY(views.count() >= 1);
+    QCOMPARE(views.last().at(0).toString(), screen);
+    QTest::qWait(50);
+    verifyNoWarnings();
+}
+
+void ViewsSmokeTest::pageIsCreatedOnceAndReportsEachSelection() {
+    m_controller->ShowMainWindow();
+    QObject* first = openPage("settings");
+    QVERIFY(first);
+    QVERIFY(openPage("utility"));
+    QCOMPARE(first->property("show").toBool(), false);
+    QSignalSpy views(m_tracker.get(), &Qln::TrackerStub::appViewSent);
+    QCOMPARE(openPage("settings"), first);
+    QCOMPARE(first->property("show").toBool(), true);
+    QCOMPARE(views.count(), 1);
+    QCOMPARE(views.at(0).at(0).toString(), QStringLiteral("Settings-screen"));
+    verifyNoWarnings();
+}
+
+void ViewsSmokeTest::rebootDialogOpensOnRequest() {
+    m_controller->ShowMainWindow();
+    QObject* dialog =
+        m_controller->mainWindow()->rootObject()->findChild<QObject*>("needRebootDialog");
+    QVERIFY(dialog);
+    QCOMPARE(dialog->property("opened").toBool(), false);
+    QSignalSpy views(m_tracker.get(), &Qln::TrackerStub::appViewSent);
+    emit m_controller->mainWindow()->showNeedRebootDialog();
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QCOMPARE(views.count(), 1);
+    QCOMPARE(views.at(0).at(0).toString(), QStringLiteral("Reboot-screen"));
+    QMetaObject::invokeMethod(dialog, "close");
+    QTRY_VERIFY(!dialog->property("opened").toBool());
+    verifyNoWarnings();
+}
+
+void ViewsSmokeTest::settingsSaveOffersTheRestart() {
+    m_controller->ShowMainWindow();
+    QObject* page = openPage("settings");
+    QVERIFY(page);
+    QObject* dialog = page->findChild<QObject*>("restartDialog");
+    QVERIFY(dialog);
+    QSignalSpy views(m_tracker.get(), &Qln::TrackerStub::appViewSent);
+    QMetaObject::invokeMethod(dialog, "open");
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QCOMPARE(views.last().at(0).toString(), QStringLiteral("Restart-screen"));
+    QMetaObject::invokeMethod(dialog, "close");
+    verifyNoWarnings();
+}
+
+QTEST_MAIN(ViewsSmokeTest)
+#include "views_smoke_test.moc"
