@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>No es pot connectar amb el servidor. Comproveu la connexió a Internet i torneu-ho a provar.</translation>
+        <translation>El programa no ha pogut connectar amb el servei de controladors. Comproveu la connexió a Internet i torneu-ho a provar.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>El servidor no està disponible temporalment. Torneu-ho a provar d’aquí a uns minuts.</translation>
+        <translation>El servei de controladors no està disponible ara mateix. Torneu-ho a provar d’aquí a uns minuts.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Aquesta funció necessita el servidor. Comproveu la connexió a Internet i reinicieu el programa.</translation>
+        <translation>Aquesta pàgina necessita el servei de controladors, que no ha respost en iniciar el programa. Reinicieu el programa per tornar-ho a provar.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Sense connexió amb el servidor</translation>
+        <translation>Sense connexió</translation>
     </message>
 </context>
 <context>

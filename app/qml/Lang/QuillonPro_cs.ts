@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Nelze se připojit k serveru. Zkontrolujte připojení k internetu a zkuste to znovu.</translation>
+        <translation>Program se nemohl spojit se službou ovladačů. Zkontrolujte připojení k internetu a zkuste to znovu.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Server je dočasně nedostupný. Zkuste to znovu za několik minut.</translation>
+        <translation>Služba ovladačů teď není dostupná. Zkuste to znovu za několik minut.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Tato funkce vyžaduje server. Zkontrolujte připojení k internetu a restartujte program.</translation>
+        <translation>Tato stránka potřebuje službu ovladačů, která při spuštění programu neodpověděla. Restartujte program a zkuste to znovu.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Bez připojení k serveru</translation>
+        <translation>Bez připojení</translation>
     </message>
 </context>
 <context>

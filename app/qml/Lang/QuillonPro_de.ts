@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Keine Verbindung zum Server. Prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
+        <translation>Das Programm konnte den Treiberdienst nicht erreichen. Prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Der Server ist vorübergehend nicht erreichbar. Bitte versuchen Sie es in einigen Minuten erneut.</translation>
+        <translation>Der Treiberdienst ist gerade nicht verfügbar. Bitte versuchen Sie es in einigen Minuten erneut.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Diese Funktion benötigt den Server. Prüfen Sie Ihre Internetverbindung und starten Sie das Programm neu.</translation>
+        <translation>Diese Seite benötigt den Treiberdienst, der beim Programmstart nicht geantwortet hat. Starten Sie das Programm neu, um es erneut zu versuchen.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Keine Verbindung zum Server</translation>
+        <translation>Keine Verbindung</translation>
     </message>
 </context>
 <context>
@@ -429,27 +429,27 @@
     <name>ProgramsModule</name>
     <message>
         <source>CommandLineProgram</source>
-        <translation>Eingabeaufforderung</translation>
+        <translation>Eingabe­aufforderung</translation>
     </message>
     <message>
         <source>ComputerManagementProgram</source>
-        <translation>Computerverwaltung</translation>
+        <translation>Computer­verwaltung</translation>
     </message>
     <message>
         <source>ControlPanelProgram</source>
-        <translation>Systemsteuerung</translation>
+        <translation>System­steuerung</translation>
     </message>
     <message>
         <source>DiskManagementProgram</source>
-        <translation>Datenträgerverwaltung</translation>
+        <translation>Datenträger­verwaltung</translation>
     </message>
     <message>
         <source>DisplaySettingsProgram</source>
-        <translation>Anzeigeeinstellungen</translation>
+        <translation>Anzeige­einstellungen</translation>
     </message>
     <message>
         <source>NetworkProgram</source>
-        <translation>Netzwerkverbindungen</translation>
+        <translation>Netzwerk­verbindungen</translation>
     </message>
     <message>
         <source>PowerSupplyProgram</source>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>No se puede conectar con el servidor. Compruebe su conexión a Internet y vuelva a intentarlo.</translation>
+        <translation>El programa no ha podido conectar con el servicio de controladores. Compruebe su conexión a Internet y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>El servidor no está disponible temporalmente. Vuelva a intentarlo en unos minutos.</translation>
+        <translation>El servicio de controladores no está disponible en este momento. Vuelva a intentarlo en unos minutos.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Esta función necesita el servidor. Compruebe su conexión a Internet y reinicie el programa.</translation>
+        <translation>Esta página necesita el servicio de controladores, que no respondió al iniciar el programa. Reinicie el programa para volver a intentarlo.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Sin conexión con el servidor</translation>
+        <translation>Sin conexión</translation>
     </message>
 </context>
 <context>

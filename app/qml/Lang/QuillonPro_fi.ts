@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Palvelimeen ei saada yhteyttä. Tarkista internetyhteys ja yritä uudelleen.</translation>
+        <translation>Ohjelma ei saanut yhteyttä ohjainpalveluun. Tarkista internetyhteys ja yritä uudelleen.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Palvelin ei ole tilapäisesti käytettävissä. Yritä uudelleen muutaman minuutin kuluttua.</translation>
+        <translation>Ohjainpalvelu ei ole juuri nyt käytettävissä. Yritä uudelleen muutaman minuutin kuluttua.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Tämä toiminto tarvitsee palvelimen. Tarkista internetyhteys ja käynnistä ohjelma uudelleen.</translation>
+        <translation>Tämä sivu tarvitsee ohjainpalvelua, joka ei vastannut ohjelman käynnistyessä. Yritä uudelleen käynnistämällä ohjelma uudelleen.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Ei yhteyttä palvelimeen</translation>
+        <translation>Ei yhteyttä</translation>
     </message>
 </context>
 <context>

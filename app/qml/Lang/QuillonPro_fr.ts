@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Impossible de se connecter au serveur. Vérifiez votre connexion Internet et réessayez.</translation>
+        <translation>Le programme n’a pas pu joindre le service de pilotes. Vérifiez votre connexion Internet et réessayez.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Le serveur est temporairement indisponible. Veuillez réessayer dans quelques minutes.</translation>
+        <translation>Le service de pilotes est indisponible pour le moment. Veuillez réessayer dans quelques minutes.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Cette fonction nécessite le serveur. Vérifiez votre connexion Internet et redémarrez le programme.</translation>
+        <translation>Cette page a besoin du service de pilotes, qui n’a pas répondu au démarrage du programme. Redémarrez le programme pour réessayer.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Pas de connexion au serveur</translation>
+        <translation>Pas de connexion</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>सर्वर से कनेक्ट नहीं हो सका। अपना इंटरनेट कनेक्शन जाँचें और फिर से प्रयास करें।</translation>
+        <translation>प्रोग्राम ड्राइवर सेवा तक नहीं पहुँच सका। अपना इंटरनेट कनेक्शन जाँचें और फिर से प्रयास करें।</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>सर्वर अस्थायी रूप से उपलब्ध नहीं है। कृपया कुछ मिनट बाद फिर से प्रयास करें।</translation>
+        <translation>ड्राइवर सेवा अभी उपलब्ध नहीं है। कृपया कुछ मिनट बाद फिर से प्रयास करें।</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>इस सुविधा के लिए सर्वर आवश्यक है। अपना इंटरनेट कनेक्शन जाँचें और प्रोग्राम पुनरारंभ करें।</translation>
+        <translation>इस पेज को ड्राइवर सेवा चाहिए, जिसने प्रोग्राम शुरू होने पर जवाब नहीं दिया। फिर से प्रयास करने के लिए प्रोग्राम पुनरारंभ करें।</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>सर्वर से कोई कनेक्शन नहीं</translation>
+        <translation>कोई कनेक्शन नहीं</translation>
     </message>
 </context>
 <context>

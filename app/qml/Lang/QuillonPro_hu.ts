@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Nem sikerült csatlakozni a kiszolgálóhoz. Ellenőrizze az internetkapcsolatot, és próbálja újra.</translation>
+        <translation>A program nem érte el az illesztőprogram-szolgáltatást. Ellenőrizze az internetkapcsolatot, és próbálja újra.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>A kiszolgáló átmenetileg nem érhető el. Néhány perc múlva próbálja újra.</translation>
+        <translation>Az illesztőprogram-szolgáltatás jelenleg nem érhető el. Néhány perc múlva próbálja újra.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Ehhez a funkcióhoz a kiszolgáló szükséges. Ellenőrizze az internetkapcsolatot, és indítsa újra a programot.</translation>
+        <translation>Ehhez az oldalhoz az illesztőprogram-szolgáltatás szükséges, amely nem válaszolt a program indításakor. Indítsa újra a programot az újrapróbálkozáshoz.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Nincs kapcsolat a kiszolgálóval</translation>
+        <translation>Nincs kapcsolat</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Tidak dapat terhubung ke server. Periksa koneksi Internet Anda, lalu coba lagi.</translation>
+        <translation>Program tidak dapat menjangkau layanan driver. Periksa koneksi Internet Anda, lalu coba lagi.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Server untuk sementara tidak tersedia. Coba lagi dalam beberapa menit.</translation>
+        <translation>Layanan driver sedang tidak tersedia. Coba lagi dalam beberapa menit.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Fitur ini memerlukan server. Periksa koneksi Internet Anda dan mulai ulang program.</translation>
+        <translation>Halaman ini memerlukan layanan driver, yang tidak merespons saat program dimulai. Mulai ulang program untuk mencoba lagi.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Tidak ada koneksi ke server</translation>
+        <translation>Tidak ada koneksi</translation>
     </message>
 </context>
 <context>

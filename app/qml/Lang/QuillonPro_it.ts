@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Impossibile connettersi al server. Controlla la connessione a Internet e riprova.</translation>
+        <translation>Il programma non è riuscito a raggiungere il servizio driver. Controlla la connessione a Internet e riprova.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Il server è temporaneamente non disponibile. Riprova tra qualche minuto.</translation>
+        <translation>Il servizio driver non è disponibile al momento. Riprova tra qualche minuto.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Questa funzione richiede il server. Controlla la connessione a Internet e riavvia il programma.</translation>
+        <translation>Questa pagina richiede il servizio driver, che non ha risposto all’avvio del programma. Riavvia il programma per riprovare.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Nessuna connessione al server</translation>
+        <translation>Nessuna connessione</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>サーバーに接続できません。インターネット接続を確認して、もう一度お試しください。</translation>
+        <translation>ドライバー サービスに接続できませんでした。インターネット接続を確認して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>サーバーは一時的に利用できません。数分後にもう一度お試しください。</translation>
+        <translation>ドライバー サービスは現在利用できません。数分後にもう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -198,7 +198,7 @@
     <name>InitView</name>
     <message>
         <source>AppInitializationText</source>
-        <translation>準備中: システムを確認し、ドライバー サービスに接続しています…</translation>
+        <translation>システムを確認して、サービスに接続しています…</translation>
     </message>
     <message>
         <source>Version</source>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>この機能にはサーバーへの接続が必要です。インターネット接続を確認して、プログラムを再起動してください。</translation>
+        <translation>このページにはドライバー サービスが必要ですが、プログラムの起動時に応答がありませんでした。プログラムを再起動して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>サーバーに接続されていません</translation>
+        <translation>接続されていません</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Серверге қосылу мүмкін болмады. Интернет байланысын тексеріп, қайталап көріңіз.</translation>
+        <translation>Бағдарлама драйверлер қызметіне қосыла алмады. Интернет байланысын тексеріп, қайталап көріңіз.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Сервер уақытша қолжетімсіз. Бірнеше минуттан кейін қайталап көріңіз.</translation>
+        <translation>Драйверлер қызметі қазір қолжетімсіз. Бірнеше минуттан кейін қайталап көріңіз.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Бұл мүмкіндікке сервер қажет. Интернет байланысын тексеріп, бағдарламаны қайта іске қосыңыз.</translation>
+        <translation>Бұл бетке драйверлер қызметі қажет, бірақ ол бағдарлама іске қосылғанда жауап бермеді. Қайталау үшін бағдарламаны қайта іске қосыңыз.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Сервермен байланыс жоқ</translation>
+        <translation>Байланыс жоқ</translation>
     </message>
 </context>
 <context>

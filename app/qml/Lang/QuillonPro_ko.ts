@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>서버에 연결할 수 없습니다. 인터넷 연결을 확인한 후 다시 시도하세요.</translation>
+        <translation>프로그램이 드라이버 서비스에 연결하지 못했습니다. 인터넷 연결을 확인한 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>서버를 일시적으로 사용할 수 없습니다. 몇 분 후에 다시 시도하세요.</translation>
+        <translation>지금은 드라이버 서비스를 사용할 수 없습니다. 몇 분 후에 다시 시도하세요.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>이 기능을 사용하려면 서버 연결이 필요합니다. 인터넷 연결을 확인하고 프로그램을 다시 시작하세요.</translation>
+        <translation>이 페이지에는 드라이버 서비스가 필요하지만 프로그램을 시작할 때 응답하지 않았습니다. 프로그램을 다시 시작하여 다시 시도하세요.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>서버에 연결되지 않음</translation>
+        <translation>연결 없음</translation>
     </message>
 </context>
 <context>

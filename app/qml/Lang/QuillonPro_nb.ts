@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Kan ikke koble til serveren. Kontroller internettilkoblingen og prøv igjen.</translation>
+        <translation>Programmet fikk ikke kontakt med drivertjenesten. Kontroller internettilkoblingen og prøv igjen.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Serveren er midlertidig utilgjengelig. Prøv igjen om noen minutter.</translation>
+        <translation>Drivertjenesten er ikke tilgjengelig akkurat nå. Prøv igjen om noen minutter.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Denne funksjonen trenger serveren. Kontroller internettilkoblingen og start programmet på nytt.</translation>
+        <translation>Denne siden trenger drivertjenesten, som ikke svarte da programmet startet. Start programmet på nytt for å prøve igjen.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Ingen tilkobling til serveren</translation>
+        <translation>Ingen tilkobling</translation>
     </message>
 </context>
 <context>
@@ -445,11 +445,11 @@
     </message>
     <message>
         <source>DisplaySettingsProgram</source>
-        <translation>Skjerminnstillinger</translation>
+        <translation>Skjerm­innstillinger</translation>
     </message>
     <message>
         <source>NetworkProgram</source>
-        <translation>Nettverkstilkoblinger</translation>
+        <translation>Nettverks­tilkoblinger</translation>
     </message>
     <message>
         <source>PowerSupplyProgram</source>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Kan geen verbinding maken met de server. Controleer uw internetverbinding en probeer het opnieuw.</translation>
+        <translation>Het programma kon de stuurprogrammaservice niet bereiken. Controleer uw internetverbinding en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>De server is tijdelijk niet beschikbaar. Probeer het over een paar minuten opnieuw.</translation>
+        <translation>De stuurprogrammaservice is op dit moment niet beschikbaar. Probeer het over een paar minuten opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Deze functie heeft de server nodig. Controleer uw internetverbinding en start het programma opnieuw.</translation>
+        <translation>Deze pagina heeft de stuurprogrammaservice nodig, die niet reageerde toen het programma startte. Start het programma opnieuw om het nog eens te proberen.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Geen verbinding met de server</translation>
+        <translation>Geen verbinding</translation>
     </message>
 </context>
 <context>
@@ -437,7 +437,7 @@
     </message>
     <message>
         <source>ControlPanelProgram</source>
-        <translation>Configuratiescherm</translation>
+        <translation>Configuratie­scherm</translation>
     </message>
     <message>
         <source>DiskManagementProgram</source>
@@ -445,11 +445,11 @@
     </message>
     <message>
         <source>DisplaySettingsProgram</source>
-        <translation>Beeldscherminstellingen</translation>
+        <translation>Beeldscherm­instellingen</translation>
     </message>
     <message>
         <source>NetworkProgram</source>
-        <translation>Netwerkverbindingen</translation>
+        <translation>Netwerk­verbindingen</translation>
     </message>
     <message>
         <source>PowerSupplyProgram</source>

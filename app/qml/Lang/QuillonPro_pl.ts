@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Nie można połączyć się z serwerem. Sprawdź połączenie z internetem i spróbuj ponownie.</translation>
+        <translation>Program nie mógł połączyć się z usługą sterowników. Sprawdź połączenie z internetem i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Serwer jest chwilowo niedostępny. Spróbuj ponownie za kilka minut.</translation>
+        <translation>Usługa sterowników jest teraz niedostępna. Spróbuj ponownie za kilka minut.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Ta funkcja wymaga serwera. Sprawdź połączenie z internetem i uruchom program ponownie.</translation>
+        <translation>Ta strona wymaga usługi sterowników, która nie odpowiedziała przy uruchamianiu programu. Uruchom program ponownie, aby spróbować jeszcze raz.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Brak połączenia z serwerem</translation>
+        <translation>Brak połączenia</translation>
     </message>
 </context>
 <context>

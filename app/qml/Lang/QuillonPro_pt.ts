@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Não foi possível conectar ao servidor. Verifique sua conexão com a Internet e tente novamente.</translation>
+        <translation>O programa não conseguiu acessar o serviço de drivers. Verifique sua conexão com a Internet e tente novamente.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>O servidor está temporariamente indisponível. Tente novamente em alguns minutos.</translation>
+        <translation>O serviço de drivers não está disponível no momento. Tente novamente em alguns minutos.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Este recurso precisa do servidor. Verifique sua conexão com a Internet e reinicie o programa.</translation>
+        <translation>Esta página precisa do serviço de drivers, que não respondeu quando o programa foi iniciado. Reinicie o programa para tentar novamente.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Sem conexão com o servidor</translation>
+        <translation>Sem conexão</translation>
     </message>
 </context>
 <context>

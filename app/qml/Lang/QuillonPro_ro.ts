@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Nu se poate stabili conexiunea cu serverul. Verificați conexiunea la internet și încercați din nou.</translation>
+        <translation>Programul nu a putut contacta serviciul de drivere. Verificați conexiunea la internet și încercați din nou.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Serverul este temporar indisponibil. Încercați din nou peste câteva minute.</translation>
+        <translation>Serviciul de drivere nu este disponibil acum. Încercați din nou peste câteva minute.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Această funcție are nevoie de server. Verificați conexiunea la internet și reporniți programul.</translation>
+        <translation>Această pagină are nevoie de serviciul de drivere, care nu a răspuns la pornirea programului. Reporniți programul pentru a încerca din nou.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Nu există conexiune la server</translation>
+        <translation>Fără conexiune</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Не удалось подключиться к серверу. Проверьте подключение к интернету и повторите попытку.</translation>
+        <translation>Программе не удалось связаться со службой драйверов. Проверьте подключение к интернету и повторите попытку.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Сервер временно недоступен. Повторите попытку через несколько минут.</translation>
+        <translation>Служба драйверов сейчас недоступна. Повторите попытку через несколько минут.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Для этой функции нужен сервер. Проверьте подключение к интернету и перезапустите программу.</translation>
+        <translation>Этой странице нужна служба драйверов, которая не ответила при запуске программы. Перезапустите программу, чтобы попробовать снова.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Нет связи с сервером</translation>
+        <translation>Нет подключения</translation>
     </message>
 </context>
 <context>

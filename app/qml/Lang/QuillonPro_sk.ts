@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Nedá sa pripojiť k serveru. Skontrolujte pripojenie na internet a skúste to znova.</translation>
+        <translation>Program sa nemohol spojiť so službou ovládačov. Skontrolujte pripojenie na internet a skúste to znova.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Server je dočasne nedostupný. Skúste to znova o niekoľko minút.</translation>
+        <translation>Služba ovládačov teraz nie je dostupná. Skúste to znova o niekoľko minút.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Táto funkcia vyžaduje server. Skontrolujte pripojenie na internet a reštartujte program.</translation>
+        <translation>Táto stránka potrebuje službu ovládačov, ktorá pri spustení programu neodpovedala. Reštartujte program a skúste to znova.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Bez pripojenia k serveru</translation>
+        <translation>Bez pripojenia</translation>
     </message>
 </context>
 <context>

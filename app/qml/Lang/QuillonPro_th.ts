@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>ไม่สามารถเชื่อมต่อกับเซิร์ฟเวอร์ได้ ตรวจสอบการเชื่อมต่ออินเทอร์เน็ตแล้วลองอีกครั้ง</translation>
+        <translation>โปรแกรมไม่สามารถติดต่อบริการไดรเวอร์ได้ ตรวจสอบการเชื่อมต่ออินเทอร์เน็ตแล้วลองอีกครั้ง</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>เซิร์ฟเวอร์ไม่พร้อมใช้งานชั่วคราว โปรดลองอีกครั้งในอีกสักครู่</translation>
+        <translation>บริการไดรเวอร์ไม่พร้อมใช้งานในขณะนี้ โปรดลองอีกครั้งในอีกสักครู่</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>ฟังก์ชันนี้ต้องใช้เซิร์ฟเวอร์ ตรวจสอบการเชื่อมต่ออินเทอร์เน็ตแล้วรีสตาร์ตโปรแกรม</translation>
+        <translation>หน้านี้ต้องใช้บริการไดรเวอร์ ซึ่งไม่ตอบสนองเมื่อเริ่มโปรแกรม รีสตาร์ตโปรแกรมเพื่อลองอีกครั้ง</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>ไม่ได้เชื่อมต่อกับเซิร์ฟเวอร์</translation>
+        <translation>ไม่มีการเชื่อมต่อ</translation>
     </message>
 </context>
 <context>

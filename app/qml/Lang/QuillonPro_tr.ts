@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Sunucuya bağlanılamadı. İnternet bağlantınızı kontrol edip yeniden deneyin.</translation>
+        <translation>Program sürücü hizmetine ulaşamadı. İnternet bağlantınızı kontrol edip yeniden deneyin.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Sunucu geçici olarak kullanılamıyor. Lütfen birkaç dakika sonra yeniden deneyin.</translation>
+        <translation>Sürücü hizmeti şu anda kullanılamıyor. Lütfen birkaç dakika sonra yeniden deneyin.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Bu özellik için sunucu gerekir. İnternet bağlantınızı kontrol edip programı yeniden başlatın.</translation>
+        <translation>Bu sayfa, program başlarken yanıt vermeyen sürücü hizmetine ihtiyaç duyar. Yeniden denemek için programı yeniden başlatın.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Sunucuya bağlantı yok</translation>
+        <translation>Bağlantı yok</translation>
     </message>
 </context>
 <context>

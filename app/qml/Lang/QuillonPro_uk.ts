@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>Не вдалося з’єднатися із сервером. Перевірте підключення до інтернету та спробуйте ще раз.</translation>
+        <translation>Програмі не вдалося зв’язатися зі службою драйверів. Перевірте підключення до інтернету та спробуйте ще раз.</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>Сервер тимчасово недоступний. Спробуйте ще раз за кілька хвилин.</translation>
+        <translation>Служба драйверів зараз недоступна. Спробуйте ще раз за кілька хвилин.</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>Для цієї функції потрібен сервер. Перевірте підключення до інтернету та перезапустіть програму.</translation>
+        <translation>Цій сторінці потрібна служба драйверів, яка не відповіла під час запуску програми. Перезапустіть програму, щоб спробувати знову.</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>Немає зв’язку із сервером</translation>
+        <translation>Немає з’єднання</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>InternetConnectErrorMessage</source>
-        <translation>无法连接到服务器。请检查网络连接后重试。</translation>
+        <translation>程序无法连接到驱动服务。请检查网络连接后重试。</translation>
     </message>
     <message>
         <source>RetryButton</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>ServerConnectErrorMessage</source>
-        <translation>服务器暂时不可用，请几分钟后重试。</translation>
+        <translation>驱动服务暂时不可用，请几分钟后重试。</translation>
     </message>
 </context>
 <context>
@@ -395,11 +395,11 @@
     <name>NoConnectPanel</name>
     <message>
         <source>NoConnectDesc</source>
-        <translation>此功能需要连接服务器。请检查网络连接并重启程序。</translation>
+        <translation>此页面需要驱动服务，但程序启动时该服务没有响应。请重启程序后重试。</translation>
     </message>
     <message>
         <source>NoConnectTitle</source>
-        <translation>无法连接服务器</translation>
+        <translation>无连接</translation>
     </message>
 </context>
 <context>

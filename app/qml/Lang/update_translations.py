@@ -7,7 +7,8 @@ call tr(). Identifiers that no source uses yet go to the context named in
 texts/contexts.txt, so that a page written later finds its texts ready.
 
 A text line reads "Identifier = text" or "Context/Identifier = text" for a text that
-differs in one context; "\\n" stands for a line break. An identifier without a text in
+differs in one context; "\\n" stands for a line break and "\\-" for a soft hyphen, where a
+long compound word may break in a narrow tile. An identifier without a text in
 a language is written as unfinished, which the completeness test reports.
 """
 
@@ -130,7 +131,7 @@ def read_pairs(path):
             key, sep, value = line.partition(" = ")
             if not sep:
                 sys.exit("%s:%d: expected 'Identifier = text'" % (path, number))
-            pairs[key.strip()] = value.replace("\\n", "\n")
+            pairs[key.strip()] = value.replace("\\n", "\n").replace("\\-", "\u00ad")
     return pairs
 
 
