@@ -35,6 +35,7 @@ private slots:
     void everyPageOpens();
     void pageIsCreatedOnceAndReportsEachSelection();
     void rebootDialogOpensOnRequest();
+    void maximisedWindowHasNoGripsAndRestoresOnDoubleClick();
     void settingsSaveOffersTheRestart();
 
 private:
@@ -190,6 +191,29 @@ void ViewsSmokeTest::rebootDialogOpensOnRequest() {
     QCOMPARE(views.at(0).at(0).toString(), QStringLiteral("Reboot-screen"));
     QMetaObject::invokeMethod(dialog, "close");
     QTRY_VERIFY(!dialog->property("opened").toBool());
+    verifyNoWarnings();
+}
+
+void ViewsSmokeTest::maximisedWindowHasNoGripsAndRestoresOnDoubleClick() {
+    m_controller->ShowMainWindow();
+    Qln::MainWindow* main = m_controller->mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    auto* grips = main->rootObject()->findChild<QQuickItem*>("resizeGrips");
+    QVERIFY(grips);
+    QVERIFY(grips->isVisible());
+    QSignalSpy events(m_tracker.get(), &Qln::TrackerStub::eventSent);
+
+    main->showMaximized();
+    QTRY_COMPARE(main->visibility(), QWindow::Maximized);
+    QVERIFY(!grips->isVisible());
+
+    // The title bar: beside the logo, clear of the window buttons.
+    const QPoint titleBar(main->width() / 2, 20);
+    QTest::mouseDClick(main, Qt::LeftButton, Qt::NoModifier, titleBar);
+    QTRY_COMPARE(main->visibility(), QWindow::Windowed);
+    QVERIFY(grips->isVisible());
+    QVERIFY(!events.isEmpty());
+    QCOMPARE(events.last().at(2).toString(), QStringLiteral("Normalize"));
     verifyNoWarnings();
 }
 

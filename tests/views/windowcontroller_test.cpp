@@ -30,6 +30,7 @@ private slots:
     void registersOnlyWindowsPastInitialisation();
     void retryRebuildsTheInitViewAndRunsTheTaskAgain();
     void errorWindowKeepsTheKindOfFailure();
+    void activationBringsBackTheShownWindow();
 
     void resizedGeometry_data();
     void resizedGeometry();
@@ -159,6 +160,22 @@ void WindowControllerTest::errorWindowKeepsTheKindOfFailure() {
     QVERIFY(m_controller->errorWindow()->isServerError());
     m_controller->ShowErrorWindow(false);
     QVERIFY(!m_controller->errorWindow()->isServerError());
+}
+
+void WindowControllerTest::activationBringsBackTheShownWindow() {
+    m_controller->ShowMainWindow();
+    MainWindow* main = m_controller->mainWindow();
+    main->showMinimized();
+    QVERIFY(main->windowState() & Qt::WindowMinimized);
+
+    // A handle of no window of this program changes nothing.
+    m_controller->Activate(main->nativeHandle() + 1000);
+    QVERIFY(main->windowState() & Qt::WindowMinimized);
+
+    m_controller->Activate(main->nativeHandle());
+    QVERIFY(!(main->windowState() & Qt::WindowMinimized));
+    QVERIFY(main->isVisible());
+    QVERIFY(m_log->debugLines().contains("User opened another app again"));
 }
 
 void WindowControllerTest::resizedGeometry_data() {

@@ -32,6 +32,7 @@ Rectangle {
     }
 
     WindowResizeRect {
+        objectName: "resizeGrips"
         anchors.fill: parent
     }
 

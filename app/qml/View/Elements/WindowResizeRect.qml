@@ -1,10 +1,11 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 
 // Edge and corner grips of the frameless main window.
 Item {
     id: grips
     property int gripSize: 10
-    visible: window.visibility !== 4 // Window.Maximized
+    visible: window.visibility !== Window.Maximized
 
     component Grip: MouseArea {
         property bool fromLeft: false
