@@ -144,6 +144,7 @@ def main():
         if identifier not in used:
             usages.setdefault(context, set()).add(identifier)
 
+    missing = []
     for code, language in LANGUAGES:
         texts = read_pairs(os.path.join(HERE, "texts", code + ".txt"))
         lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
@@ -157,11 +158,14 @@ def main():
                     lines.append("        <translation>%s</translation>" % escape(text))
                 else:
                     lines.append('        <translation type="unfinished"></translation>')
+                    missing.append("%s: %s/%s" % (code, context, identifier))
                 lines.append("    </message>")
             lines.append("</context>")
         lines.append("</TS>")
         with open(os.path.join(HERE, "QuillonPro_%s.ts" % code), "w", encoding="utf-8") as out:
             out.write("\n".join(lines) + "\n")
+    if missing:
+        sys.exit("No text yet (written as unfinished):\n  " + "\n  ".join(missing))
 
 
 if __name__ == "__main__":
