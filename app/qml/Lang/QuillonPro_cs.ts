@@ -209,7 +209,7 @@
     <name>InstallDriversModule</name>
     <message>
         <source>Alternative</source>
-        <translation>Alternativa</translation>
+        <translation>Alternativní</translation>
     </message>
     <message>
         <source>AutoInstallDesc</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Recomended</source>
-        <translation>Doporučeno</translation>
+        <translation>Doporučený</translation>
     </message>
     <message>
         <source>RegularDesc</source>

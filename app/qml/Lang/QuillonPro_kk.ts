@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Recomended</source>
-        <translation>Ұсынылады</translation>
+        <translation>Ұсынылған</translation>
     </message>
     <message>
         <source>RegularDesc</source>

@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Recomended</source>
-        <translation>Рекомендуется</translation>
+        <translation>Рекомендуемый</translation>
     </message>
     <message>
         <source>RegularDesc</source>

@@ -209,7 +209,7 @@
     <name>InstallDriversModule</name>
     <message>
         <source>Alternative</source>
-        <translation>Alternatíva</translation>
+        <translation>Alternatívny</translation>
     </message>
     <message>
         <source>AutoInstallDesc</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Recomended</source>
-        <translation>Odporúčané</translation>
+        <translation>Odporúčaný</translation>
     </message>
     <message>
         <source>RegularDesc</source>

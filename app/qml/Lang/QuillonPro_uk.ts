@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Recomended</source>
-        <translation>Рекомендовано</translation>
+        <translation>Рекомендований</translation>
     </message>
     <message>
         <source>RegularDesc</source>
