@@ -7,6 +7,7 @@ packages="
 cmake make g++ pkg-config
 qtbase5-dev qtdeclarative5-dev qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
 zlib1g-dev libminizip-dev
+libcpp-httplib-dev libsqlite3-dev libssl-dev nlohmann-json3-dev openssl
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64
 qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-templates2
 qml-module-qtgraphicaleffects qml-module-qtquick-dialogs qml-module-qtquick-controls qml-module-qtquick-extras

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "trackerstub.h"
+#include "ganalytics.h"
 
 namespace Qln {
 
 // The analytics object the windows publish as `tracker` and the modules report to.
-using Analytics = TrackerStub;
+using Analytics = Utils::GAnalytics;
 
 }  // namespace Qln

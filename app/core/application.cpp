@@ -66,17 +66,15 @@ void Application::start() {
     }
     // The listener's thread hands activations over to this object's thread.
     m_activation->start([this](std::uint32_t handle) {
-        QMetaObject::invokeMethod(
-            this, [this, handle] { emit activationRequested(handle); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, handle] { emit activationRequested(handle); },
+                                  Qt::QueuedConnection);
     });
     m_launcher = std::make_unique<Launcher>(&m_arguments, QCoreApplication::applicationDirPath());
     m_launcher->setWindowController(m_windows.get());
     m_launcher->start();
 }
 
-int Application::exec() {
-    return QCoreApplication::exec();
-}
+int Application::exec() { return QCoreApplication::exec(); }
 
 void Application::stop() {
     qInfo() << "App stop";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "environment.h"
+#include "ganalytics.h"
 #include "shared.h"
 
 namespace Qln {
@@ -9,6 +10,7 @@ namespace Qln {
 // modules share; each lives until its last holder lets go.
 struct Configuration {
     Flow::Shared<Environment> environment;
+    Flow::Shared<Utils::GAnalytics> analytics;
 };
 
 }  // namespace Qln

@@ -26,17 +26,11 @@ QString Environment::appDataDir() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QString Environment::settingsFilePath() {
-    return appDataDir() + QStringLiteral("/settings.dat");
-}
+QString Environment::settingsFilePath() { return appDataDir() + QStringLiteral("/settings.dat"); }
 
-QString Environment::registryKey() {
-    return QStringLiteral("Quillon") + QStringLiteral("Pro");
-}
+QString Environment::registryKey() { return QStringLiteral("Quillon") + QStringLiteral("Pro"); }
 
-QString Environment::defaultDownloadDir() {
-    return appDataDir() + QStringLiteral("/Drivers");
-}
+QString Environment::defaultDownloadDir() { return appDataDir() + QStringLiteral("/Drivers"); }
 
 QString Environment::defaultBackupArchivePath() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
@@ -46,8 +40,8 @@ QString Environment::defaultBackupArchivePath() {
 Environment::Environment() {
     m_store.file = std::make_unique<Utils::FileRepository>(settingsFilePath());
     m_store.registry = std::make_unique<Utils::RegistryRepository>(registryKey());
-    m_translation =
-        std::make_unique<Translation>(m_store.file->value(kLocale, QLocale::c()).value<QLocale>());
+    m_translation = std::make_unique<Translation>(
+        m_store.file->value(kLocale, QLocale::c()).value<QLocale>());
     // Also creates the application data folder on a first run.
     QDir().mkpath(downloadDir());
 }
@@ -95,9 +89,7 @@ void Environment::setVersion(const QVersionNumber& version) {
     setMirroredValue(kVersion, version.toString());
 }
 
-QLocale Environment::locale() const {
-    return m_translation->locale();
-}
+QLocale Environment::locale() const { return m_translation->locale(); }
 
 void Environment::setLocale(const QLocale& locale) {
     // C means "follow the system", which is what an absent key says.
@@ -112,33 +104,21 @@ QString Environment::downloadDir() const {
     return m_store.file->value(kDownloadDir, defaultDownloadDir()).toString();
 }
 
-void Environment::setDownloadDir(const QString& dir) {
-    m_store.file->setValue(kDownloadDir, dir);
-}
+void Environment::setDownloadDir(const QString& dir) { m_store.file->setValue(kDownloadDir, dir); }
 
-bool Environment::checkUpdates() const {
-    return m_store.file->value(kCheckUpdate, true).toBool();
-}
+bool Environment::checkUpdates() const { return m_store.file->value(kCheckUpdate, true).toBool(); }
 
-void Environment::setCheckUpdates(bool check) {
-    m_store.file->setValue(kCheckUpdate, check);
-}
+void Environment::setCheckUpdates(bool check) { m_store.file->setValue(kCheckUpdate, check); }
 
 bool Environment::checkSystemDevices() const {
     return m_store.file->value(kCheckSystem, true).toBool();
 }
 
-void Environment::setCheckSystemDevices(bool check) {
-    m_store.file->setValue(kCheckSystem, check);
-}
+void Environment::setCheckSystemDevices(bool check) { m_store.file->setValue(kCheckSystem, check); }
 
-int Environment::numDevices() const {
-    return m_store.file->value(kNumDevices, 200).toInt();
-}
+int Environment::numDevices() const { return m_store.file->value(kNumDevices, 200).toInt(); }
 
-void Environment::setNumDevices(int count) {
-    m_store.file->setValue(kNumDevices, count);
-}
+void Environment::setNumDevices(int count) { m_store.file->setValue(kNumDevices, count); }
 
 QString Environment::backupArchivePath() const {
     return m_store.file->value(kBackupPath, defaultBackupArchivePath()).toString();
@@ -148,17 +128,11 @@ void Environment::setBackupArchivePath(const QString& path) {
     m_store.file->setValue(kBackupPath, path);
 }
 
-QString Environment::partnerId() const {
-    return m_store.registry->value(kPartnerId).toString();
-}
+QString Environment::partnerId() const { return m_store.registry->value(kPartnerId).toString(); }
 
-QString Environment::backupsDir() const {
-    return appDataDir() + QStringLiteral("/Backups");
-}
+QString Environment::backupsDir() const { return appDataDir() + QStringLiteral("/Backups"); }
 
-QString Environment::unpackDir() const {
-    return appDataDir() + QStringLiteral("/Unpack");
-}
+QString Environment::unpackDir() const { return appDataDir() + QStringLiteral("/Unpack"); }
 
 void Environment::resetSettings() {
     for (const QString& key : {kLocale, kDownloadDir, kCheckSystem, kCheckUpdate}) {

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QTimer>
+#include <QUrl>
 
+#include "manager.h"
 #include "modulelist.h"
 #include "scopeprofiler.h"
 #include "screenshottour.h"
@@ -17,11 +19,21 @@ Launcher::Launcher(const ArgumentMap* arguments, const QString& applicationDir, 
       m_arguments(arguments),
       m_applicationDir(applicationDir) {
     ScopeProfiler profiler(QStringLiteral("Launcher"));
+    Net::Manager::instance()->configure(QString(), 10000,
+                                        !m_arguments->contains(QStringLiteral("nostrict")));
     m_configuration->environment = std::make_shared<Environment>();
-    m_analytics = std::make_shared<Analytics>();
+    // Local runs point the hits at the reference service's collector instead.
+    const QString batchUrl = qEnvironmentVariable("QUILLON_ANALYTICS_URL");
+    m_configuration->analytics = std::make_shared<Utils::GAnalytics>(
+        QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
+        batchUrl.isEmpty() ? Utils::GAnalytics::defaultBatchUrl() : QUrl(batchUrl));
 }
 
-Launcher::~Launcher() = default;
+Launcher::~Launcher() {
+    if (m_configuration->analytics) {
+        m_configuration->analytics->endSession();
+    }
+}
 
 void Launcher::start() {
     const Flow::Shared<Environment> environment = m_configuration->environment;
@@ -33,7 +45,7 @@ void Launcher::start() {
         return;
     }
     ScreenshotTour::startFromEnvironment(m_windows, this);
-    m_windows->setTracker(m_analytics.get());
+    m_windows->setTracker(m_configuration->analytics.get());
     m_windows->ShowInitWindow();
     // Until start-up talks to the service, the init window only shows itself for a moment.
     QTimer::singleShot(1000, this, &Launcher::finish);
@@ -41,8 +53,7 @@ void Launcher::start() {
 
 void Launcher::finish() {
     const QString tab = m_arguments ? m_arguments->value(QStringLiteral("tab")) : QString();
-    auto modules =
-        std::make_unique<ModuleList>(m_configuration, m_analytics, m_applicationDir, tab);
+    auto modules = std::make_unique<ModuleList>(m_configuration, m_applicationDir, tab);
     m_windows->setModules(*modules);
     m_windows->ShowMainWindow();
     // The old modules may still be on the old view until the new one is shown.

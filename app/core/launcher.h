@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "analytics.h"
 #include "argumentmap.h"
 #include "configuration.h"
 
@@ -30,14 +29,12 @@ public:
 
     Flow::Shared<Configuration> configuration() const { return m_configuration; }
     QString applicationDir() const { return m_applicationDir; }
-    Flow::Shared<Analytics> analytics() const { return m_analytics; }
     ModuleList* moduleList() const { return m_moduleList.get(); }
 
 private:
     Flow::Shared<Configuration> m_configuration;
     const ArgumentMap* m_arguments;
     QString m_applicationDir;
-    Flow::Shared<Analytics> m_analytics;
     WindowController* m_windows = nullptr;
     std::unique_ptr<ModuleList> m_moduleList;
 };

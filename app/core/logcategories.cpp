@@ -2,3 +2,5 @@
 
 Q_LOGGING_CATEGORY(lcProfiling, "profiling")
 Q_LOGGING_CATEGORY(lcInstaller, "installer")
+Q_LOGGING_CATEGORY(lcNet, "net")
+Q_LOGGING_CATEGORY(lcAnalytics, "Analytics")

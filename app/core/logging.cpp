@@ -76,9 +76,8 @@ void Logging::shutdown() {
 }
 
 QString Logging::defaultPath() {
-    return QStringLiteral("%1/%2").arg(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-        QStringLiteral("quillonpro.log"));
+    return QStringLiteral("%1/%2").arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                       QStringLiteral("quillonpro.log"));
 }
 
 bool Logging::isOpen() {

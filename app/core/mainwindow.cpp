@@ -25,7 +25,8 @@ void MainWindow::setModules(const ModuleList& modules) {
     context->setContextProperty(QStringLiteral("moduleList"),
                                 QVariant::fromValue(modules.modules()));
     context->setContextProperty(QStringLiteral("startModuleIndex"), modules.startModuleIndex());
-    context->setContextProperty(QStringLiteral("tracker"), modules.analytics().get());
+    context->setContextProperty(QStringLiteral("tracker"),
+                                modules.configuration()->analytics.get());
 }
 
 void MainWindow::setServiceFacts(bool available, const QString& dbUpdatedAt,

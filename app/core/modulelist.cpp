@@ -48,9 +48,9 @@ Module* pending(const PendingModule& entry) {
 
 }  // namespace
 
-ModuleList::ModuleList(Flow::Shared<Configuration> configuration, Flow::Shared<Analytics> analytics,
-                       const QString& applicationDir, const QString& tab)
-    : m_configuration(std::move(configuration)), m_analytics(std::move(analytics)) {
+ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString& applicationDir,
+                       const QString& tab)
+    : m_configuration(std::move(configuration)) {
     Q_UNUSED(applicationDir)
     qDebug().noquote() << "StartModule:" << tab;
     append(pending(kDrivers));
@@ -59,7 +59,7 @@ ModuleList::ModuleList(Flow::Shared<Configuration> configuration, Flow::Shared<A
     append(new ProgramsModule());
     append(pending(kBackup));
     append(pending(kAutorun));
-    append(new SettingsModule(m_configuration->environment, m_analytics));
+    append(new SettingsModule(m_configuration->environment, m_configuration->analytics));
     append(new AboutModule());
     int counter = 0;
     for (const Flow::Shared<Module>& module : m_modules) {

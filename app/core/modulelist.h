@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 
-#include "analytics.h"
 #include "configuration.h"
 #include "module.h"
 #include "shared.h"
@@ -14,8 +13,8 @@ namespace Qln {
 // The main window's modules in their fixed order, and the one to start with.
 class ModuleList {
 public:
-    ModuleList(Flow::Shared<Configuration> configuration, Flow::Shared<Analytics> analytics,
-               const QString& applicationDir, const QString& tab);
+    ModuleList(Flow::Shared<Configuration> configuration, const QString& applicationDir,
+               const QString& tab);
     ~ModuleList();
     ModuleList(const ModuleList&) = delete;
     ModuleList& operator=(const ModuleList&) = delete;
@@ -23,14 +22,12 @@ public:
     QList<QObject*> modules() const { return m_entries; }
     int startModuleIndex() const { return m_startModuleIndex; }
     Flow::Shared<Configuration> configuration() const { return m_configuration; }
-    Flow::Shared<Analytics> analytics() const { return m_analytics; }
     Module* module(const QString& name) const;
 
 private:
     void append(Module* module);
 
     Flow::Shared<Configuration> m_configuration;
-    Flow::Shared<Analytics> m_analytics;
     QList<Flow::Shared<Module>> m_modules;
     QList<QObject*> m_entries;
     int m_startModuleIndex = 0;

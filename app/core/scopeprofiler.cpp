@@ -4,9 +4,7 @@
 
 namespace Qln {
 
-ScopeProfiler::ScopeProfiler(const QString& name) : m_name(name) {
-    m_timer.start();
-}
+ScopeProfiler::ScopeProfiler(const QString& name) : m_name(name) { m_timer.start(); }
 
 ScopeProfiler::~ScopeProfiler() {
     qCDebug(lcProfiling).noquote() << m_name << "=>" << m_timer.elapsed();

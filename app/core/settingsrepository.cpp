@@ -5,9 +5,7 @@ namespace Utils {
 SettingsRepository::SettingsRepository(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings)), m_openStatus(m_settings->status()) {}
 
-SettingsRepository::~SettingsRepository() {
-    m_settings->sync();
-}
+SettingsRepository::~SettingsRepository() { m_settings->sync(); }
 
 QVariant SettingsRepository::value(const QString& key, const QVariant& defaultValue) const {
     return m_settings->value(key, defaultValue);

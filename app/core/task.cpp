@@ -15,9 +15,7 @@ Task::~Task() {
     wait();
 }
 
-void Task::start() {
-    start(Flow::Shared<QObject>());
-}
+void Task::start() { start(Flow::Shared<QObject>()); }
 
 void Task::start(Flow::Shared<QObject> data) {
     if (isRunning()) {
@@ -50,17 +48,11 @@ void Task::abort() {
     m_runner.chain.abortAll();
 }
 
-bool Task::isRunning() const {
-    return m_runner.watcher.isRunning();
-}
+bool Task::isRunning() const { return m_runner.watcher.isRunning(); }
 
-void Task::wait() {
-    m_runner.watcher.waitForFinished();
-}
+void Task::wait() { m_runner.watcher.waitForFinished(); }
 
-Flow::Shared<QObject> Task::result() const {
-    return m_runner.chain.result();
-}
+Flow::Shared<QObject> Task::result() const { return m_runner.chain.result(); }
 
 void Task::onChainFinished() {}
 

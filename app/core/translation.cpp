@@ -7,26 +7,24 @@ namespace Qln {
 
 namespace {
 
-QLocale reduced(const QLocale& locale) {
-    return QLocale(locale.language(), locale.country());
-}
+QLocale reduced(const QLocale& locale) { return QLocale(locale.language(), locale.country()); }
 
 }  // namespace
 
 const QList<QLocale>& Translation::supportedLocales() {
     static const QList<QLocale> locales = {
-        QLocale(QLocale::English),   QLocale(QLocale::Russian),
-        QLocale(QLocale::Spanish),   QLocale(QLocale::Portuguese, QLocale::Brazil),
-        QLocale(QLocale::Catalan),   QLocale(QLocale::Czech),
-        QLocale(QLocale::German),    QLocale(QLocale::Finnish),
-        QLocale(QLocale::French),    QLocale(QLocale::Hindi),
-        QLocale(QLocale::Hungarian), QLocale(QLocale::Indonesian),
-        QLocale(QLocale::Italian),   QLocale(QLocale::Japanese),
-        QLocale(QLocale::Kazakh),    QLocale(QLocale::Korean),
-        QLocale(QLocale::Dutch),     QLocale(QLocale::NorwegianBokmal),
-        QLocale(QLocale::Polish),    QLocale(QLocale::Romanian),
-        QLocale(QLocale::Slovak),    QLocale(QLocale::Thai),
-        QLocale(QLocale::Turkish),   QLocale(QLocale::Ukrainian),
+        QLocale(QLocale::English),    QLocale(QLocale::Russian),
+        QLocale(QLocale::Spanish),    QLocale(QLocale::Portuguese, QLocale::Brazil),
+        QLocale(QLocale::Catalan),    QLocale(QLocale::Czech),
+        QLocale(QLocale::German),     QLocale(QLocale::Finnish),
+        QLocale(QLocale::French),     QLocale(QLocale::Hindi),
+        QLocale(QLocale::Hungarian),  QLocale(QLocale::Indonesian),
+        QLocale(QLocale::Italian),    QLocale(QLocale::Japanese),
+        QLocale(QLocale::Kazakh),     QLocale(QLocale::Korean),
+        QLocale(QLocale::Dutch),      QLocale(QLocale::NorwegianBokmal),
+        QLocale(QLocale::Polish),     QLocale(QLocale::Romanian),
+        QLocale(QLocale::Slovak),     QLocale(QLocale::Thai),
+        QLocale(QLocale::Turkish),    QLocale(QLocale::Ukrainian),
         QLocale(QLocale::Chinese),
     };
     return locales;
@@ -60,8 +58,6 @@ Translation::~Translation() {
     }
 }
 
-void Translation::resetLocale() {
-    m_locale = chooseLocale(QLocale::c(), QLocale::system());
-}
+void Translation::resetLocale() { m_locale = chooseLocale(QLocale::c(), QLocale::system()); }
 
 }  // namespace Qln

@@ -37,6 +37,7 @@ private slots:
     void rebootDialogOpensOnRequest();
     void maximisedWindowHasNoGripsAndRestoresOnDoubleClick();
     void settingsSaveOffersTheRestart();
+    void languageListShowsTheModulesRow();
 
 private:
     QObject* openPage(const QString& name);
@@ -57,10 +58,11 @@ void ViewsSmokeTest::init() {
     auto configuration = std::make_shared<Qln::Configuration>();
     configuration->environment = std::make_shared<Qln::Environment>();
     m_tracker = std::make_shared<Qln::TrackerStub>();
-    m_modules = std::make_unique<Qln::ModuleList>(configuration, m_tracker, QString(), "about");
+    m_modules = std::make_unique<Qln::ModuleList>(configuration, QString(), "about");
     m_controller = std::make_unique<WindowController>();
-    m_controller->setTracker(m_tracker.get());
     m_controller->setModules(*m_modules);
+    // The views report to the test instead of the configuration's analytics.
+    m_controller->setTracker(m_tracker.get());
     m_controller->mainWindow()->setServiceFacts(
         true, "2026-11-30",
         QVariantMap{{"privacy_policy", "https://example.invalid/privacy"},
@@ -228,6 +230,29 @@ void ViewsSmokeTest::settingsSaveOffersTheRestart() {
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(views.last().at(0).toString(), QStringLiteral("Restart-screen"));
     QMetaObject::invokeMethod(dialog, "close");
+    verifyNoWarnings();
+}
+
+void ViewsSmokeTest::languageListShowsTheModulesRow() {
+    QObject* module = m_modules->module("settings");
+    module->setProperty("index", 6);
+    m_controller->ShowMainWindow();
+    QObject* page = openPage("settings");
+    QVERIFY(page);
+    QObject* list = page->findChild<QObject*>("languageList");
+    QVERIFY(list);
+    QTRY_COMPARE(list->property("currentIndex").toInt(), 6);
+
+    // A choice made in the list reaches the module.
+    QObject* languages = page->findChild<QObject*>("languages");
+    QVERIFY(languages);
+    QMetaObject::invokeMethod(languages, "chosen", Q_ARG(int, 2));
+    QCOMPARE(module->property("index").toInt(), 2);
+    QCOMPARE(list->property("currentIndex").toInt(), 2);
+
+    // A reset from the module moves the list.
+    QMetaObject::invokeMethod(module, "resetSettings");
+    QCOMPARE(list->property("currentIndex").toInt(), module->property("index").toInt());
     verifyNoWarnings();
 }
 

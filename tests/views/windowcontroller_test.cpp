@@ -30,6 +30,7 @@ private slots:
     void registersOnlyWindowsPastInitialisation();
     void retryRebuildsTheInitViewAndRunsTheTaskAgain();
     void errorWindowKeepsTheKindOfFailure();
+    void viewsCloseThroughTheWindow();
     void activationBringsBackTheShownWindow();
 
     void resizedGeometry_data();
@@ -160,6 +161,16 @@ void WindowControllerTest::errorWindowKeepsTheKindOfFailure() {
     QVERIFY(m_controller->errorWindow()->isServerError());
     m_controller->ShowErrorWindow(false);
     QVERIFY(!m_controller->errorWindow()->isServerError());
+}
+
+void WindowControllerTest::viewsCloseThroughTheWindow() {
+    m_controller->ShowErrorWindow(false);
+    Qln::ConnectErrorWindow* error = m_controller->errorWindow();
+    QVERIFY(error->isVisible());
+    // What the view's `window.close()` reaches.
+    QVERIFY(QMetaObject::invokeMethod(error, "close"));
+    QVERIFY(!error->isVisible());
+    QVERIFY(m_log->debugLines().contains("Window close"));
 }
 
 void WindowControllerTest::activationBringsBackTheShownWindow() {

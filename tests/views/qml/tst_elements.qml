@@ -76,6 +76,23 @@ Item {
             compare(events.signalArguments[1][2], "Check")
         }
 
+        function test_everySharedControlLoads_data() {
+            return ["PrimaryButton", "SecondButton", "SecondThinButton", "ThinButton", "IconButton",
+                    "IconThinButton", "IconGradientButton", "ColorIconButton", "CancelButton",
+                    "SCheckBox", "ECheckBox", "CustomCheckBox", "ERadioButton", "Hyperlink",
+                    "PathSelector", "TextFieldMenu", "StyledScrollView", "LoadIndicator",
+                    "DashText", "HeaderLogo", "NoConnectPanel"].map(function(name) {
+                return { "tag": name, "name": name }
+            })
+        }
+
+        function test_everySharedControlLoads(data) {
+            var component = Qt.createComponent("qrc:/View/Elements/" + data.name + ".qml")
+            compare(component.status, Component.Ready, component.errorString())
+            var control = createTemporaryObject(component, stage)
+            verify(control !== null)
+        }
+
         Component {
             id: signalSpyComponent
             SignalSpy {}

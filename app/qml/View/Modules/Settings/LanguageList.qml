@@ -10,6 +10,14 @@ Rectangle {
     property int currentIndex: -1
     signal chosen(int index)
 
+    // Set after the rows exist: a current row given before the model is lost.
+    function syncCurrent() {
+        list.currentIndex = box.currentIndex
+        if (list.height > 0 && list.currentIndex >= 0)
+            list.positionViewAtIndex(list.currentIndex, ListView.Center)
+    }
+    onCurrentIndexChanged: syncCurrent()
+
     color: Colors.white
     border.width: 1
     border.color: Colors.gray_7
@@ -22,7 +30,8 @@ Rectangle {
         anchors.margins: 1
         clip: true
         model: box.languages
-        currentIndex: box.currentIndex
+        currentIndex: -1
+        onCountChanged: box.syncCurrent()
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {
             policy: list.contentHeight > list.height ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff
@@ -67,6 +76,7 @@ Rectangle {
                 onClicked: box.chosen(index)
             }
         }
-        Component.onCompleted: Qt.callLater(function() { list.positionViewAtIndex(list.currentIndex, ListView.Contain) })
+        Component.onCompleted: box.syncCurrent()
+        onHeightChanged: box.syncCurrent()
     }
 }

@@ -6,8 +6,8 @@
 
 namespace Qln {
 
-// Stands in for the analytics client until it is part of the program: the
-// views and modules report screens and events to it, and it only logs them.
+// Takes the analytics object's place in the views' context and tells the test
+// what they reported.
 class TrackerStub : public QObject {
     Q_OBJECT
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace Net {
+
+// Bodies above this size after inflation are refused rather than held in memory.
+constexpr qint64 kMaxInflatedBody = 64 * 1024 * 1024;
+
+// Undoes a gzip, zlib or raw deflate "Content-Encoding"; other encodings pass through.
+// A damaged or oversized stream gives empty bytes.
+QByteArray decodeContent(const QByteArray& body, const QString& encoding,
+                         qint64 limit = kMaxInflatedBody);
+
+}  // namespace Net

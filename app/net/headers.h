@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QHash>
+#include <QNetworkRequest>
+#include <QString>
+#include <QVariant>
+
+#include "knownheader.h"
+
+namespace Net {
+
+// Known headers by index and raw headers by name; setting a key replaces its value.
+class Headers {
+public:
+    void set(KnownHeader header, const QVariant& value) { m_known.insert(header, value); }
+    void setRaw(const QString& name, const QString& value) { m_raw.insert(name, value); }
+    QVariant value(KnownHeader header) const { return m_known.value(header); }
+    QString rawValue(const QString& name) const { return m_raw.value(name); }
+    bool contains(KnownHeader header) const { return m_known.contains(header); }
+    bool containsRaw(const QString& name) const { return m_raw.contains(name); }
+
+    const QHash<KnownHeader, QVariant>& known() const { return m_known; }
+    const QHash<QString, QString>& raw() const { return m_raw; }
+
+    void merge(const Headers& other);
+    void applyTo(QNetworkRequest& request) const;
+
+private:
+    QHash<KnownHeader, QVariant> m_known;
+    QHash<QString, QString> m_raw;
+};
+
+}  // namespace Net

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ioutdata.h"
+#include "iparamssetter.h"
+
+namespace Net {
+
+// A result that, once filled, sets parameters of later requests itself.
+class IDataForParams : public IOutData, public IParamsSetter {};
+
+}  // namespace Net

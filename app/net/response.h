@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QHash>
+#include <QMap>
+#include <QString>
+#include <QUrl>
+#include <QVariant>
+
+#include "knownheader.h"
+
+class QNetworkReply;
+
+namespace Net {
+
+// What came back from one call; status 0 means no HTTP answer at all.
+struct Response {
+    int status = 0;
+    QString reason;
+    QHash<KnownHeader, QVariant> knownHeaders;
+    QMap<QString, QString> rawHeaders;
+    QUrl redirect;
+
+    bool isSuccess() const { return status >= 200 && status <= 299; }
+    bool isClientError() const { return status >= 400 && status <= 499; }
+    qint64 contentLength() const;
+
+    static Response fromReply(const QNetworkReply* reply);
+};
+
+}  // namespace Net

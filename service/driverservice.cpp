@@ -1,0 +1,473 @@
+#include "driverservice.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+
+#include <httplib.h>
+
+#include "authrecord.h"
+#include "bodydecoder.h"
+#include "hitbatch.h"
+
+namespace Service {
+
+namespace {
+
+using nlohmann::json;
+
+const auto kReplace = json::error_handler_t::replace;
+
+const char* reasonFor(int status) {
+    switch (status) {
+        case 400:
+            return "malformed request";
+        case 401:
+            return "authorisation required";
+        case 404:
+            return "no such resource";
+        case 405:
+            return "method not allowed";
+        case 411:
+            return "length required";
+        case 413:
+            return "request body too large";
+        case 414:
+            return "request URI too long";
+        case 415:
+            return "unsupported content encoding";
+        default:
+            return status >= 500 ? "internal error" : "request failed";
+    }
+}
+
+std::string printableForLog(const std::string& text) {
+    std::string out;
+    for (const char c : text.substr(0, 512)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7f || c == '"' || c == '\\') {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool isCompressionLabel(const std::string& encoding) {
+    return encoding == "gzip" || encoding == "deflate" || encoding == "br";
+}
+
+}  // namespace
+
+DriverService::DriverService() = default;
+
+DriverService::~DriverService() {
+    if (accessLog_ != nullptr && accessLog_ != stderr) {
+        std::fclose(accessLog_);
+    }
+}
+
+std::int64_t DriverService::now() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+bool DriverService::start(const Options& options, std::string& error) {
+    options_ = options;
+    if (!options.configPath.empty() && !config_.load(options.configPath, error)) {
+        error = "configuration: " + error;
+        return false;
+    }
+    if (::mkdir(options.dataDir.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = "cannot create the data folder " + options.dataDir + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!signer_.open(options.dataDir + "/token.key", error) ||
+        !store_.open(options.dataDir + "/service.db", error)) {
+        return false;
+    }
+    if (config_.accessLog.empty()) {
+        accessLog_ = stderr;
+    } else {
+        const std::string path = options.dataDir + "/" + config_.accessLog;
+        accessLog_ = std::fopen(path.c_str(), "a");
+        if (accessLog_ == nullptr) {
+            error = "cannot open the access log " + path + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+
+    const bool tls = !options.tlsCert.empty() || !options.tlsKey.empty();
+    if (tls) {
+        if (options.tlsCert.empty() || options.tlsKey.empty()) {
+            error = "--tls-cert and --tls-key go together";
+            return false;
+        }
+        server_ =
+            std::make_unique<httplib::SSLServer>(options.tlsCert.c_str(), options.tlsKey.c_str());
+    } else {
+        server_ = std::make_unique<httplib::Server>();
+    }
+    if (!server_->is_valid()) {
+        error = tls ? "cannot load the TLS certificate or key" : "cannot create the server";
+        return false;
+    }
+
+    const std::size_t threads = static_cast<std::size_t>(config_.threads);
+    server_->new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
+    server_->set_payload_max_length(config_.bodyLimit);
+    server_->set_read_timeout(config_.readTimeoutSeconds, 0);
+    server_->set_write_timeout(config_.readTimeoutSeconds, 0);
+    server_->set_keep_alive_max_count(static_cast<std::size_t>(config_.keepAliveMaxCount));
+    server_->set_keep_alive_timeout(config_.keepAliveTimeoutSeconds);
+    // Answers are small; waiting to coalesce them only adds delayed-ack latency.
+    server_->set_tcp_nodelay(true);
+    installRoutes();
+
+    int port = options.port;
+    if (port == 0) {
+        port = server_->bind_to_any_port(options.host);
+        if (port < 0) {
+            error = "cannot bind " + options.host;
+            return false;
+        }
+    } else if (!server_->bind_to_port(options.host, port)) {
+        error = "cannot bind " + options.host + ":" + std::to_string(port);
+        return false;
+    }
+    const std::string host =
+        options.host.find(':') != std::string::npos ? "[" + options.host + "]" : options.host;
+    baseUrl_ = std::string(tls ? "https" : "http") + "://" + host + ":" + std::to_string(port);
+    return true;
+}
+
+bool DriverService::run() {
+    return server_->listen_after_bind();
+}
+
+void DriverService::stop() {
+    if (server_) {
+        server_->stop();
+    }
+}
+
+void DriverService::closeStore() {
+    store_.close();
+    std::lock_guard<std::mutex> lock(logMutex_);
+    std::fflush(accessLog_);
+}
+
+void DriverService::installRoutes() {
+    httplib::Server& server = *server_;
+
+    server.set_pre_routing_handler(
+        [](const httplib::Request& request, httplib::Response& response) {
+            // Only the upload endpoints read their bodies through a bounded reader; anything
+            // else with an unbounded chunked body is refused before it is read.
+            const bool reader = request.method == "PUT" || request.method == "POST";
+            if (!reader && request.get_header_value("Transfer-Encoding") == "chunked") {
+                fail(response, 411, "a request body is not accepted here");
+                response.set_header("Connection", "close");
+                return httplib::Server::HandlerResponse::Handled;
+            }
+            return httplib::Server::HandlerResponse::Unhandled;
+        });
+
+    server.Put("/app/auth", [this](const httplib::Request& request, httplib::Response& response,
+                                   const httplib::ContentReader& reader) {
+        handleAuth(request, response, reader);
+    });
+    server.Get("/app/settings",
+               [this](const httplib::Request& request, httplib::Response& response) {
+                   handleSettings(request, response);
+               });
+    server.Post(
+        "/collect/batch",
+        [this](const httplib::Request& request, httplib::Response& response,
+               const httplib::ContentReader& reader) { handleCollect(request, response, reader); });
+
+    const auto notAllowed = [](const httplib::Request&, httplib::Response& response) {
+        fail(response, 405, "method not allowed");
+    };
+    const auto notAllowedWithBody = [](const httplib::Request&, httplib::Response& response,
+                                       const httplib::ContentReader&) {
+        fail(response, 405, "method not allowed");
+        response.set_header("Connection", "close");
+    };
+    server.Get("/app/auth", notAllowed);
+    server.Post("/app/auth", notAllowedWithBody);
+    server.Put("/app/settings", notAllowedWithBody);
+    server.Post("/app/settings", notAllowedWithBody);
+    server.Get("/collect/batch", notAllowed);
+    server.Put("/collect/batch", notAllowedWithBody);
+
+    if (options_.testHooks) {
+        server.Get("/_test/counters", [this](const httplib::Request&, httplib::Response& response) {
+            handleCounters(response);
+        });
+        server.Get("/_test/collected",
+                   [this](const httplib::Request&, httplib::Response& response) {
+                       handleCollected(response);
+                   });
+    }
+
+    server.set_error_handler([](const httplib::Request&, httplib::Response& response) {
+        if (response.body.empty()) {
+            fail(response, response.status, reasonFor(response.status));
+        }
+    });
+    server.set_exception_handler([](const httplib::Request&, httplib::Response& response,
+                                    std::exception_ptr) { fail(response, 500, "internal error"); });
+    server.set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+        writeAccessLog(request, response);
+    });
+}
+
+void DriverService::answer(httplib::Response& response, int status, const json& body) {
+    response.status = status;
+    response.set_content(body.dump(-1, ' ', false, kReplace), "application/json");
+}
+
+void DriverService::fail(httplib::Response& response, int status, const std::string& message) {
+    answer(response, status, json{{"error", {{"code", status}, {"message", message}}}});
+}
+
+DriverService::Failure DriverService::readBody(httplib::Response& response,
+                                               const httplib::ContentReader& reader,
+                                               std::size_t limit, std::string& body) const {
+    bool tooLarge = false;
+    const bool complete = reader([&](const char* data, std::size_t length) {
+        if (body.size() + length > limit) {
+            tooLarge = true;
+            return false;
+        }
+        body.append(data, length);
+        return true;
+    });
+    if (tooLarge) {
+        return {413, "request body exceeds " + std::to_string(limit) + " bytes"};
+    }
+    if (!complete) {
+        const int status = response.status >= 400 && response.status < 500 ? response.status : 400;
+        return {status,
+                status == 400 ? "the body could not be read or decompressed" : reasonFor(status)};
+    }
+    return {};
+}
+
+DriverService::Failure DriverService::readJson(const httplib::Request& request,
+                                               httplib::Response& response,
+                                               const httplib::ContentReader& reader,
+                                               json& document) const {
+    std::string body;
+    Failure failure = readBody(response, reader, config_.bodyLimit, body);
+    if (failure.status != 0) {
+        return failure;
+    }
+    // A labelled body was inflated while it was read; an unlabelled one may still be a
+    // compressed stream, since clients are not consistent about the label.
+    const std::string encoding = request.get_header_value("Content-Encoding");
+    if (!encoding.empty() && encoding != "identity" && !isCompressionLabel(encoding)) {
+        return {415, "unsupported content encoding"};
+    }
+    if (!isCompressionLabel(encoding) && BodyDecoder::looksCompressed(body)) {
+        std::string inflated;
+        switch (BodyDecoder::inflate(body, config_.bodyLimit, inflated)) {
+            case BodyDecoder::Result::Ok:
+                body.swap(inflated);
+                break;
+            case BodyDecoder::Result::TooLarge:
+                return {413, "decompressed body exceeds " + std::to_string(config_.bodyLimit) +
+                                 " bytes"};
+            case BodyDecoder::Result::Malformed:
+                return {400, "the body is not a complete zlib or gzip stream"};
+        }
+    }
+    if (body.empty()) {
+        return {400, "the body is empty"};
+    }
+    if (!BodyDecoder::withinDepth(body, config_.jsonDepthLimit)) {
+        return {400, "the JSON nests deeper than " + std::to_string(config_.jsonDepthLimit)};
+    }
+    document = json::parse(body, nullptr, false);
+    if (document.is_discarded()) {
+        return {400, "the body is not JSON"};
+    }
+    return {};
+}
+
+void DriverService::handleAuth(const httplib::Request& request, httplib::Response& response,
+                               const httplib::ContentReader& reader) {
+    ++authCount_;
+    json document;
+    const Failure failure = readJson(request, response, reader, document);
+    if (failure.status != 0) {
+        fail(response, failure.status, failure.message);
+        response.set_header("Connection", "close");
+        return;
+    }
+    AuthRecord record;
+    std::string error;
+    if (!record.parse(document, error)) {
+        fail(response, 400, error);
+        return;
+    }
+    const ForcedError& forced = config_.authError;
+    if (forced.enabled) {
+        answer(response, forced.status,
+               json{{"error", {{"code", forced.code}, {"message", forced.message}}}});
+        return;
+    }
+    const std::int64_t issuedAt = now();
+    if (!store_.recordInstallation(record, issuedAt, error)) {
+        fail(response, 500, "cannot record the installation");
+        std::lock_guard<std::mutex> lock(logMutex_);
+        std::fprintf(accessLog_, "store error: %s\n", printableForLog(error).c_str());
+        return;
+    }
+    answer(response, 200,
+           json{{"token", signer_.issue(record.appid, issuedAt, config_.tokenTtl)},
+                {"ttl", config_.tokenTtl},
+                {"timestamp", issuedAt}});
+}
+
+void DriverService::handleSettings(const httplib::Request& request, httplib::Response& response) {
+    ++settingsCount_;
+    std::string token;
+    const std::string authorization = request.get_header_value("Authorization");
+    if (authorization.size() > 7 && strncasecmp(authorization.c_str(), "Bearer ", 7) == 0) {
+        token = authorization.substr(7);
+        while (!token.empty() && token.front() == ' ') {
+            token.erase(0, 1);
+        }
+        while (!token.empty() && token.back() == ' ') {
+            token.pop_back();
+        }
+    }
+    TokenSigner::Claims claims;
+    const TokenSigner::Verdict verdict = authorization.empty() || !token.empty()
+                                             ? signer_.verify(token, now(), &claims)
+                                             : TokenSigner::Verdict::Malformed;
+    if (verdict != TokenSigner::Verdict::Valid) {
+        fail(response, 401, TokenSigner::describe(verdict));
+        response.set_header("WWW-Authenticate", "Bearer");
+        return;
+    }
+    const ForcedError& forced = config_.settingsError;
+    if (forced.enabled) {
+        answer(response, forced.status,
+               json{{"error", {{"code", forced.code}, {"message", forced.message}}}});
+        return;
+    }
+    std::string error;
+    const std::string ppg = request.get_param_value("ppg").substr(0, 256);
+    if (!store_.recordSettingsFetch(claims.subject, ppg, now(), error)) {
+        std::lock_guard<std::mutex> lock(logMutex_);
+        std::fprintf(accessLog_, "store error: %s\n", printableForLog(error).c_str());
+    }
+
+    json urls = {{"public", config_.publicUrls}};
+    if (!config_.apiOmitted) {
+        urls["api"] = endpointTable();
+    }
+    answer(
+        response, 200,
+        json{{"urls", urls},
+             {"user_drivers",
+              {{"enabled", config_.userDriversEnabled}, {"max_size", config_.userDriversMaxSize}}},
+             {"drivers", {{"updated_at", config_.driversUpdatedAt}}},
+             {"ga", {{"id", config_.gaId}}},
+             {"update", config_.update},
+             {"user_country", config_.userCountry},
+             {"contact_email", config_.contactEmail}});
+}
+
+json DriverService::endpointTable() const {
+    const std::string base = config_.publicBaseUrl.empty() ? baseUrl_ : config_.publicBaseUrl;
+    json table = {
+        {"app_auth", base + "/app/auth"},         {"app_settings", base + "/app/settings"},
+        {"app_update", base + "/app/update"},     {"updates_find", base + "/updates/find"},
+        {"upload_check", base + "/upload/check"}, {"upload_upload", base + "/upload/upload"}};
+    for (const auto& item : config_.apiOverrides.items()) {
+        table[item.key()] = item.value();
+    }
+    return table;
+}
+
+void DriverService::handleCollect(const httplib::Request&, httplib::Response& response,
+                                  const httplib::ContentReader& reader) {
+    ++batchCount_;
+    std::string body;
+    const Failure failure = readBody(response, reader, config_.collectMaxBatchBytes, body);
+    if (failure.status != 0) {
+        fail(response, failure.status, failure.message);
+        response.set_header("Connection", "close");
+        return;
+    }
+    HitBatch batch;
+    std::string error;
+    if (!batch.parse(body, {config_.collectMaxHits, config_.collectMaxHitBytes}, error)) {
+        fail(response, 400, error);
+        return;
+    }
+    if (!store_.recordHits(batch.hits(), now(), error)) {
+        fail(response, 500, "cannot store the hits");
+        std::lock_guard<std::mutex> lock(logMutex_);
+        std::fprintf(accessLog_, "store error: %s\n", printableForLog(error).c_str());
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(collectedMutex_);
+        for (const std::string& hit : batch.hits()) {
+            collected_.push_back(hit);
+        }
+        while (collected_.size() > config_.collectKeep) {
+            collected_.pop_front();
+        }
+    }
+    hitCount_ += batch.hits().size();
+    response.status = 200;
+}
+
+void DriverService::handleCounters(httplib::Response& response) {
+    answer(response, 200,
+           json{{"auth", authCount_.load()},
+                {"settings", settingsCount_.load()},
+                {"collect_batches", batchCount_.load()},
+                {"collect_hits", hitCount_.load()}});
+}
+
+void DriverService::handleCollected(httplib::Response& response) {
+    json hits = json::array();
+    {
+        std::lock_guard<std::mutex> lock(collectedMutex_);
+        for (const std::string& hit : collected_) {
+            hits.push_back(hit);
+        }
+    }
+    answer(response, 200, json{{"hits", hits}});
+}
+
+void DriverService::writeAccessLog(const httplib::Request& request,
+                                   const httplib::Response& response) {
+    const std::time_t seconds = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    std::lock_guard<std::mutex> lock(logMutex_);
+    std::fprintf(accessLog_, "%s %s \"%s %s\" %d %zu\n", stamp,
+                 printableForLog(request.remote_addr).c_str(),
+                 printableForLog(request.method).c_str(), printableForLog(request.path).c_str(),
+                 response.status, response.body.size());
+    std::fflush(accessLog_);
+}
+
+}  // namespace Service

@@ -1,0 +1,124 @@
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "driverservice.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
+    "                       [--config FILE] [--test-hooks]\n";
+
+bool parseListen(const std::string& text, std::string& host, int& port) {
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0 || colon + 1 == text.size()) {
+        return false;
+    }
+    host = text.substr(0, colon);
+    if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
+        host = host.substr(1, host.size() - 2);
+    }
+    const std::string digits = text.substr(colon + 1);
+    if (digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    port = std::atoi(digits.c_str());
+    return port <= 65535;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Service::DriverService::Options options;
+    bool haveListen = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--test-hooks") {
+            options.testHooks = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (!hasValue) {
+            std::fprintf(stderr, "quillon-service: unknown or incomplete option %s\n%s",
+                         arg.c_str(), kUsage);
+            return 2;
+        } else if (arg == "--data") {
+            options.dataDir = argv[++i];
+        } else if (arg == "--listen") {
+            haveListen = parseListen(argv[++i], options.host, options.port);
+            if (!haveListen) {
+                std::fprintf(stderr, "quillon-service: --listen wants HOST:PORT, got %s\n",
+                             argv[i]);
+                return 2;
+            }
+        } else if (arg == "--tls-cert") {
+            options.tlsCert = argv[++i];
+        } else if (arg == "--tls-key") {
+            options.tlsKey = argv[++i];
+        } else if (arg == "--config") {
+            options.configPath = argv[++i];
+        } else {
+            std::fprintf(stderr, "quillon-service: unknown option %s\n%s", arg.c_str(), kUsage);
+            return 2;
+        }
+    }
+    if (options.dataDir.empty() || !haveListen) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+
+    // Every thread inherits this mask, so the termination signals reach only sigwait below.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGUSR1);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    Service::DriverService service;
+    std::string error;
+    if (!service.start(options, error)) {
+        std::fprintf(stderr, "quillon-service: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("%s\n", service.baseUrl().c_str());
+    std::fflush(stdout);
+
+    std::promise<bool> served;
+    std::future<bool> finished = served.get_future();
+    std::thread server([&] {
+        served.set_value(service.run());
+        kill(getpid(), SIGUSR1);
+    });
+    int received = 0;
+    sigwait(&signals, &received);
+    service.stop();
+    // A peer in the middle of a slow body would hold its worker until the read time-out;
+    // the data is safe once the store is closed, so the wait for workers is bounded.
+    if (finished.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+        service.closeStore();
+        std::fprintf(stderr, "quillon-service: stopped with connections still open\n");
+        std::fflush(stderr);
+        _exit(0);
+    }
+    server.join();
+    if (received == SIGUSR1 && !finished.get()) {
+        std::fprintf(stderr, "quillon-service: the server stopped unexpectedly\n");
+        return 1;
+    }
+    service.closeStore();
+    std::fprintf(stderr, "quillon-service: stopped\n");
+    return 0;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace Service {
+
+// An error the service answers on purpose, so that clients can exercise their failure paths.
+struct ForcedError {
+    bool enabled = false;
+    int status = 200;
+    int code = 0;
+    std::string message;
+};
+
+struct ServiceConfig {
+    std::int64_t tokenTtl = 3600;
+    std::size_t bodyLimit = 16u * 1024u * 1024u;
+    int jsonDepthLimit = 64;
+    // Every kept-alive connection holds a thread, and a client may keep several open.
+    int threads = 32;
+    int keepAliveMaxCount = 100;
+    int keepAliveTimeoutSeconds = 5;
+    int readTimeoutSeconds = 10;
+    std::string accessLog;
+    std::string publicBaseUrl;
+    nlohmann::json apiOverrides = nlohmann::json::object();
+    bool apiOmitted = false;
+    nlohmann::json publicUrls;
+    bool userDriversEnabled = true;
+    std::int64_t userDriversMaxSize = 104857600;
+    std::string driversUpdatedAt = "2026-12-01T00:00:00Z";
+    std::string gaId = "UA-00000000-1";
+    nlohmann::json update = nlohmann::json::object();
+    std::string userCountry = "US";
+    std::string contactEmail = "support@quillon.example";
+    ForcedError authError;
+    ForcedError settingsError;
+    std::size_t collectMaxHits = 20;
+    std::size_t collectMaxHitBytes = 8192;
+    std::size_t collectMaxBatchBytes = 16384;
+    std::size_t collectKeep = 10000;
+
+    ServiceConfig();
+
+    // Reads the JSON file at path over the defaults; false with a reason in error on failure.
+    bool load(const std::string& path, std::string& error);
+    bool apply(const nlohmann::json& document, std::string& error);
+};
+
+}  // namespace Service

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace Service {
+
+// Issues and checks HS256 JSON Web Tokens with a secret kept in the data folder.
+class TokenSigner {
+public:
+    enum class Verdict { Valid, Missing, Malformed, BadSignature, Expired };
+
+    struct Claims {
+        std::string subject;
+        std::int64_t issuedAt = 0;
+        std::int64_t expiresAt = 0;
+    };
+
+    // Loads the secret from path, creating it when the file does not exist yet.
+    bool open(const std::string& path, std::string& error);
+
+    std::string issue(const std::string& subject, std::int64_t issuedAt, std::int64_t ttl) const;
+    Verdict verify(const std::string& token, std::int64_t now, Claims* claims = nullptr) const;
+
+    static std::string sign(const std::string& secret, const std::string& header,
+                            const std::string& payload);
+    static std::string base64UrlEncode(const std::string& data);
+    static bool base64UrlDecode(const std::string& text, std::string& data);
+    static const char* describe(Verdict verdict);
+
+    static constexpr std::size_t kSecretSize = 32;
+    static constexpr std::size_t kMaxTokenSize = 4096;
+
+private:
+    std::string secret_;
+};
+
+}  // namespace Service

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTcpServer>
+#include <functional>
+
+// A loopback HTTP server whose answers the test scripts, request by request.
+class ScriptedServer : public QTcpServer {
+    Q_OBJECT
+
+public:
+    struct Received {
+        QByteArray method;
+        QByteArray target;
+        QMap<QByteArray, QByteArray> headers;  // names in lower case
+        QByteArray body;
+    };
+    struct Answer {
+        int status = 200;
+        QByteArray body;
+        QByteArray contentType = "application/json";
+        int delayMs = 0;
+        // Never answer: the client has to give up by itself.
+        bool silent = false;
+    };
+    using Script = std::function<Answer(const Received&)>;
+
+    explicit ScriptedServer(Script script, QObject* parent = nullptr);
+
+    // Serves TLS with this certificate from now on.
+    void useTls(const QSslCertificate& certificate, const QSslKey& key);
+    QString baseUrl() const;
+    QList<Received> received() const { return m_received; }
+    int count(const QByteArray& path) const;
+
+protected:
+    void incomingConnection(qintptr descriptor) override;
+
+private:
+    void serve(QTcpSocket* socket);
+
+    Script m_script;
+    QList<Received> m_received;
+    QSslCertificate m_certificate;
+    QSslKey m_key;
+};

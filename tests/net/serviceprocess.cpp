@@ -1,0 +1,68 @@
+#include "serviceprocess.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTest>
+
+QString ServiceProcess::program() {
+    return qEnvironmentVariable("QUILLON_SERVICE");
+}
+
+ServiceProcess::ServiceProcess(const QJsonObject& config, const QStringList& extraArguments) {
+    QStringList arguments{QStringLiteral("--data"), m_data.path(), QStringLiteral("--listen"),
+                          QStringLiteral("127.0.0.1:0"), QStringLiteral("--test-hooks")};
+    if (!config.isEmpty()) {
+        const QString path = m_data.filePath(QStringLiteral("config.json"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(config).toJson()) < 0) {
+            m_error = QStringLiteral("cannot write ") + path;
+            return;
+        }
+        arguments << QStringLiteral("--config") << path;
+    }
+    arguments << extraArguments;
+    // The access log goes to a file, so a full pipe never stalls the service.
+    const QString log = m_data.filePath(QStringLiteral("service.log"));
+    m_process.setStandardErrorFile(log);
+    m_process.start(program(), arguments);
+    if (!m_process.waitForStarted(10000)) {
+        m_error = QStringLiteral("cannot start ") + program();
+        return;
+    }
+    while (!m_process.canReadLine()) {
+        if (!m_process.waitForReadyRead(10000)) {
+            QFile file(log);
+            m_error = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                                     : QStringLiteral("no base URL");
+            return;
+        }
+    }
+    m_baseUrl = QString::fromUtf8(m_process.readLine()).trimmed();
+}
+
+ServiceProcess::~ServiceProcess() {
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(10000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+}
+
+QVariantMap ServiceProcess::hook(const QString& path) const {
+    // Apart from the layer under test, and trusting the test's own certificate.
+    QNetworkAccessManager access;
+    QNetworkReply* reply = access.get(QNetworkRequest(QUrl(m_baseUrl + path)));
+    QObject::connect(reply, &QNetworkReply::sslErrors, reply,
+                     [reply](const QList<QSslError>& errors) { reply->ignoreSslErrors(errors); });
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    const QVariantMap answer = QJsonDocument::fromJson(reply->readAll()).toVariant().toMap();
+    delete reply;
+    return answer;
+}

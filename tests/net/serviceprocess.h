@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariantMap>
+
+// The reference service on loopback, with a fresh data folder, for one test.
+class ServiceProcess {
+public:
+    explicit ServiceProcess(const QJsonObject& config = {}, const QStringList& extraArguments = {});
+    ~ServiceProcess();
+    ServiceProcess(const ServiceProcess&) = delete;
+    ServiceProcess& operator=(const ServiceProcess&) = delete;
+
+    bool isRunning() const { return !m_baseUrl.isEmpty(); }
+    QString baseUrl() const { return m_baseUrl; }
+    QString error() const { return m_error; }
+    QString dataDir() const { return m_data.path(); }
+
+    // A test hook's JSON answer, read from the test's own thread.
+    QVariantMap hook(const QString& path) const;
+
+    static QString program();
+
+private:
+    QTemporaryDir m_data;
+    QProcess m_process;
+    QString m_baseUrl;
+    QString m_error;
+};

@@ -1,0 +1,116 @@
+// The service's parsers and token rules, without a server.
+#include "authrecord.h"
+#include "bodydecoder.h"
+#include "check.h"
+#include "hitbatch.h"
+#include "servicerunner.h"
+#include "servicetesting.h"
+#include "tokensigner.h"
+
+using Service::BodyDecoder;
+using Service::TokenSigner;
+
+TEST_CASE("tokens are valid up to and including their expiry second") {
+    TokenSigner signer;
+    std::string error;
+    REQUIRE(signer.open(ServiceRunner::makeTempDir("signer") + "/token.key", error));
+    const std::string token = signer.issue("{id}", 1000, 3600);
+    struct Row {
+        const char* name;
+        std::int64_t now;
+        TokenSigner::Verdict verdict;
+    };
+    const Row rows[] = {
+        {"at issue", 1000, TokenSigner::Verdict::Valid},
+        {"clock behind the issuer", 900, TokenSigner::Verdict::Valid},
+        {"elapsed equals ttl", 4600, TokenSigner::Verdict::Valid},
+        {"elapsed one past ttl", 4601, TokenSigner::Verdict::Expired},
+    };
+    for (const Row& row : rows) {
+        if (signer.verify(token, row.now) != row.verdict) {
+            check::fail(__FILE__, __LINE__, row.name);
+        }
+    }
+    TokenSigner::Claims claims;
+    REQUIRE(signer.verify(token, 1000, &claims) == TokenSigner::Verdict::Valid);
+    CHECK_EQ(claims.subject, std::string("{id}"));
+    CHECK_EQ(claims.expiresAt, 4600);
+    CHECK(signer.issue("{id}", 1000, 3600) != token);
+    CHECK(signer.verify("", 1000) == TokenSigner::Verdict::Missing);
+    CHECK(signer.verify("a.b", 1000) == TokenSigner::Verdict::Malformed);
+    CHECK(signer.verify("a.b.c.d", 1000) == TokenSigner::Verdict::Malformed);
+    CHECK(signer.verify(token + "x", 1000) != TokenSigner::Verdict::Valid);
+}
+
+TEST_CASE("base64url round-trips every length and refuses foreign characters") {
+    std::string data;
+    for (int length = 0; length < 40; ++length) {
+        std::string decoded;
+        const std::string encoded = TokenSigner::base64UrlEncode(data);
+        CHECK(encoded.find_first_of("+/=") == std::string::npos);
+        CHECK(TokenSigner::base64UrlDecode(encoded, decoded));
+        CHECK(decoded == data);
+        data += static_cast<char>(length * 37 + 250);
+    }
+    std::string out;
+    CHECK_EQ(TokenSigner::base64UrlEncode("\xfb\xff"), std::string("-_8"));
+    CHECK(!TokenSigner::base64UrlDecode("ab+c", out));
+    CHECK(!TokenSigner::base64UrlDecode("abcde", out));
+    CHECK(!TokenSigner::base64UrlDecode(std::string("ab\0c", 4), out));
+}
+
+TEST_CASE("inflate accepts complete zlib and gzip streams within the limit only") {
+    const std::string text = "{\"a\": \"" + std::string(100000, 'x') + "\"}";
+    const std::string zlib = servicetesting::zlibStream(text);
+    struct Row {
+        const char* name;
+        std::string data;
+        std::size_t limit;
+        BodyDecoder::Result result;
+    };
+    const Row rows[] = {
+        {"zlib", zlib, 1 << 20, BodyDecoder::Result::Ok},
+        {"gzip", servicetesting::gzipStream(text), 1 << 20, BodyDecoder::Result::Ok},
+        {"exactly at the limit", zlib, text.size(), BodyDecoder::Result::Ok},
+        {"one byte over the limit", zlib, text.size() - 1, BodyDecoder::Result::TooLarge},
+        {"truncated", zlib.substr(0, zlib.size() - 1), 1 << 20, BodyDecoder::Result::Malformed},
+        {"trailing bytes", zlib + "x", 1 << 20, BodyDecoder::Result::Malformed},
+        {"empty", "", 1 << 20, BodyDecoder::Result::Malformed},
+        {"bad checksum", zlib.substr(0, zlib.size() - 1) + "\x01", 1 << 20,
+         BodyDecoder::Result::Malformed},
+    };
+    for (const Row& row : rows) {
+        std::string out;
+        const BodyDecoder::Result result = BodyDecoder::inflate(row.data, row.limit, out);
+        if (result != row.result || (result == BodyDecoder::Result::Ok) != (out == text)) {
+            check::fail(__FILE__, __LINE__, row.name);
+        }
+    }
+    CHECK(BodyDecoder::looksCompressed(zlib));
+    CHECK(BodyDecoder::looksCompressed(servicetesting::gzipStream("{}")));
+    CHECK(!BodyDecoder::looksCompressed("{\"a\":1}"));
+    CHECK(!BodyDecoder::looksCompressed("x"));
+}
+
+TEST_CASE("nesting depth ignores brackets inside strings") {
+    CHECK(BodyDecoder::withinDepth("[[[]]]", 3));
+    CHECK(!BodyDecoder::withinDepth("[[[[]]]]", 3));
+    CHECK(BodyDecoder::withinDepth("[\"[[[[\\\"[[[[\"]", 1));
+    CHECK(!BodyDecoder::withinDepth("{\"a\":{\"b\":[1]}}", 2));
+}
+
+TEST_CASE("hit batches split on line feeds and keep their limits") {
+    Service::HitBatch batch;
+    std::string error;
+    CHECK(batch.parse("t=event&v=1\r\n\nv=1&t=pageview&cd=a%20b", {20, 100}, error));
+    CHECK_EQ(batch.hits().size(), std::size_t(2));
+    CHECK_EQ(batch.hits().back(), std::string("v=1&t=pageview&cd=a%20b"));
+    CHECK(!batch.parse("t=event&v=1\nt=event&v=1\nt=event&v=1\n", {2, 100}, error));
+    CHECK(!batch.parse("t=event&v=1&el=" + std::string(100, 'a'), {20, 100}, error));
+    CHECK(!Service::HitBatch::validHit("t=event&&v=1"));
+    CHECK(!Service::HitBatch::validHit("=x&t=event&v=1"));
+    CHECK(!Service::HitBatch::validHit("t=event&v=1&el=%4"));
+    CHECK(Service::HitBatch::validHit("t=event&v=1&el="));
+}
+
+CHECK_MAIN

@@ -1,0 +1,40 @@
+// Starts quillon-service as a child process on an ephemeral loopback port.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+class ServiceRunner {
+public:
+    ServiceRunner() = default;
+    ~ServiceRunner();
+    ServiceRunner(const ServiceRunner&) = delete;
+    ServiceRunner& operator=(const ServiceRunner&) = delete;
+
+    // Starts the service on dataDir with extra arguments and waits for its base URL.
+    // Its stderr goes to logPath so that nothing holds the caller's streams open.
+    bool start(const std::string& dataDir, const std::vector<std::string>& extra = {},
+               const std::string& logPath = {});
+    // Sends SIGTERM and waits; the exit status, or -1 when it had to be killed.
+    int stop();
+
+    const std::string& url() const { return url_; }
+    const std::string& error() const { return error_; }
+    std::string host() const;
+    int port() const;
+
+    // The path of the service binary: QLN_SERVICE in the environment.
+    static std::string binary();
+    // A fresh empty folder below QLN_SERVICE_WORK (or TMPDIR).
+    static std::string makeTempDir(const std::string& name);
+    static bool writeFile(const std::string& path, const std::string& data);
+    static std::string readFile(const std::string& path);
+
+private:
+    pid_t pid_ = -1;
+    int stdoutFd_ = -1;
+    std::string url_;
+    std::string error_;
+};
