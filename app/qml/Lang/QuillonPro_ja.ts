@@ -1,0 +1,721 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AboutModule</name>
+    <message>
+        <source>AppDescription</source>
+        <translation>Quillon Pro はコンピューターの古いドライバーを見つけ、最新バージョンをダウンロードして安全にインストールします。置き換えたドライバーのコピーはすべて保存されます。</translation>
+    </message>
+    <message>
+        <source>ContactLink</source>
+        <translation>お問い合わせ</translation>
+    </message>
+    <message>
+        <source>HowDeleteLink</source>
+        <translation>アンインストール方法</translation>
+    </message>
+    <message>
+        <source>PolicyLink</source>
+        <translation>プライバシー ポリシー</translation>
+    </message>
+    <message>
+        <source>RefundPolicyLink</source>
+        <translation>返金ポリシー</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>リスク</translation>
+    </message>
+    <message>
+        <source>UserAgreementLink</source>
+        <translation>使用許諾契約</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+</context>
+<context>
+    <name>AppUpdateView</name>
+    <message>
+        <source>AppUpdateDescription</source>
+        <translation>Quillon Pro の新しいバージョンが利用可能です。</translation>
+    </message>
+    <message>
+        <source>AppUpdateHeader</source>
+        <translation>更新プログラムがあります</translation>
+    </message>
+    <message>
+        <source>AppUpdateProcess</source>
+        <translation>更新プログラムをダウンロードしています…</translation>
+    </message>
+    <message>
+        <source>AppUpdateQuestion</source>
+        <translation>今すぐダウンロードしてインストールしますか?</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>NoButton</source>
+        <translation>今はしない</translation>
+    </message>
+    <message>
+        <source>YesButton</source>
+        <translation>はい、更新する</translation>
+    </message>
+</context>
+<context>
+    <name>AutorunModule</name>
+    <message>
+        <source>AutorunEnableCheckBox</source>
+        <translation>ドライバーのチェックを通知する</translation>
+    </message>
+    <message>
+        <source>AutosaveStartDesc</source>
+        <translation>次回のチェック: %1 %2</translation>
+    </message>
+    <message>
+        <source>MonthlySelect</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>SaveButton</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>WeeklySelect</source>
+        <translation>毎週</translation>
+    </message>
+</context>
+<context>
+    <name>BackupModule</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>続けて、新しいドライバーがないかスキャンしましょう。</translation>
+    </message>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>バックアップを作成しました</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>バックアップ ファイル:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>ドライバーを復元しています</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>ドライバーを復元しました</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>ドライバーを保存しています:</translation>
+    </message>
+    <message>
+        <source>CreateBackupButton</source>
+        <translation>バックアップを作成</translation>
+    </message>
+    <message>
+        <source>HowCreateBackupLink</source>
+        <translation>バックアップの作成方法</translation>
+    </message>
+    <message>
+        <source>HowUseBackupLink</source>
+        <translation>バックアップからの復元方法</translation>
+    </message>
+    <message>
+        <source>InstallBackupButton</source>
+        <translation>バックアップから復元</translation>
+    </message>
+    <message>
+        <source>InstalledBackupListTitle</source>
+        <translation>復元したドライバー:</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>ドライバーはバックアップと一致しています。復元するものはありません。</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>復元するドライバー:</translation>
+    </message>
+    <message>
+        <source>ValidDriverList</source>
+        <translation>バックアップ内のその他のドライバー:</translation>
+    </message>
+    <message>
+        <source>WhatIsBackupLink</source>
+        <translation>バックアップとは?</translation>
+    </message>
+</context>
+<context>
+    <name>CancelButton</name>
+    <message>
+        <source>CancelButton</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ドライバー サービスに接続できません</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>ドライバー サービスに接続できませんでした。インターネット接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>ドライバー サービスは現在利用できません。数分後にもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModule</name>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>まだドライバーは更新されていません。</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>インストールしたドライバーの更新</translation>
+    </message>
+</context>
+<context>
+    <name>InitView</name>
+    <message>
+        <source>AppInitializationText</source>
+        <translation>システムを確認して、サービスに接続しています…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+</context>
+<context>
+    <name>InstallDriversModule</name>
+    <message>
+        <source>Alternative</source>
+        <translation>代替</translation>
+    </message>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>自動でダウンロードしてインストール</translation>
+    </message>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>BackButton</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>バックアップとは?</translation>
+    </message>
+    <message>
+        <source>CompleteButton</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>CompleteStep</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>スキャンの前にすべてのドライバーをバックアップする</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>現在のドライバー</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>提供元</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>ダウンロードとインストール</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>ダウンロード中</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>インストール済み</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>インストール中</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>インストール待ち</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>不足しているドライバーを検出</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>インストールが完了しました</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>ドライバーをインストールしています:</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリ</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>マザーボード</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>新しいバージョン</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>オペレーティング システム</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>プロセッサ</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>推奨</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>定期的なチェックをお知らせ</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>結果はドライバー データベースに基づくため、変わることがあります。ドライバーの更新には一定のリスクが伴います。</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>今すぐスキャン</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>お使いのデバイスに新しいドライバーは見つかりませんでした。定期チェックを設定すれば、新しいドライバーを見逃しません。</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>ドライバーは最新の状態です</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>ドライバーを常に最新の状態に</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>システム情報</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>定期チェックを設定</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>展開中</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>古いドライバーを更新</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>ドライバーの更新があるデバイス:</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>日付</translation>
+    </message>
+</context>
+<context>
+    <name>ModulesList</name>
+    <message>
+        <source>DBUpdatedAtText</source>
+        <translation>ドライバー データベースの更新日:</translation>
+    </message>
+</context>
+<context>
+    <name>NoConnectPanel</name>
+    <message>
+        <source>NoConnectDesc</source>
+        <translation>このページにはドライバー サービスが必要ですが、プログラムの起動時に応答がありませんでした。プログラムを再起動して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>NoConnectTitle</source>
+        <translation>接続されていません</translation>
+    </message>
+</context>
+<context>
+    <name>NoSignDriversLayout</name>
+    <message>
+        <source>DetailButton</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>置き換えたドライバーはすべてコピーが保存されるため、[復元] ページからいつでも更新を元に戻せます。</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>選択したドライバーの一部は Microsoft の認定 (WHQL) を受けていません。デバイスのメーカーが提供するものですが、すべてのコンピューターで動作するとは限りません。</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>インストールの前に</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsModule</name>
+    <message>
+        <source>CommandLineProgram</source>
+        <translation>コマンド プロンプト</translation>
+    </message>
+    <message>
+        <source>ComputerManagementProgram</source>
+        <translation>コンピューターの管理</translation>
+    </message>
+    <message>
+        <source>ControlPanelProgram</source>
+        <translation>コントロール パネル</translation>
+    </message>
+    <message>
+        <source>DiskManagementProgram</source>
+        <translation>ディスクの管理</translation>
+    </message>
+    <message>
+        <source>DisplaySettingsProgram</source>
+        <translation>ディスプレイの設定</translation>
+    </message>
+    <message>
+        <source>NetworkProgram</source>
+        <translation>ネットワーク接続</translation>
+    </message>
+    <message>
+        <source>PowerSupplyProgram</source>
+        <translation>電源オプション</translation>
+    </message>
+    <message>
+        <source>ProgramsDescription</source>
+        <translation>PC のメンテナンスによく使う Windows のツールを開きます。</translation>
+    </message>
+    <message>
+        <source>ProgramsFeaturesProgram</source>
+        <translation>プログラムと機能</translation>
+    </message>
+    <message>
+        <source>RecoveryProgram</source>
+        <translation>回復</translation>
+    </message>
+    <message>
+        <source>SystemProgram</source>
+        <translation>システム</translation>
+    </message>
+    <message>
+        <source>TaskManagerProgram</source>
+        <translation>タスク マネージャー</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::AboutModule</name>
+    <message>
+        <source>AboutTitle</source>
+        <translation>バージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::AutorunModule</name>
+    <message>
+        <source>AutorunTitle</source>
+        <translation>自動チェック</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::Backup::BackupViewModel</name>
+    <message>
+        <source>DevMissing</source>
+        <translation>デバイスが見つかりません</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>新しいデバイス</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>変更なし</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>バックアップ</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::DeviceScanner</name>
+    <message>
+        <source>ScanTitle</source>
+        <translation>デバイスをスキャンしています</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::DriverDescription</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::FindUpdates</name>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>更新を検索しています</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::HistoryModule</name>
+    <message>
+        <source>DownloadHistoryTitle</source>
+        <translation>履歴</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::InstallDriversModule</name>
+    <message>
+        <source>InstallDriversTitle</source>
+        <translation>ドライバーの更新</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::ProgramsModule</name>
+    <message>
+        <source>ProgramsTitle</source>
+        <translation>便利なツール</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::RecoveryModule</name>
+    <message>
+        <source>RecoveryTitle</source>
+        <translation>復元</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::SettingsModule</name>
+    <message>
+        <source>SettingsTitle</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryModule</name>
+    <message>
+        <source>InstallBackup</source>
+        <translation>復元中</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>復元に失敗しました</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>復元済み</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>元に戻せる更新済みドライバーはまだありません。</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>元に戻せる更新済みドライバー</translation>
+    </message>
+    <message>
+        <source>RestoreButton</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>待機中</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsModule</name>
+    <message>
+        <source>BrowseButton</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>ChooseDirDesc</source>
+        <translation>ダウンロードしたドライバーの保存先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>DefaultSettingsButton</source>
+        <translation>既定に戻す</translation>
+    </message>
+    <message>
+        <source>InvalidDirText</source>
+        <translation>このフォルダーは存在しません。既存のフォルダーを選択してください。それまでは以前のフォルダーが使われます。</translation>
+    </message>
+    <message>
+        <source>SaveSettingsButton</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>ダウンロード フォルダー</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>チェック</translation>
+    </message>
+    <message>
+        <source>SystemDriverCheck</source>
+        <translation>システム デバイスもスキャンする</translation>
+    </message>
+    <message>
+        <source>UpdatesCheck</source>
+        <translation>起動時にプログラムの更新を確認する</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRestartLayout</name>
+    <message>
+        <source>NeedRestartSettingsMessage</source>
+        <translation>新しい設定はプログラムの再起動後に有効になります。</translation>
+    </message>
+    <message>
+        <source>NeedRestartSettingsTitle</source>
+        <translation>設定を保存しました</translation>
+    </message>
+    <message>
+        <source>RestartLaterButton</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>RestartNowButton</source>
+        <translation>今すぐ再起動</translation>
+    </message>
+</context>
+<context>
+    <name>SystemRebootLayout</name>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>ドライバーのインストールを完了するには、コンピューターを再起動してください。</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>再起動が必要です</translation>
+    </message>
+    <message>
+        <source>RebootLaterButton</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>RebootNowButton</source>
+        <translation>今すぐ再起動</translation>
+    </message>
+</context>
+<context>
+    <name>TextFieldMenu</name>
+    <message>
+        <source>CopyMenuItem</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>CutMenuItem</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>PasteMenuItem</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>SelectAllMenuItem</source>
+        <translation>すべて選択</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>AutorunDesc</source>
+        <translation>%1 でしばらくドライバーがチェックされていません。今すぐスキャンして、コンピューターを快適に保ちましょう。</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>今すぐスキャン</translation>
+    </message>
+    <message>
+        <source>SettingsBtn</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>TransferButton</source>
+        <translation>明日通知する</translation>
+    </message>
+</context>
+</TS>

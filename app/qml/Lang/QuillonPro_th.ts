@@ -1,0 +1,721 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th_TH">
+<context>
+    <name>AboutModule</name>
+    <message>
+        <source>AppDescription</source>
+        <translation>Quillon Pro ค้นหาไดรเวอร์ที่ล้าสมัยในคอมพิวเตอร์ของคุณ ดาวน์โหลดเวอร์ชันล่าสุด และติดตั้งอย่างปลอดภัย พร้อมเก็บสำเนาของไดรเวอร์ทุกตัวที่ถูกแทนที่</translation>
+    </message>
+    <message>
+        <source>ContactLink</source>
+        <translation>ติดต่อเรา</translation>
+    </message>
+    <message>
+        <source>HowDeleteLink</source>
+        <translation>วิธีถอนการติดตั้ง</translation>
+    </message>
+    <message>
+        <source>PolicyLink</source>
+        <translation>นโยบายความเป็นส่วนตัว</translation>
+    </message>
+    <message>
+        <source>RefundPolicyLink</source>
+        <translation>นโยบายการคืนเงิน</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>ความเสี่ยง</translation>
+    </message>
+    <message>
+        <source>UserAgreementLink</source>
+        <translation>ข้อตกลงการอนุญาตใช้งาน</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+</context>
+<context>
+    <name>AppUpdateView</name>
+    <message>
+        <source>AppUpdateDescription</source>
+        <translation>Quillon Pro มีเวอร์ชันใหม่แล้ว</translation>
+    </message>
+    <message>
+        <source>AppUpdateHeader</source>
+        <translation>มีการอัปเดต</translation>
+    </message>
+    <message>
+        <source>AppUpdateProcess</source>
+        <translation>กำลังดาวน์โหลดการอัปเดต…</translation>
+    </message>
+    <message>
+        <source>AppUpdateQuestion</source>
+        <translation>ดาวน์โหลดและติดตั้งเดี๋ยวนี้หรือไม่</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>NoButton</source>
+        <translation>ไว้ทีหลัง</translation>
+    </message>
+    <message>
+        <source>YesButton</source>
+        <translation>ใช่ อัปเดต</translation>
+    </message>
+</context>
+<context>
+    <name>AutorunModule</name>
+    <message>
+        <source>AutorunEnableCheckBox</source>
+        <translation>เตือนให้ตรวจสอบไดรเวอร์</translation>
+    </message>
+    <message>
+        <source>AutosaveStartDesc</source>
+        <translation>ตรวจสอบครั้งถัดไป: %1 เวลา %2</translation>
+    </message>
+    <message>
+        <source>MonthlySelect</source>
+        <translation>ทุกเดือน</translation>
+    </message>
+    <message>
+        <source>SaveButton</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>WeeklySelect</source>
+        <translation>ทุกสัปดาห์</translation>
+    </message>
+</context>
+<context>
+    <name>BackupModule</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>ตอนนี้สแกนคอมพิวเตอร์เพื่อหาไดรเวอร์ที่ใหม่กว่า</translation>
+    </message>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>สร้างข้อมูลสำรองแล้ว</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>ไฟล์ข้อมูลสำรอง:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>กำลังคืนค่าไดรเวอร์</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>คืนค่าไดรเวอร์แล้ว</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>กำลังบันทึกไดรเวอร์:</translation>
+    </message>
+    <message>
+        <source>CreateBackupButton</source>
+        <translation>สร้างข้อมูลสำรอง</translation>
+    </message>
+    <message>
+        <source>HowCreateBackupLink</source>
+        <translation>วิธีสร้างข้อมูลสำรอง</translation>
+    </message>
+    <message>
+        <source>HowUseBackupLink</source>
+        <translation>วิธีคืนค่าจากข้อมูลสำรอง</translation>
+    </message>
+    <message>
+        <source>InstallBackupButton</source>
+        <translation>คืนค่าจากข้อมูลสำรอง</translation>
+    </message>
+    <message>
+        <source>InstalledBackupListTitle</source>
+        <translation>ไดรเวอร์ที่คืนค่าแล้ว:</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>ไดรเวอร์ของคุณตรงกับข้อมูลสำรอง ไม่มีสิ่งใดต้องคืนค่า</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>ไดรเวอร์ที่จะคืนค่า:</translation>
+    </message>
+    <message>
+        <source>ValidDriverList</source>
+        <translation>ไดรเวอร์อื่นในข้อมูลสำรอง:</translation>
+    </message>
+    <message>
+        <source>WhatIsBackupLink</source>
+        <translation>การสำรองข้อมูลคืออะไร</translation>
+    </message>
+</context>
+<context>
+    <name>CancelButton</name>
+    <message>
+        <source>CancelButton</source>
+        <translation>ยกเลิก</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ไม่ได้เชื่อมต่อกับบริการไดรเวอร์</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>โปรแกรมไม่สามารถติดต่อบริการไดรเวอร์ได้ ตรวจสอบการเชื่อมต่ออินเทอร์เน็ตแล้วลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>ลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>บริการไดรเวอร์ไม่พร้อมใช้งานในขณะนี้ โปรดลองอีกครั้งในอีกสักครู่</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModule</name>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>ยังไม่มีการอัปเดตไดรเวอร์</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>การอัปเดตไดรเวอร์ที่ติดตั้งแล้ว</translation>
+    </message>
+</context>
+<context>
+    <name>InitView</name>
+    <message>
+        <source>AppInitializationText</source>
+        <translation>กำลังเตรียมพร้อม: ตรวจสอบระบบและเชื่อมต่อกับบริการไดรเวอร์…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+</context>
+<context>
+    <name>InstallDriversModule</name>
+    <message>
+        <source>Alternative</source>
+        <translation>ทางเลือก</translation>
+    </message>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>ดาวน์โหลดและติดตั้งโดยอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>BackButton</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>การสำรองข้อมูลคืออะไร</translation>
+    </message>
+    <message>
+        <source>CompleteButton</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>CompleteStep</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>สำรองไดรเวอร์ทั้งหมดก่อนสแกน</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>ไดรเวอร์ปัจจุบัน</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>ผู้ให้บริการ</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>ดาวน์โหลดและติดตั้ง</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>กำลังดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>ติดตั้งแล้ว</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>ล้มเหลว</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>กำลังติดตั้ง</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>อยู่ในคิว</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>พร้อมติดตั้ง</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>ค้นหาไดรเวอร์ที่ขาดหายไป</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>ติดตั้งเสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>ติดตั้ง</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>กำลังติดตั้งไดรเวอร์:</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>หน่วยความจำ</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>เมนบอร์ด</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>เวอร์ชันใหม่</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>ระบบปฏิบัติการ</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>โปรเซสเซอร์</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>แนะนำ</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>เตือนให้ตรวจสอบเป็นประจำ</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>ผลลัพธ์ขึ้นอยู่กับฐานข้อมูลไดรเวอร์และอาจเปลี่ยนแปลงได้ การอัปเดตไดรเวอร์มีความเสี่ยงอยู่บ้าง</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>สแกนเดี๋ยวนี้</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>สแกน</translation>
+    </message>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>ไม่พบไดรเวอร์ที่ใหม่กว่าสำหรับอุปกรณ์ของคุณ ตั้งเวลาตรวจสอบเป็นประจำเพื่อไม่ให้พลาดไดรเวอร์ใหม่</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>ไดรเวอร์ของคุณเป็นเวอร์ชันล่าสุด</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>เลือก</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>ขนาด</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>อัปเดตไดรเวอร์ให้ทันสมัยอยู่เสมอ</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>ข้อมูลระบบ</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>ตั้งเวลาตรวจสอบ</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>กำลังแตกไฟล์</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>อัปเดตไดรเวอร์ที่ล้าสมัย</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>อุปกรณ์ที่มีการอัปเดตไดรเวอร์:</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>วันที่</translation>
+    </message>
+</context>
+<context>
+    <name>ModulesList</name>
+    <message>
+        <source>DBUpdatedAtText</source>
+        <translation>อัปเดตฐานข้อมูลไดรเวอร์เมื่อ:</translation>
+    </message>
+</context>
+<context>
+    <name>NoConnectPanel</name>
+    <message>
+        <source>NoConnectDesc</source>
+        <translation>หน้านี้ต้องใช้บริการไดรเวอร์ ซึ่งไม่ตอบสนองเมื่อเริ่มโปรแกรม รีสตาร์ตโปรแกรมเพื่อลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>NoConnectTitle</source>
+        <translation>ไม่มีการเชื่อมต่อ</translation>
+    </message>
+</context>
+<context>
+    <name>NoSignDriversLayout</name>
+    <message>
+        <source>DetailButton</source>
+        <translation>ดูรายละเอียด</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>ดำเนินการต่อ</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>ระบบจะเก็บสำเนาของไดรเวอร์ทุกตัวที่ถูกแทนที่ คุณจึงยกเลิกการอัปเดตใดก็ได้ในหน้าการกู้คืน</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>ไดรเวอร์บางตัวที่เลือกไม่ได้รับการรับรองจาก Microsoft (WHQL) ไดรเวอร์เหล่านี้มาจากผู้ผลิตอุปกรณ์ แต่อาจใช้งานไม่ได้กับคอมพิวเตอร์ทุกเครื่อง</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>ก่อนติดตั้ง</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsModule</name>
+    <message>
+        <source>CommandLineProgram</source>
+        <translation>พร้อมท์คำสั่ง</translation>
+    </message>
+    <message>
+        <source>ComputerManagementProgram</source>
+        <translation>การจัดการคอมพิวเตอร์</translation>
+    </message>
+    <message>
+        <source>ControlPanelProgram</source>
+        <translation>แผงควบคุม</translation>
+    </message>
+    <message>
+        <source>DiskManagementProgram</source>
+        <translation>การจัดการดิสก์</translation>
+    </message>
+    <message>
+        <source>DisplaySettingsProgram</source>
+        <translation>การตั้งค่าจอแสดงผล</translation>
+    </message>
+    <message>
+        <source>NetworkProgram</source>
+        <translation>การเชื่อมต่อเครือข่าย</translation>
+    </message>
+    <message>
+        <source>PowerSupplyProgram</source>
+        <translation>ตัวเลือกการใช้พลังงาน</translation>
+    </message>
+    <message>
+        <source>ProgramsDescription</source>
+        <translation>เปิดเครื่องมือ Windows ที่คุณใช้บ่อยที่สุดในการดูแลพีซี</translation>
+    </message>
+    <message>
+        <source>ProgramsFeaturesProgram</source>
+        <translation>โปรแกรมและคุณลักษณะ</translation>
+    </message>
+    <message>
+        <source>RecoveryProgram</source>
+        <translation>การกู้คืน</translation>
+    </message>
+    <message>
+        <source>SystemProgram</source>
+        <translation>ระบบ</translation>
+    </message>
+    <message>
+        <source>TaskManagerProgram</source>
+        <translation>ตัวจัดการงาน</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::AboutModule</name>
+    <message>
+        <source>AboutTitle</source>
+        <translation>เกี่ยวกับ</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::AutorunModule</name>
+    <message>
+        <source>AutorunTitle</source>
+        <translation>ตั้งเวลา</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::Backup::BackupViewModel</name>
+    <message>
+        <source>DevMissing</source>
+        <translation>ไม่พบอุปกรณ์</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>อุปกรณ์ใหม่</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>ไม่เปลี่ยนแปลง</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>การสำรองข้อมูล</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::DeviceScanner</name>
+    <message>
+        <source>ScanTitle</source>
+        <translation>กำลังสแกนอุปกรณ์</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::DriverDescription</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::FindUpdates</name>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>กำลังค้นหาการอัปเดต</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::HistoryModule</name>
+    <message>
+        <source>DownloadHistoryTitle</source>
+        <translation>ประวัติ</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::InstallDriversModule</name>
+    <message>
+        <source>InstallDriversTitle</source>
+        <translation>อัปเดตไดรเวอร์</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::ProgramsModule</name>
+    <message>
+        <source>ProgramsTitle</source>
+        <translation>โปรแกรมที่มีประโยชน์</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::RecoveryModule</name>
+    <message>
+        <source>RecoveryTitle</source>
+        <translation>การกู้คืน</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::SettingsModule</name>
+    <message>
+        <source>SettingsTitle</source>
+        <translation>การตั้งค่า</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryModule</name>
+    <message>
+        <source>InstallBackup</source>
+        <translation>กำลังคืนค่า</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>คืนค่าไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>คืนค่าแล้ว</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>ยังไม่มีไดรเวอร์ที่อัปเดตแล้วให้ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>ไดรเวอร์ที่อัปเดตแล้วซึ่งย้อนกลับได้</translation>
+    </message>
+    <message>
+        <source>RestoreButton</source>
+        <translation>คืนค่า</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>กำลังรอ</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsModule</name>
+    <message>
+        <source>BrowseButton</source>
+        <translation>เรียกดู…</translation>
+    </message>
+    <message>
+        <source>ChooseDirDesc</source>
+        <translation>เลือกโฟลเดอร์สำหรับไดรเวอร์ที่ดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>DefaultSettingsButton</source>
+        <translation>คืนค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>InvalidDirText</source>
+        <translation>ไม่มีโฟลเดอร์นี้ โปรดเลือกโฟลเดอร์ที่มีอยู่ ระหว่างนี้จะใช้โฟลเดอร์เดิม</translation>
+    </message>
+    <message>
+        <source>SaveSettingsButton</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>โฟลเดอร์ดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>ภาษา</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>การตรวจสอบ</translation>
+    </message>
+    <message>
+        <source>SystemDriverCheck</source>
+        <translation>รวมอุปกรณ์ระบบในการสแกน</translation>
+    </message>
+    <message>
+        <source>UpdatesCheck</source>
+        <translation>ตรวจหาการอัปเดตโปรแกรมเมื่อเริ่มต้น</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRestartLayout</name>
+    <message>
+        <source>NeedRestartSettingsMessage</source>
+        <translation>การตั้งค่าใหม่จะมีผลหลังจากรีสตาร์ตโปรแกรม</translation>
+    </message>
+    <message>
+        <source>NeedRestartSettingsTitle</source>
+        <translation>บันทึกการตั้งค่าแล้ว</translation>
+    </message>
+    <message>
+        <source>RestartLaterButton</source>
+        <translation>ภายหลัง</translation>
+    </message>
+    <message>
+        <source>RestartNowButton</source>
+        <translation>รีสตาร์ตเดี๋ยวนี้</translation>
+    </message>
+</context>
+<context>
+    <name>SystemRebootLayout</name>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>รีสตาร์ตคอมพิวเตอร์เพื่อติดตั้งไดรเวอร์ให้เสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>ต้องรีสตาร์ต</translation>
+    </message>
+    <message>
+        <source>RebootLaterButton</source>
+        <translation>ภายหลัง</translation>
+    </message>
+    <message>
+        <source>RebootNowButton</source>
+        <translation>รีสตาร์ตเดี๋ยวนี้</translation>
+    </message>
+</context>
+<context>
+    <name>TextFieldMenu</name>
+    <message>
+        <source>CopyMenuItem</source>
+        <translation>คัดลอก</translation>
+    </message>
+    <message>
+        <source>CutMenuItem</source>
+        <translation>ตัด</translation>
+    </message>
+    <message>
+        <source>PasteMenuItem</source>
+        <translation>วาง</translation>
+    </message>
+    <message>
+        <source>SelectAllMenuItem</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>AutorunDesc</source>
+        <translation>%1 ไม่ได้ตรวจสอบไดรเวอร์ของคุณมาระยะหนึ่งแล้ว สแกนเดี๋ยวนี้เพื่อให้คอมพิวเตอร์ทำงานได้อย่างราบรื่น</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>สแกนเดี๋ยวนี้</translation>
+    </message>
+    <message>
+        <source>SettingsBtn</source>
+        <translation>การตั้งค่า</translation>
+    </message>
+    <message>
+        <source>TransferButton</source>
+        <translation>เตือนพรุ่งนี้</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,721 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutModule</name>
+    <message>
+        <source>AppDescription</source>
+        <translation>Quillon Pro 可找出计算机中过时的驱动，下载最新版本并安全安装，同时为每个被替换的驱动保留副本。</translation>
+    </message>
+    <message>
+        <source>ContactLink</source>
+        <translation>联系我们</translation>
+    </message>
+    <message>
+        <source>HowDeleteLink</source>
+        <translation>如何卸载</translation>
+    </message>
+    <message>
+        <source>PolicyLink</source>
+        <translation>隐私政策</translation>
+    </message>
+    <message>
+        <source>RefundPolicyLink</source>
+        <translation>退款政策</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>风险</translation>
+    </message>
+    <message>
+        <source>UserAgreementLink</source>
+        <translation>许可协议</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+</context>
+<context>
+    <name>AppUpdateView</name>
+    <message>
+        <source>AppUpdateDescription</source>
+        <translation>Quillon Pro 有新版本可用。</translation>
+    </message>
+    <message>
+        <source>AppUpdateHeader</source>
+        <translation>有可用更新</translation>
+    </message>
+    <message>
+        <source>AppUpdateProcess</source>
+        <translation>正在下载更新…</translation>
+    </message>
+    <message>
+        <source>AppUpdateQuestion</source>
+        <translation>是否立即下载并安装？</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>NoButton</source>
+        <translation>暂不</translation>
+    </message>
+    <message>
+        <source>YesButton</source>
+        <translation>是，立即更新</translation>
+    </message>
+</context>
+<context>
+    <name>AutorunModule</name>
+    <message>
+        <source>AutorunEnableCheckBox</source>
+        <translation>提醒我检查驱动</translation>
+    </message>
+    <message>
+        <source>AutosaveStartDesc</source>
+        <translation>下次检查：%1 %2</translation>
+    </message>
+    <message>
+        <source>MonthlySelect</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>SaveButton</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>WeeklySelect</source>
+        <translation>每周</translation>
+    </message>
+</context>
+<context>
+    <name>BackupModule</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>现在扫描计算机，查找更新的驱动。</translation>
+    </message>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>备份已创建</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>备份文件：</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>正在还原驱动</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>驱动已还原</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>正在保存驱动：</translation>
+    </message>
+    <message>
+        <source>CreateBackupButton</source>
+        <translation>创建备份</translation>
+    </message>
+    <message>
+        <source>HowCreateBackupLink</source>
+        <translation>如何创建备份</translation>
+    </message>
+    <message>
+        <source>HowUseBackupLink</source>
+        <translation>如何从备份还原</translation>
+    </message>
+    <message>
+        <source>InstallBackupButton</source>
+        <translation>从备份还原</translation>
+    </message>
+    <message>
+        <source>InstalledBackupListTitle</source>
+        <translation>已还原的驱动：</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>您的驱动与备份一致，无需还原。</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>要还原的驱动：</translation>
+    </message>
+    <message>
+        <source>ValidDriverList</source>
+        <translation>备份中的其他驱动：</translation>
+    </message>
+    <message>
+        <source>WhatIsBackupLink</source>
+        <translation>什么是备份？</translation>
+    </message>
+</context>
+<context>
+    <name>CancelButton</name>
+    <message>
+        <source>CancelButton</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectErrorView</name>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>无法连接驱动服务</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>程序无法连接到驱动服务。请检查网络连接后重试。</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>驱动服务暂时不可用，请几分钟后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModule</name>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>尚未更新任何驱动。</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>已安装的驱动更新</translation>
+    </message>
+</context>
+<context>
+    <name>InitView</name>
+    <message>
+        <source>AppInitializationText</source>
+        <translation>正在准备：检查系统并连接驱动服务…</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+</context>
+<context>
+    <name>InstallDriversModule</name>
+    <message>
+        <source>Alternative</source>
+        <translation>备选</translation>
+    </message>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>自动下载并安装</translation>
+    </message>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>BackButton</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>什么是备份？</translation>
+    </message>
+    <message>
+        <source>CompleteButton</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>CompleteStep</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>扫描前备份所有驱动</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>当前驱动</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>提供商</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>下载并安装</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>正在下载</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>已安装</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>正在安装</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>排队中</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>等待安装</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>查找缺失的驱动</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>安装完成</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>正在安装驱动：</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>内存</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>主板</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>新版本</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>操作系统</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>处理器</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>推荐</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>提醒您定期检查</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>结果取决于驱动数据库，可能随时间变化。更新驱动存在一定风险。</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>立即扫描</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>未找到适用于您设备的更新驱动。设置定期检查，不错过新驱动。</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>您的驱动已是最新</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>让驱动始终保持最新</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>设置定期检查</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>正在解压</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>更新过时的驱动</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>有驱动更新的设备：</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>日期</translation>
+    </message>
+</context>
+<context>
+    <name>ModulesList</name>
+    <message>
+        <source>DBUpdatedAtText</source>
+        <translation>驱动数据库更新于：</translation>
+    </message>
+</context>
+<context>
+    <name>NoConnectPanel</name>
+    <message>
+        <source>NoConnectDesc</source>
+        <translation>此页面需要驱动服务，但程序启动时该服务没有响应。请重启程序后重试。</translation>
+    </message>
+    <message>
+        <source>NoConnectTitle</source>
+        <translation>无连接</translation>
+    </message>
+</context>
+<context>
+    <name>NoSignDriversLayout</name>
+    <message>
+        <source>DetailButton</source>
+        <translation>了解详情</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>每个被替换的驱动都会保留一份副本，您可以随时在“还原”页面撤销任何更新。</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>部分所选驱动未通过 Microsoft 认证 (WHQL)。它们来自设备制造商，但不一定适用于所有计算机。</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>安装前须知</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsModule</name>
+    <message>
+        <source>CommandLineProgram</source>
+        <translation>命令提示符</translation>
+    </message>
+    <message>
+        <source>ComputerManagementProgram</source>
+        <translation>计算机管理</translation>
+    </message>
+    <message>
+        <source>ControlPanelProgram</source>
+        <translation>控制面板</translation>
+    </message>
+    <message>
+        <source>DiskManagementProgram</source>
+        <translation>磁盘管理</translation>
+    </message>
+    <message>
+        <source>DisplaySettingsProgram</source>
+        <translation>显示设置</translation>
+    </message>
+    <message>
+        <source>NetworkProgram</source>
+        <translation>网络连接</translation>
+    </message>
+    <message>
+        <source>PowerSupplyProgram</source>
+        <translation>电源选项</translation>
+    </message>
+    <message>
+        <source>ProgramsDescription</source>
+        <translation>打开维护电脑最常用的 Windows 工具。</translation>
+    </message>
+    <message>
+        <source>ProgramsFeaturesProgram</source>
+        <translation>程序和功能</translation>
+    </message>
+    <message>
+        <source>RecoveryProgram</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>SystemProgram</source>
+        <translation>系统</translation>
+    </message>
+    <message>
+        <source>TaskManagerProgram</source>
+        <translation>任务管理器</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::AboutModule</name>
+    <message>
+        <source>AboutTitle</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::AutorunModule</name>
+    <message>
+        <source>AutorunTitle</source>
+        <translation>定期检查</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::Backup::BackupViewModel</name>
+    <message>
+        <source>DevMissing</source>
+        <translation>未找到设备</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>新设备</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>无变化</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>备份</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::DeviceScanner</name>
+    <message>
+        <source>ScanTitle</source>
+        <translation>正在扫描设备</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::DriverDescription</name>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::FindUpdates</name>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>正在查找更新</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::HistoryModule</name>
+    <message>
+        <source>DownloadHistoryTitle</source>
+        <translation>历史记录</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::InstallDriversModule</name>
+    <message>
+        <source>InstallDriversTitle</source>
+        <translation>驱动更新</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::ProgramsModule</name>
+    <message>
+        <source>ProgramsTitle</source>
+        <translation>实用工具</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::RecoveryModule</name>
+    <message>
+        <source>RecoveryTitle</source>
+        <translation>还原</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::SettingsModule</name>
+    <message>
+        <source>SettingsTitle</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryModule</name>
+    <message>
+        <source>InstallBackup</source>
+        <translation>正在还原</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>还原失败</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>已还原</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>暂无可回滚的已更新驱动。</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>可回滚的已更新驱动</translation>
+    </message>
+    <message>
+        <source>RestoreButton</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>等待中</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsModule</name>
+    <message>
+        <source>BrowseButton</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>ChooseDirDesc</source>
+        <translation>选择驱动下载文件夹</translation>
+    </message>
+    <message>
+        <source>DefaultSettingsButton</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>InvalidDirText</source>
+        <translation>此文件夹不存在。请选择一个已有的文件夹；在此之前仍使用原来的文件夹。</translation>
+    </message>
+    <message>
+        <source>SaveSettingsButton</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>SettingsDownloadDirHeader</source>
+        <translation>下载文件夹</translation>
+    </message>
+    <message>
+        <source>SettingsLanguageHeader</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>SettingsOptionsHeader</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>SystemDriverCheck</source>
+        <translation>扫描时包括系统设备</translation>
+    </message>
+    <message>
+        <source>UpdatesCheck</source>
+        <translation>启动时检查程序更新</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRestartLayout</name>
+    <message>
+        <source>NeedRestartSettingsMessage</source>
+        <translation>新设置将在程序重启后生效。</translation>
+    </message>
+    <message>
+        <source>NeedRestartSettingsTitle</source>
+        <translation>设置已保存</translation>
+    </message>
+    <message>
+        <source>RestartLaterButton</source>
+        <translation>稍后</translation>
+    </message>
+    <message>
+        <source>RestartNowButton</source>
+        <translation>立即重启</translation>
+    </message>
+</context>
+<context>
+    <name>SystemRebootLayout</name>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>请重启计算机以完成驱动安装。</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>需要重启</translation>
+    </message>
+    <message>
+        <source>RebootLaterButton</source>
+        <translation>稍后</translation>
+    </message>
+    <message>
+        <source>RebootNowButton</source>
+        <translation>立即重启</translation>
+    </message>
+</context>
+<context>
+    <name>TextFieldMenu</name>
+    <message>
+        <source>CopyMenuItem</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CutMenuItem</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>PasteMenuItem</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>SelectAllMenuItem</source>
+        <translation>全选</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>AutorunDesc</source>
+        <translation>%1 已有一段时间未检查您的驱动。立即扫描，让计算机保持流畅运行。</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>立即扫描</translation>
+    </message>
+    <message>
+        <source>SettingsBtn</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>TransferButton</source>
+        <translation>明天提醒我</translation>
+    </message>
+</context>
+</TS>
