@@ -76,13 +76,9 @@ DeviceRecord describe(const std::string& root, const machine::Model& model,
 
 bool enumerateDevices(const std::atomic<bool>& keepGoing,
                       const std::function<void(const DeviceRecord&)>& visit, std::string& error) {
-    const std::string root = machine::machineRoot();
-    if (root.empty()) {
-        error = "no machine folder and no sample PC to make one from";
-        return false;
-    }
     machine::Model model;
-    if (!machine::load(root, model, error)) {
+    std::string root;
+    if (!machine::loadCurrent(model, root, error)) {
         return false;
     }
     const machine::DriverStoreIndex store(root);

@@ -604,6 +604,15 @@ std::string sampleMachineRoot() {
     return {};
 }
 
+bool loadCurrent(Model& model, std::string& root, std::string& error) {
+    root = machineRoot();
+    if (root.empty()) {
+        error = "no machine folder and no sample PC to make one from";
+        return false;
+    }
+    return load(root, model, error);
+}
+
 std::string machineRoot() {
     if (std::string override = environment("QUILLON_MACHINE"); !override.empty()) {
         return override;

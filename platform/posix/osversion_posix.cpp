@@ -6,9 +6,9 @@ namespace platform {
 OsVersionInfo readOsVersion() {
     OsVersionInfo info;
     machine::Model model;
+    std::string root;
     std::string error;
-    const std::string root = machine::machineRoot();
-    if (root.empty() || !machine::load(root, model, error)) {
+    if (!machine::loadCurrent(model, root, error)) {
         return info;
     }
     const machine::OsVersion& os = model.os;

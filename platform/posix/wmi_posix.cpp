@@ -5,13 +5,9 @@ namespace platform {
 
 bool wmiCollect(bool, WmiInventory& out, std::string& error, std::vector<std::string>&,
                 std::uint32_t) {
-    const std::string root = machine::machineRoot();
-    if (root.empty()) {
-        error = "no machine folder and no sample PC to make one from";
-        return false;
-    }
     machine::Model model;
-    if (!machine::load(root, model, error)) {
+    std::string root;
+    if (!machine::loadCurrent(model, root, error)) {
         return false;
     }
     out.clear();

@@ -94,6 +94,8 @@ std::string serialize(const Model& model);
 // folder, copied there from the sample PC on first use. Empty when neither
 // exists nor can be made.
 std::string machineRoot();
+// Loads the machine in use; `root` receives its folder.
+bool loadCurrent(Model& model, std::string& root, std::string& error);
 // The shipped sample PC: $QUILLON_SAMPLE_MACHINE, "machines/sample-pc" beside
 // the executable, "../share/quillonpro/machines/sample-pc", or the source tree.
 std::string sampleMachineRoot();
