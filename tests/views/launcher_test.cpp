@@ -12,7 +12,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "../core/testenvironment.h"
 #include "application.h"
 #include "connecterrorwindow.h"
 #include "hardware/installer.h"
@@ -26,6 +25,7 @@
 #include "servicerunner.h"
 #include "settingsdata.h"
 #include "task.h"
+#include "testenvironment.h"
 #include "windowcontroller.h"
 
 using Qln::Launcher;
@@ -394,14 +394,12 @@ void LauncherTest::startWithoutWindowsShowsNothing() {
 }
 
 int main(int argc, char** argv) {
-    const QByteArray base = isolateUserFolders();
+    isolateUserFolders();
     QCoreApplication::setApplicationName(QStringLiteral("QuillonPro"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Qln::Application::kVersion));
     QGuiApplication app(argc, argv);
     LauncherTest test;
-    const int result = QTest::qExec(&test, argc, argv);
-    QDir(QString::fromLocal8Bit(base)).removeRecursively();
-    return result;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "launcher_test.moc"

@@ -4,7 +4,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
 #include <memory>
+#include "testenvironment.h"
 
 #include "aboutmodule.h"
 #include "environment.h"
@@ -49,7 +51,7 @@ private:
 };
 
 void ModulesTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    isolateUserFolders();
 }
 
 void ModulesTest::init() {

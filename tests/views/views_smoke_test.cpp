@@ -3,8 +3,10 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
+
 #include <algorithm>
 #include <memory>
+#include "testenvironment.h"
 
 #include "appupdatewindow.h"
 #include "connecterrorwindow.h"
@@ -50,7 +52,7 @@ private:
 };
 
 void ViewsSmokeTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    isolateUserFolders();
 }
 
 void ViewsSmokeTest::init() {

@@ -3,7 +3,9 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
+
 #include <memory>
+#include "testenvironment.h"
 
 #include "connecterrorwindow.h"
 #include "initwindow.h"
@@ -45,7 +47,7 @@ private:
 };
 
 void WindowControllerTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    isolateUserFolders();
 }
 
 void WindowControllerTest::init() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdlib>
 
-// Points every per-user folder (data, config, documents) into a fresh folder
-// before the application object exists, so tests never touch the real ones.
+// Points every per-user folder (data, config, documents, runtime) into a fresh
+// folder, removed when the application object goes, so tests never touch the
+// real ones nor each other's. Call it before anything reads a settings store.
 inline QByteArray isolateUserFolders() {
     QByteArray base = QDir::tempPath().toLocal8Bit() + "/qln-test-XXXXXX";
     if (!mkdtemp(base.data())) {
@@ -20,6 +22,9 @@ inline QByteArray isolateUserFolders() {
     QDir().mkpath(QString::fromLocal8Bit(base + "/runtime"));
     QFile::setPermissions(QString::fromLocal8Bit(base + "/runtime"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    static QByteArray folder;
+    folder = base;
+    qAddPostRoutine([] { QDir(QString::fromLocal8Bit(folder)).removeRecursively(); });
     return base;
 }
 
