@@ -1,15 +1,15 @@
 #pragma once
 
-#include <memory>
+#include "shared.h"
 
 namespace Net {
 
 // Converters, data objects and parameter setters are shared between methods
-// and threads through these.
+// and threads through these: the same pointers the task framework uses.
 template <typename T>
-using Ptr = std::shared_ptr<T>;
+using Ptr = Flow::Shared<T>;
 
 template <typename T>
-using WeakPtr = std::weak_ptr<T>;
+using WeakPtr = Flow::Weak<T>;
 
 }  // namespace Net
