@@ -4,6 +4,89 @@
 
 namespace Service {
 
+namespace {
+
+using nlohmann::json;
+
+// The library's own document builder, stopped by the bounds before each step.
+class BoundedBuilder : public nlohmann::detail::json_sax_dom_parser<json> {
+public:
+    BoundedBuilder(json& document, int depthLimit, std::size_t elementLimit)
+        : json_sax_dom_parser(document, false), depthLimit_(depthLimit),
+          elementLimit_(elementLimit) {}
+
+    bool null() { return count() && json_sax_dom_parser::null(); }
+    bool boolean(bool value) { return count() && json_sax_dom_parser::boolean(value); }
+    bool number_integer(number_integer_t value) {
+        return count() && json_sax_dom_parser::number_integer(value);
+    }
+    bool number_unsigned(number_unsigned_t value) {
+        return count() && json_sax_dom_parser::number_unsigned(value);
+    }
+    bool number_float(number_float_t value, const string_t& text) {
+        return count() && json_sax_dom_parser::number_float(value, text);
+    }
+    bool string(string_t& value) { return count() && json_sax_dom_parser::string(value); }
+    bool binary(binary_t& value) { return count() && json_sax_dom_parser::binary(value); }
+    bool key(string_t& value) { return count() && json_sax_dom_parser::key(value); }
+    bool start_object(std::size_t size) {
+        return count() && enter() && json_sax_dom_parser::start_object(size);
+    }
+    bool end_object() {
+        --depth_;
+        return json_sax_dom_parser::end_object();
+    }
+    bool start_array(std::size_t size) {
+        return count() && enter() && json_sax_dom_parser::start_array(size);
+    }
+    bool end_array() {
+        --depth_;
+        return json_sax_dom_parser::end_array();
+    }
+
+    BodyDecoder::Parse verdict() const { return verdict_; }
+
+private:
+    bool count() {
+        if (++elements_ > elementLimit_) {
+            verdict_ = BodyDecoder::Parse::TooManyElements;
+            return false;
+        }
+        return true;
+    }
+    bool enter() {
+        if (++depth_ > depthLimit_) {
+            verdict_ = BodyDecoder::Parse::TooDeep;
+            return false;
+        }
+        return true;
+    }
+
+    int depthLimit_;
+    std::size_t elementLimit_;
+    int depth_ = 0;
+    std::size_t elements_ = 0;
+    BodyDecoder::Parse verdict_ = BodyDecoder::Parse::Ok;
+};
+
+}  // namespace
+
+BodyDecoder::Parse BodyDecoder::parse(const std::string& text, int depthLimit,
+                                      std::size_t elementLimit, json& document) {
+    document = json();
+    BoundedBuilder builder(document, depthLimit, elementLimit);
+    const bool parsed = json::sax_parse(text, &builder, json::input_format_t::json, true, false);
+    if (builder.verdict() != Parse::Ok) {
+        document = json();
+        return builder.verdict();
+    }
+    if (!parsed || builder.is_errored()) {
+        document = json();
+        return Parse::NotJson;
+    }
+    return Parse::Ok;
+}
+
 bool BodyDecoder::looksCompressed(const std::string& data) {
     if (data.size() < 2) {
         return false;

@@ -1,5 +1,6 @@
 #include "driverservice.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -11,6 +12,9 @@
 
 #include "authrecord.h"
 #include "bodydecoder.h"
+#include "datafile.h"
+#include "deadlinestream.h"
+#include "guardedserver.h"
 #include "hitbatch.h"
 
 namespace Service {
@@ -20,6 +24,9 @@ namespace {
 using nlohmann::json;
 
 const auto kReplace = json::error_handler_t::replace;
+
+// The authorisation record is eight short strings; this leaves room for a few more.
+constexpr BodyLimit kAuthBodyLimit{16 * 1024, 256};
 
 const char* reasonFor(int status) {
     switch (status) {
@@ -31,6 +38,8 @@ const char* reasonFor(int status) {
             return "no such resource";
         case 405:
             return "method not allowed";
+        case 408:
+            return "the request did not arrive in time";
         case 411:
             return "length required";
         case 413:
@@ -39,6 +48,8 @@ const char* reasonFor(int status) {
             return "request URI too long";
         case 415:
             return "unsupported content encoding";
+        case 431:
+            return "request header fields too large";
         default:
             return status >= 500 ? "internal error" : "request failed";
     }
@@ -97,54 +108,57 @@ bool DriverService::start(const Options& options, std::string& error) {
         accessLog_ = stderr;
     } else {
         const std::string path = options.dataDir + "/" + config_.accessLog;
-        accessLog_ = std::fopen(path.c_str(), "a");
+        const int fd = DataFile::open(path, O_WRONLY | O_APPEND | O_CREAT, error);
+        accessLog_ = fd >= 0 ? ::fdopen(fd, "a") : nullptr;
         if (accessLog_ == nullptr) {
-            error = "cannot open the access log " + path + ": " + std::strerror(errno);
+            if (fd >= 0) {
+                ::close(fd);
+                error = "cannot open the access log " + path;
+            }
             return false;
         }
     }
 
+    routes_.setFallback({config_.bodyLimit, config_.bodyLimit / 16});
+    GuardedServer::Guards guards;
+    guards.backlog = config_.listenBacklog;
+    guards.threads = static_cast<std::size_t>(config_.threads);
+    guards.head = {config_.headerCountLimit, config_.headerBytesLimit};
+    guards.timing.request = std::chrono::seconds(config_.requestDeadlineSeconds);
+    guards.timing.noProgress = std::chrono::seconds(config_.readTimeoutSeconds);
+    guards.timing.write = std::chrono::seconds(config_.readTimeoutSeconds);
+    guards.timing.minBytesPerSecond = config_.minBodyRate;
+    server_ = std::make_unique<GuardedServer>(guards, routes_);
     const bool tls = !options.tlsCert.empty() || !options.tlsKey.empty();
     if (tls) {
         if (options.tlsCert.empty() || options.tlsKey.empty()) {
             error = "--tls-cert and --tls-key go together";
             return false;
         }
-        server_ =
-            std::make_unique<httplib::SSLServer>(options.tlsCert.c_str(), options.tlsKey.c_str());
-    } else {
-        server_ = std::make_unique<httplib::Server>();
+        if (!server_->useTls(options.tlsCert, options.tlsKey, error)) {
+            return false;
+        }
     }
-    if (!server_->is_valid()) {
-        error = tls ? "cannot load the TLS certificate or key" : "cannot create the server";
-        return false;
-    }
-
-    const std::size_t threads = static_cast<std::size_t>(config_.threads);
-    server_->new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
     server_->set_payload_max_length(config_.bodyLimit);
-    server_->set_read_timeout(config_.readTimeoutSeconds, 0);
-    server_->set_write_timeout(config_.readTimeoutSeconds, 0);
     server_->set_keep_alive_max_count(static_cast<std::size_t>(config_.keepAliveMaxCount));
     server_->set_keep_alive_timeout(config_.keepAliveTimeoutSeconds);
     // Answers are small; waiting to coalesce them only adds delayed-ack latency.
     server_->set_tcp_nodelay(true);
     installRoutes();
 
-    int port = options.port;
-    if (port == 0) {
-        port = server_->bind_to_any_port(options.host);
-        if (port < 0) {
-            error = "cannot bind " + options.host;
-            return false;
-        }
-    } else if (!server_->bind_to_port(options.host, port)) {
-        error = "cannot bind " + options.host + ":" + std::to_string(port);
+    const int port = server_->bindAndListen(options.host, options.port);
+    if (port < 0) {
+        error = "cannot bind " + options.host +
+                (options.port == 0 ? std::string() : ":" + std::to_string(options.port));
         return false;
     }
     const std::string host =
         options.host.find(':') != std::string::npos ? "[" + options.host + "]" : options.host;
     baseUrl_ = std::string(tls ? "https" : "http") + "://" + host + ":" + std::to_string(port);
+    prepareSettingsAnswer();
+    writes_ = std::make_unique<WriteQueue>(
+        store_, [this](const std::string& message) { logStoreError(message); });
+    writes_->start();
     return true;
 }
 
@@ -159,25 +173,25 @@ void DriverService::stop() {
 }
 
 void DriverService::closeStore() {
+    if (writes_) {
+        writes_->stop();
+    }
     store_.close();
     std::lock_guard<std::mutex> lock(logMutex_);
     std::fflush(accessLog_);
 }
 
 void DriverService::installRoutes() {
-    httplib::Server& server = *server_;
+    GuardedServer& server = *server_;
 
-    server.set_pre_routing_handler(
-        [](const httplib::Request& request, httplib::Response& response) {
-            // Only the upload endpoints read their bodies through a bounded reader; anything
-            // else with an unbounded chunked body is refused before it is read.
-            const bool reader = request.method == "PUT" || request.method == "POST";
-            if (!reader && request.get_header_value("Transfer-Encoding") == "chunked") {
-                fail(response, 411, "a request body is not accepted here");
-                response.set_header("Connection", "close");
-                return httplib::Server::HandlerResponse::Handled;
-            }
-            return httplib::Server::HandlerResponse::Unhandled;
+    // Each route that reads a body says here how much it may carry.
+    routes_.set("PUT", "/app/auth", kAuthBodyLimit);
+    routes_.set("POST", "/collect/batch", {config_.collectMaxBatchBytes, 0});
+    server_->setRefusalHandler(
+        [this](const httplib::Request& request, httplib::Response& response,
+               const std::string& message) {
+            fail(response, response.status, message);
+            writeAccessLog(request, response);
         });
 
     server.Put("/app/auth", [this](const httplib::Request& request, httplib::Response& response,
@@ -219,8 +233,16 @@ void DriverService::installRoutes() {
     }
 
     server.set_error_handler([](const httplib::Request&, httplib::Response& response) {
+        // A body the library read itself fails as malformed when its time ran out.
+        if (DeadlineStream::currentRequestExpired() && response.status != 408) {
+            response.status = 408;
+            response.body.clear();
+        }
         if (response.body.empty()) {
             fail(response, response.status, reasonFor(response.status));
+        }
+        if (response.status == 408) {
+            response.set_header("Connection", "close");
         }
     });
     server.set_exception_handler([](const httplib::Request&, httplib::Response& response,
@@ -261,6 +283,9 @@ DriverService::Failure DriverService::readBody(const httplib::Request& request,
     if (tooLarge) {
         return {413, "request body exceeds " + std::to_string(limit) + " bytes"};
     }
+    if (!complete && DeadlineStream::currentRequestExpired()) {
+        return {408, reasonFor(408)};
+    }
     if (!complete) {
         const int status = response.status >= 400 && response.status < 500 ? response.status : 400;
         return {status,
@@ -273,8 +298,9 @@ DriverService::Failure DriverService::readJson(const httplib::Request& request,
                                                httplib::Response& response,
                                                const httplib::ContentReader& reader,
                                                json& document) const {
+    const BodyLimit limit = routes_.find(request.method, request.path);
     std::string body;
-    Failure failure = readBody(request, response, reader, config_.bodyLimit, body);
+    Failure failure = readBody(request, response, reader, limit.bytes, body);
     if (failure.status != 0) {
         return failure;
     }
@@ -286,13 +312,13 @@ DriverService::Failure DriverService::readJson(const httplib::Request& request,
     }
     if (!isCompressionLabel(encoding) && BodyDecoder::looksCompressed(body)) {
         std::string inflated;
-        switch (BodyDecoder::inflate(body, config_.bodyLimit, inflated)) {
+        switch (BodyDecoder::inflate(body, limit.bytes, inflated)) {
             case BodyDecoder::Result::Ok:
                 body.swap(inflated);
                 break;
             case BodyDecoder::Result::TooLarge:
-                return {413, "decompressed body exceeds " + std::to_string(config_.bodyLimit) +
-                                 " bytes"};
+                return {413,
+                        "decompressed body exceeds " + std::to_string(limit.bytes) + " bytes"};
             case BodyDecoder::Result::Malformed:
                 return {400, "the body is not a complete zlib or gzip stream"};
         }
@@ -300,14 +326,18 @@ DriverService::Failure DriverService::readJson(const httplib::Request& request,
     if (body.empty()) {
         return {400, "the body is empty"};
     }
-    if (!BodyDecoder::withinDepth(body, config_.jsonDepthLimit)) {
-        return {400, "the JSON nests deeper than " + std::to_string(config_.jsonDepthLimit)};
+    switch (BodyDecoder::parse(body, config_.jsonDepthLimit, limit.jsonElements, document)) {
+        case BodyDecoder::Parse::Ok:
+            return {};
+        case BodyDecoder::Parse::TooDeep:
+            return {400, "the JSON nests deeper than " + std::to_string(config_.jsonDepthLimit)};
+        case BodyDecoder::Parse::TooManyElements:
+            return {413, "the JSON holds more than " + std::to_string(limit.jsonElements) +
+                             " values"};
+        case BodyDecoder::Parse::NotJson:
+            break;
     }
-    document = json::parse(body, nullptr, false);
-    if (document.is_discarded()) {
-        return {400, "the body is not JSON"};
-    }
-    return {};
+    return {400, "the body is not JSON"};
 }
 
 void DriverService::handleAuth(const httplib::Request& request, httplib::Response& response,
@@ -335,8 +365,7 @@ void DriverService::handleAuth(const httplib::Request& request, httplib::Respons
     const std::int64_t issuedAt = now();
     if (!store_.recordInstallation(record, issuedAt, error)) {
         fail(response, 500, "cannot record the installation");
-        std::lock_guard<std::mutex> lock(logMutex_);
-        std::fprintf(accessLog_, "store error: %s\n", printableForLog(error).c_str());
+        logStoreError(error);
         return;
     }
     answer(response, 200,
@@ -367,25 +396,27 @@ void DriverService::handleSettings(const httplib::Request& request, httplib::Res
         response.set_header("WWW-Authenticate", "Bearer");
         return;
     }
+    if (!config_.settingsError.enabled) {
+        writes_->push({claims.subject, request.get_param_value("ppg").substr(0, 256), now()});
+    }
+    response.status = settingsStatus_;
+    response.set_content(settingsAnswer_, "application/json; charset=utf-8");
+}
+
+void DriverService::prepareSettingsAnswer() {
     const ForcedError& forced = config_.settingsError;
     if (forced.enabled) {
-        answer(response, forced.status,
-               json{{"error", {{"code", forced.code}, {"message", forced.message}}}});
+        settingsStatus_ = forced.status;
+        settingsAnswer_ = json{{"error", {{"code", forced.code}, {"message", forced.message}}}}
+                              .dump(-1, ' ', false, kReplace);
         return;
     }
-    std::string error;
-    const std::string ppg = request.get_param_value("ppg").substr(0, 256);
-    if (!store_.recordSettingsFetch(claims.subject, ppg, now(), error)) {
-        std::lock_guard<std::mutex> lock(logMutex_);
-        std::fprintf(accessLog_, "store error: %s\n", printableForLog(error).c_str());
-    }
-
     json urls = {{"public", config_.publicUrls}};
     if (!config_.apiOmitted) {
         urls["api"] = endpointTable();
     }
-    answer(
-        response, 200,
+    settingsStatus_ = 200;
+    settingsAnswer_ =
         json{{"urls", urls},
              {"user_drivers",
               {{"enabled", config_.userDriversEnabled}, {"max_size", config_.userDriversMaxSize}}},
@@ -393,7 +424,8 @@ void DriverService::handleSettings(const httplib::Request& request, httplib::Res
              {"ga", {{"id", config_.gaId}}},
              {"update", config_.update},
              {"user_country", config_.userCountry},
-             {"contact_email", config_.contactEmail}});
+             {"contact_email", config_.contactEmail}}
+            .dump(-1, ' ', false, kReplace);
 }
 
 json DriverService::endpointTable() const {
@@ -426,8 +458,7 @@ void DriverService::handleCollect(const httplib::Request& request, httplib::Resp
     }
     if (!store_.recordHits(batch.hits(), now(), error)) {
         fail(response, 500, "cannot store the hits");
-        std::lock_guard<std::mutex> lock(logMutex_);
-        std::fprintf(accessLog_, "store error: %s\n", printableForLog(error).c_str());
+        logStoreError(error);
         return;
     }
     {
@@ -474,6 +505,12 @@ void DriverService::writeAccessLog(const httplib::Request& request,
                  printableForLog(request.remote_addr).c_str(),
                  printableForLog(request.method).c_str(), printableForLog(request.path).c_str(),
                  response.status, response.body.size());
+    std::fflush(accessLog_);
+}
+
+void DriverService::logStoreError(const std::string& error) {
+    std::lock_guard<std::mutex> lock(logMutex_);
+    std::fprintf(accessLog_, "store error: %s\n", printableForLog(error).c_str());
     std::fflush(accessLog_);
 }
 

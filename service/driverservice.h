@@ -10,18 +10,21 @@
 
 #include <nlohmann/json.hpp>
 
+#include "routelimits.h"
 #include "serviceconfig.h"
 #include "servicestore.h"
 #include "tokensigner.h"
+#include "writequeue.h"
 
 namespace httplib {
-class Server;
 struct Request;
 struct Response;
 class ContentReader;
 }  // namespace httplib
 
 namespace Service {
+
+class GuardedServer;
 
 // The reference service: authorisation, settings and the analytics collector over HTTP(S).
 class DriverService {
@@ -56,6 +59,7 @@ private:
     };
 
     void installRoutes();
+    void prepareSettingsAnswer();
     void handleAuth(const httplib::Request& request, httplib::Response& response,
                     const httplib::ContentReader& reader);
     void handleSettings(const httplib::Request& request, httplib::Response& response);
@@ -71,6 +75,7 @@ private:
                      const httplib::ContentReader& reader, nlohmann::json& document) const;
     nlohmann::json endpointTable() const;
     void writeAccessLog(const httplib::Request& request, const httplib::Response& response);
+    void logStoreError(const std::string& error);
 
     static void answer(httplib::Response& response, int status, const nlohmann::json& body);
     static void fail(httplib::Response& response, int status, const std::string& message);
@@ -79,9 +84,14 @@ private:
     Options options_;
     ServiceConfig config_;
     std::string baseUrl_;
-    std::unique_ptr<httplib::Server> server_;
+    RouteLimits routes_;
+    std::unique_ptr<GuardedServer> server_;
     TokenSigner signer_;
     ServiceStore store_;
+    std::unique_ptr<WriteQueue> writes_;
+    // The configuration is fixed once bound, and so is the settings answer.
+    int settingsStatus_ = 200;
+    std::string settingsAnswer_;
 
     std::mutex logMutex_;
     std::FILE* accessLog_ = nullptr;

@@ -1,14 +1,19 @@
 #include "serviceconfig.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <set>
-#include <sstream>
+
+#include "datafile.h"
 
 namespace Service {
 
 namespace {
 
 using nlohmann::json;
+
+constexpr std::size_t kMaxConfigSize = 1 << 20;
 
 const std::set<std::string> kApiKeys = {"app_auth",     "app_settings", "app_update",
                                         "updates_find", "upload_check", "upload_upload"};
@@ -93,14 +98,22 @@ ServiceConfig::ServiceConfig()
                   {"site", "https://quillon.example/"}}) {}
 
 bool ServiceConfig::load(const std::string& path, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot open " + path;
+    const int fd = DataFile::open(path, O_RDONLY, error);
+    if (fd < 0) {
         return false;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    const json document = json::parse(text.str(), nullptr, false);
+    std::string text;
+    char buffer[16384];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 && text.size() < kMaxConfigSize) {
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (n < 0 || text.size() >= kMaxConfigSize) {
+        error = n < 0 ? "cannot read " + path : path + " is larger than 1 MiB";
+        return false;
+    }
+    const json document = json::parse(text, nullptr, false);
     if (document.is_discarded()) {
         error = path + " is not valid JSON";
         return false;
@@ -115,7 +128,8 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         "public_urls",    "user_drivers",     "drivers_updated_at",    "ga_id",
         "update",         "user_country",     "contact_email",         "auth_error",
         "settings_error", "collect_max_hits", "collect_max_hit_bytes", "collect_max_batch_bytes",
-        "collect_keep"};
+        "collect_keep",   "keep_alive_max_count", "keep_alive_timeout",  "request_deadline",
+        "min_body_rate",  "listen_backlog",   "header_count_limit",  "header_bytes_limit"};
     if (!document.is_object()) {
         error = "the configuration must be a JSON object";
         return false;
@@ -135,6 +149,11 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         !readBounded(document, "read_timeout", 1, 3600, readTimeoutSeconds, error) ||
         !readBounded(document, "keep_alive_max_count", 1, 1000000, keepAliveMaxCount, error) ||
         !readBounded(document, "keep_alive_timeout", 1, 3600, keepAliveTimeoutSeconds, error) ||
+        !readBounded(document, "request_deadline", 1, 3600, requestDeadlineSeconds, error) ||
+        !readBounded(document, "min_body_rate", 0, kMaxBody, minBodyRate, error) ||
+        !readBounded(document, "listen_backlog", 16, 65535, listenBacklog, error) ||
+        !readBounded(document, "header_count_limit", 8, 10000, headerCountLimit, error) ||
+        !readBounded(document, "header_bytes_limit", 4096, 1 << 20, headerBytesLimit, error) ||
         !readString(document, "access_log", accessLog, error) ||
         !readString(document, "public_base_url", publicBaseUrl, error) ||
         !readString(document, "drivers_updated_at", driversUpdatedAt, error) ||

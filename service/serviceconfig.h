@@ -24,6 +24,12 @@ struct ServiceConfig {
     int keepAliveMaxCount = 100;
     int keepAliveTimeoutSeconds = 5;
     int readTimeoutSeconds = 10;
+    // Reading one request's line, headers and body; large bodies earn more at the rate.
+    int requestDeadlineSeconds = 10;
+    std::size_t minBodyRate = 16384;
+    int listenBacklog = 1024;
+    std::size_t headerCountLimit = 100;
+    std::size_t headerBytesLimit = 64 * 1024;
     std::string accessLog;
     std::string publicBaseUrl;
     nlohmann::json apiOverrides = nlohmann::json::object();

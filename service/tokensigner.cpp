@@ -6,12 +6,15 @@
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 
 #include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
 #include <openssl/rand.h>
 #include <nlohmann/json.hpp>
+
+#include "datafile.h"
 
 namespace Service {
 
@@ -65,7 +68,9 @@ bool writeWhole(int fd, const std::string& data) {
 }  // namespace
 
 bool TokenSigner::open(const std::string& path, std::string& error) {
-    const int existing = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    bool missing = false;
+    std::string openError;
+    const int existing = DataFile::open(path, O_RDONLY, openError, &missing);
     if (existing >= 0) {
         std::string data;
         const bool ok = readWhole(existing, data, kSecretSize * 4);
@@ -80,8 +85,8 @@ bool TokenSigner::open(const std::string& path, std::string& error) {
         secret_ = data;
         return true;
     }
-    if (errno != ENOENT) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
+    if (!missing) {
+        error = openError;
         return false;
     }
 
@@ -92,9 +97,9 @@ bool TokenSigner::open(const std::string& path, std::string& error) {
     }
     const std::string secret(reinterpret_cast<const char*>(random), sizeof random);
     const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ::unlink(temporary.c_str());
+    const int fd = DataFile::open(temporary, O_WRONLY | O_CREAT | O_EXCL, error);
     if (fd < 0) {
-        error = "cannot create " + temporary + ": " + std::strerror(errno);
         return false;
     }
     const bool written = writeWhole(fd, secret) && ::fsync(fd) == 0;
@@ -137,6 +142,38 @@ TokenSigner::Verdict TokenSigner::verify(const std::string& token, std::int64_t 
     if (token.size() > kMaxTokenSize) {
         return Verdict::Malformed;
     }
+    Claims found;
+    bool known = false;
+    {
+        std::shared_lock<std::shared_mutex> lock(verifiedMutex_);
+        const auto it = verified_.find(token);
+        if (it != verified_.end()) {
+            found = it->second;
+            known = true;
+        }
+    }
+    if (!known) {
+        const Verdict verdict = verifyAfresh(token, now, found);
+        if (verdict != Verdict::Valid) {
+            return verdict;
+        }
+        std::unique_lock<std::shared_mutex> lock(verifiedMutex_);
+        if (verified_.size() >= kMaxVerified) {
+            verified_.clear();
+        }
+        verified_.emplace(token, found);
+    }
+    if (now > found.expiresAt) {
+        return Verdict::Expired;
+    }
+    if (claims != nullptr) {
+        *claims = found;
+    }
+    return Verdict::Valid;
+}
+
+TokenSigner::Verdict TokenSigner::verifyAfresh(const std::string& token, std::int64_t now,
+                                               Claims& claims) const {
     const std::size_t first = token.find('.');
     const std::size_t second = first == std::string::npos ? first : token.find('.', first + 1);
     if (second == std::string::npos || token.find('.', second + 1) != std::string::npos) {
@@ -180,11 +217,9 @@ TokenSigner::Verdict TokenSigner::verify(const std::string& token, std::int64_t 
     if (now > expiresAt) {
         return Verdict::Expired;
     }
-    if (claims != nullptr) {
-        claims->subject = sub->get<std::string>();
-        claims->issuedAt = iat->get<std::int64_t>();
-        claims->expiresAt = expiresAt;
-    }
+    claims.subject = sub->get<std::string>();
+    claims.issuedAt = iat->get<std::int64_t>();
+    claims.expiresAt = expiresAt;
     return Verdict::Valid;
 }
 

@@ -390,7 +390,8 @@ TEST_CASE("the collector stores batches in arrival order and refuses bad ones") 
 
     const json count = counters(client);
     CHECK_EQ(count["collect_hits"], json(3));
-    CHECK_EQ(count["collect_batches"], json(2 + std::size(rows)));
+    // The oversized batch is refused by its declared length before it reaches the endpoint.
+    CHECK_EQ(count["collect_batches"], json(1 + std::size(rows)));
     const json collected = parse(client.Get("/_test/collected"));
     CHECK_EQ(collected, json({{"hits",
                                {"t=pageview&cd=About-screen&v=1&qt=5&tid=UA-1&cid=%7Bx%7D",

@@ -113,8 +113,7 @@ TEST_CASE("malformed, truncated and mistyped authorisation bodies get 400") {
         {"JSON array", zlibStream("[1,2,3]"), "gzip", 400},
         {"JSON string", zlibStream("\"pro\""), "gzip", 400},
         {"JSON null", zlibStream("null"), "gzip", 400},
-        {"deep nesting", zlibStream(std::string(20000, '[') + std::string(20000, ']')), "gzip",
-         400},
+        {"deep nesting", zlibStream(std::string(8000, '[') + std::string(8000, ']')), "gzip", 400},
         {"appid a number", zlibStream(recordWith("appid", 42).dump()), "gzip", 400},
         {"hwid null", zlibStream(recordWith("hwid", nullptr).dump()), "gzip", 400},
         {"os an object", zlibStream(recordWith("os", json::object()).dump()), "gzip", 400},
@@ -185,9 +184,10 @@ TEST_CASE("oversize bodies get 413, compressed or not") {
 
 TEST_CASE("truncated and garbled requests get the error object") {
     REQUIRE(!service().url().empty());
+    // The rest of the body never comes: the request runs out of time.
     CHECK(rawIsError(rawExchange("PUT /app/auth HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n"
                                  "Content-Encoding: gzip\r\n\r\n\x78\x9c\x01\x02"),
-                     400));
+                     408));
     CHECK(rawIsError(rawExchange("BREW /pot HTTP/1.1\r\nHost: x\r\n\r\n"), 400));
     CHECK(rawIsError(rawExchange("PUT /app/auth HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: "
                                  "chunked\r\n\r\nzz\r\nabc\r\n"),

@@ -151,6 +151,15 @@ int ServiceRunner::stop() {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+void ServiceRunner::kill() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+    stop();
+}
+
 std::string ServiceRunner::host() const {
     const std::size_t scheme = url_.find("://");
     const std::size_t colon = url_.rfind(':');

@@ -19,6 +19,9 @@ public:
                const std::string& logPath = {});
     // Sends SIGTERM and waits; the exit status, or -1 when it had to be killed.
     int stop();
+    // Ends it with SIGKILL, as a crash would.
+    void kill();
+    pid_t pid() const { return pid_; }
 
     const std::string& url() const { return url_; }
     const std::string& error() const { return error_; }

@@ -1,0 +1,156 @@
+#include "requesthead.h"
+
+#include <strings.h>
+
+#include <cctype>
+#include <cstring>
+
+namespace Service {
+
+namespace {
+
+std::string trimmed(const char* begin, const char* end) {
+    while (begin < end && (*begin == ' ' || *begin == '\t')) {
+        ++begin;
+    }
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\r')) {
+        --end;
+    }
+    return std::string(begin, end);
+}
+
+// Routing sees the decoded path, so the limits must be looked up by it too.
+std::string decodedPath(const std::string& target) {
+    const std::string raw = target.substr(0, target.find('?'));
+    std::string path;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '%' && i + 2 < raw.size() && std::isxdigit(static_cast<unsigned char>(raw[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(raw[i + 2]))) {
+            path += static_cast<char>(std::stoi(raw.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            path += raw[i];
+        }
+    }
+    return path;
+}
+
+}  // namespace
+
+RequestHead::State RequestHead::scan(const char* data, std::size_t size) {
+    if (status_ != 0) {
+        return State::Refused;
+    }
+    if (size_ != 0) {
+        return State::Complete;
+    }
+    for (std::size_t i = scanned_; i < size; ++i) {
+        if (data[i] != '\n') {
+            continue;
+        }
+        ++lines_;
+        // Only a CRLF blank line ends the head for the library, so only that one counts here.
+        const bool blank = i - lineStart_ == 1 && data[lineStart_] == '\r';
+        lineStart_ = i + 1;
+        if (blank && lines_ > 1) {
+            size_ = i + 1;
+            break;
+        }
+        if (lines_ - 1 > limits_.maxHeaders) {
+            refuse(431, "more than " + std::to_string(limits_.maxHeaders) + " header lines");
+            return State::Refused;
+        }
+    }
+    scanned_ = size;
+    if ((size_ == 0 ? size : size_) > limits_.maxBytes) {
+        refuse(431, "the request head exceeds " + std::to_string(limits_.maxBytes) + " bytes");
+        return State::Refused;
+    }
+    if (size_ == 0) {
+        return State::Incomplete;
+    }
+    parse(data);
+    return status_ != 0 ? State::Refused : State::Complete;
+}
+
+void RequestHead::parse(const char* data) {
+    const char* const end = data + size_;
+    const char* line = data;
+    const char* lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));
+    const std::string requestLine = trimmed(line, lineEnd);
+    const std::size_t space = requestLine.find(' ');
+    method_ = requestLine.substr(0, space);
+    if (space != std::string::npos) {
+        const std::size_t next = requestLine.find(' ', space + 1);
+        path_ = decodedPath(requestLine.substr(space + 1, next == std::string::npos
+                                                              ? std::string::npos
+                                                              : next - space - 1));
+    }
+    for (line = lineEnd + 1; line < end; line = lineEnd + 1) {
+        lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));
+        if (lineEnd - line <= 1) {
+            break;
+        }
+        const char* colon = static_cast<const char*>(std::memchr(line, ':', lineEnd - line));
+        if (line[0] == ' ' || line[0] == '\t' || colon == nullptr ||
+            std::memchr(line, ' ', colon - line) != nullptr ||
+            std::memchr(line, '\t', colon - line) != nullptr) {
+            // Folded lines and names with blanks are read differently by different parsers.
+            refuse(400, "a malformed header line");
+            return;
+        }
+        const std::string name(line, colon);
+        const std::string value = trimmed(colon + 1, lineEnd);
+        if (strcasecmp(name.c_str(), "Content-Length") == 0) {
+            const bool digits = !value.empty() && value.size() <= 18 &&
+                                value.find_first_not_of("0123456789") == std::string::npos;
+            if (!digits) {
+                badLength_ = true;
+                continue;
+            }
+            const std::uint64_t length = std::stoull(value);
+            if (hasLength_ && length != length_) {
+                conflictingLength_ = true;
+            }
+            hasLength_ = true;
+            length_ = length;
+        } else if (strcasecmp(name.c_str(), "Transfer-Encoding") == 0) {
+            if (strcasecmp(value.c_str(), "chunked") == 0) {
+                chunked_ = true;
+            } else {
+                otherEncoding_ = true;
+            }
+        }
+    }
+}
+
+int RequestHead::checkBody(const RouteLimits& routes) {
+    if (status_ != 0) {
+        return status_;
+    }
+    const BodyLimit limit = routes.find(method_, path_);
+    if (badLength_) {
+        refuse(400, "Content-Length is not a number");
+    } else if (conflictingLength_) {
+        // Two lengths let a proxy and this service see different requests.
+        refuse(400, "conflicting Content-Length headers");
+    } else if (hasLength_ && (chunked_ || otherEncoding_)) {
+        refuse(400, "both Content-Length and Transfer-Encoding");
+    } else if (otherEncoding_) {
+        refuse(400, "unsupported Transfer-Encoding");
+    } else if (chunked_ && limit.bytes == 0) {
+        refuse(411, "a request body is not accepted here");
+    } else if (hasLength_ && length_ > limit.bytes) {
+        refuse(413, "request body exceeds " + std::to_string(limit.bytes) + " bytes");
+    } else if (!hasLength_ && !chunked_ && RouteLimits::carriesBody(method_)) {
+        refuse(411, "Content-Length required");
+    }
+    return status_;
+}
+
+void RequestHead::refuse(int status, const std::string& reason) {
+    status_ = status;
+    reason_ = reason;
+}
+
+}  // namespace Service
