@@ -3,6 +3,7 @@
 #include "bodydecoder.h"
 #include "check.h"
 #include "hitbatch.h"
+#include "requesthead.h"
 #include "servicerunner.h"
 #include "servicetesting.h"
 #include "tokensigner.h"
@@ -97,6 +98,92 @@ TEST_CASE("nesting depth ignores brackets inside strings") {
     CHECK(!BodyDecoder::withinDepth("[[[[]]]]", 3));
     CHECK(BodyDecoder::withinDepth("[\"[[[[\\\"[[[[\"]", 1));
     CHECK(!BodyDecoder::withinDepth("{\"a\":{\"b\":[1]}}", 2));
+}
+
+TEST_CASE("parsing stops at the depth and element bounds") {
+    struct Row {
+        const char* name;
+        std::string text;
+        BodyDecoder::Parse expected;
+    };
+    const Row rows[] = {
+        {"within both", "{\"a\":[1,2],\"b\":{\"c\":null}}", BodyDecoder::Parse::Ok},
+        {"nine elements", "[1,2,3,4,5,6,7,8]", BodyDecoder::Parse::Ok},
+        {"ten elements", "[1,2,3,4,5,6,7,8,9]", BodyDecoder::Parse::TooManyElements},
+        {"keys count", "{\"a\":1,\"b\":2,\"c\":3,\"d\":4,\"e\":5}",
+         BodyDecoder::Parse::TooManyElements},
+        {"too deep", "[[[[1]]]]", BodyDecoder::Parse::TooDeep},
+        {"not JSON", "[1,2", BodyDecoder::Parse::NotJson},
+        {"trailing text", "[1] x", BodyDecoder::Parse::NotJson},
+    };
+    for (const Row& row : rows) {
+        nlohmann::json document;
+        if (BodyDecoder::parse(row.text, 3, 9, document) != row.expected) {
+            check::fail(__FILE__, __LINE__, std::string("unexpected verdict for ") + row.name);
+        }
+    }
+}
+
+TEST_CASE("a request head is bounded and its body framing must be unambiguous") {
+    Service::RouteLimits routes({1000, 100});
+    routes.set("PUT", "/small", {10, 10});
+    struct Row {
+        const char* name;
+        std::string head;
+        int status;
+    };
+    const Row rows[] = {
+        {"plain GET", "GET /a HTTP/1.1\r\nHost: x\r\n\r\n", 0},
+        {"length within the route", "PUT /small HTTP/1.1\r\nContent-Length: 10\r\n\r\n", 0},
+        {"length past the route", "PUT /small HTTP/1.1\r\nContent-Length: 11\r\n\r\n", 413},
+        {"encoded path past the route", "PUT /%73mall HTTP/1.1\r\nContent-Length: 11\r\n\r\n",
+         413},
+        {"fallback limit", "POST /other HTTP/1.1\r\ncontent-length: 1001\r\n\r\n", 413},
+        {"same length twice",
+         "PUT /small HTTP/1.1\r\nContent-Length: 4\r\nContent-Length: 4\r\n\r\n", 0},
+        {"different lengths",
+         "PUT /small HTTP/1.1\r\nContent-Length: 4\r\nContent-Length: 5\r\n\r\n", 400},
+        {"a length list", "PUT /small HTTP/1.1\r\nContent-Length: 4, 4\r\n\r\n", 400},
+        {"length and chunked",
+         "PUT /small HTTP/1.1\r\nContent-Length: 4\r\nTransfer-Encoding: chunked\r\n\r\n", 400},
+        {"chunked where no body is read",
+         "GET /a HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n", 411},
+        {"no length", "PUT /small HTTP/1.1\r\nHost: x\r\n\r\n", 411},
+        {"a blank before the colon", "PUT /small HTTP/1.1\r\nContent-Length : 99\r\n\r\n", 400},
+        {"a folded line", "GET /a HTTP/1.1\r\nX-A: 1\r\n folded\r\n\r\n", 400},
+    };
+    for (const Row& row : rows) {
+        Service::RequestHead head;
+        const auto state = head.scan(row.head.data(), row.head.size());
+        const int status =
+            state == Service::RequestHead::State::Complete ? head.checkBody(routes) : head.status();
+        if (status != row.status || (status == 0 && head.size() != row.head.size())) {
+            check::fail(__FILE__, __LINE__,
+                        std::string(row.name) + ": status " + std::to_string(status));
+        }
+    }
+
+    // Scanned piece by piece, as it arrives, the head ends at its blank line.
+    const std::string twoRequests = "GET /a HTTP/1.1\r\nHost: x\r\n\r\nGET /b HTTP/1.1\r\n";
+    Service::RequestHead pieces;
+    auto state = Service::RequestHead::State::Incomplete;
+    for (std::size_t size = 1; size <= twoRequests.size() &&
+                               state == Service::RequestHead::State::Incomplete;
+         ++size) {
+        state = pieces.scan(twoRequests.data(), size);
+    }
+    CHECK(state == Service::RequestHead::State::Complete);
+    CHECK_EQ(pieces.size(), twoRequests.find("GET /b"));
+
+    Service::RequestHead counted({3, 1024});
+    const std::string fourHeaders = "GET / HTTP/1.1\r\nA: 1\r\nB: 2\r\nC: 3\r\nD: 4\r\n\r\n";
+    CHECK(counted.scan(fourHeaders.data(), fourHeaders.size()) ==
+          Service::RequestHead::State::Refused);
+    CHECK_EQ(counted.status(), 431);
+    Service::RequestHead sized({100, 64});
+    const std::string endless = "GET / HTTP/1.1\r\nX: " + std::string(100, 'x');
+    CHECK(sized.scan(endless.data(), endless.size()) == Service::RequestHead::State::Refused);
+    CHECK_EQ(sized.status(), 431);
 }
 
 TEST_CASE("hit batches split on line feeds and keep their limits") {
