@@ -1,4 +1,5 @@
 #include "core/application.h"
+#include "devtools/screenshottour.h"
 #include "platform/comapartment.h"
 #include "platform/singleinstancemutex.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     if (!Qln::Application::claimInstance(mutex, application->arguments())) {
         return 0;
     }
+    application->setStartObserverFactory(&Qln::ScreenshotTour::startFromEnvironment);
     int exitCode = 0;
     {
         platform::ComApartment com;

@@ -8,7 +8,7 @@
 #include <QJsonObject>
 #include <cstdio>
 
-#include "injsondeflateconvert.h"
+#include "net/injsondeflateconvert.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "installer.h"
+#include "hardware/installer.h"
 #include "platform/machinemodel.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // exchange went; the reply tells how the installation went.
 #include <vector>
 
+#include "formats/installwire.h"
 #include "platform/driverinstall.h"
 #include "platform/installpipe.h"
-#include "platform/installwire.h"
 #include "platform/process.h"
 
 namespace {
@@ -37,24 +37,24 @@ int run() {
 
     unsigned char header[4];
     std::int32_t length = 0;
-    if (!pipe.read(header, sizeof(header)) || !platform::wire::decodeLength(header, length)) {
+    if (!pipe.read(header, sizeof(header)) || !formats::wire::decodeLength(header, length)) {
         return kLengthNotRead;
     }
     std::vector<unsigned char> text(static_cast<size_t>(length));
     if (!pipe.read(text.data(), text.size())) {
         return kRequestNotRead;
     }
-    platform::wire::InstallRequest request;
-    if (!platform::wire::parseRequest(platform::wire::decodeText(text), request)) {
+    formats::wire::InstallRequest request;
+    if (!formats::wire::parseRequest(formats::wire::decodeText(text), request)) {
         return kRequestInvalid;
     }
 
-    const std::string reply = platform::wire::replyText(platform::installDriver(request));
-    const std::vector<unsigned char> replyLength = platform::wire::encodeLength(reply);
+    const std::string reply = formats::wire::replyText(platform::installDriver(request));
+    const std::vector<unsigned char> replyLength = formats::wire::encodeLength(reply);
     if (!pipe.write(replyLength.data(), replyLength.size())) {
         return kReplyLengthNotWritten;
     }
-    const std::vector<unsigned char> replyBytes = platform::wire::encodeText(reply);
+    const std::vector<unsigned char> replyBytes = formats::wire::encodeText(reply);
     if (!pipe.write(replyBytes.data(), replyBytes.size())) {
         return kReplyNotWritten;
     }

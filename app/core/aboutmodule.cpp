@@ -1,8 +1,8 @@
-#include "aboutmodule.h"
+#include "core/aboutmodule.h"
 
 #include <QVersionNumber>
 
-#include "application.h"
+#include "core/application.h"
 
 namespace Qln {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ganalytics.h"
+#include "net/ganalytics.h"
 
 namespace Qln {
 

@@ -1,13 +1,13 @@
-#include "appinitializer.h"
+#include "core/appinitializer.h"
 
 #include <QDebug>
 
+#include "core/initdata.h"
+#include "hardware/hardwareid.h"
 #include "hardware/osinfo.h"
 #include "hardware/systeminfo.h"
-#include "hardwareid.h"
-#include "initdata.h"
-#include "serviceclient.h"
-#include "settingsdata.h"
+#include "net/serviceclient.h"
+#include "net/settingsdata.h"
 
 namespace Qln {
 namespace Worker {

@@ -3,10 +3,10 @@
 #include <QMutex>
 #include <QString>
 
-#include "authdata.h"
-#include "method.h"
-#include "shared.h"
-#include "worker.h"
+#include "base/shared.h"
+#include "base/worker.h"
+#include "net/authdata.h"
+#include "net/method.h"
 
 namespace Qln {
 namespace Worker {

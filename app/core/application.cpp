@@ -1,15 +1,15 @@
-#include "application.h"
+#include "core/application.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QProcess>
 
-#include "launcher.h"
-#include "logging.h"
+#include "base/logging.h"
+#include "base/scopeprofiler.h"
+#include "core/launcher.h"
+#include "core/windowcontroller.h"
 #include "platform/activewindow.h"
 #include "platform/singleinstancemutex.h"
-#include "scopeprofiler.h"
-#include "windowcontroller.h"
 
 namespace Qln {
 
@@ -71,6 +71,7 @@ void Application::start() {
     });
     m_launcher = std::make_unique<Launcher>(&m_arguments, QCoreApplication::applicationDirPath());
     m_launcher->setWindowController(m_windows.get());
+    m_launcher->setStartObserverFactory(m_observerFactory);
     m_launcher->migrate();
     m_launcher->start();
 }

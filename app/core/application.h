@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <memory>
 
-#include "argumentmap.h"
+#include "base/argumentmap.h"
+#include "core/startobserver.h"
 
 namespace platform {
 class ActivationListener;
@@ -34,6 +35,10 @@ public:
     static bool claimInstance(platform::SingleInstanceMutex& mutex, const ArgumentMap& arguments,
                               int waitMs = kWaitForFirstCopyMs);
 
+    // Development aids watch start-up through this; set before start().
+    void setStartObserverFactory(StartObserverFactory factory) {
+        m_observerFactory = std::move(factory);
+    }
     void start();
     void stop();
     int exec();
@@ -55,6 +60,7 @@ private:
     std::unique_ptr<Launcher> m_launcher;
     ArgumentMap m_arguments;
     std::unique_ptr<platform::ActivationListener> m_activation;
+    StartObserverFactory m_observerFactory;
 };
 
 }  // namespace Qln

@@ -1,4 +1,4 @@
-#include "appupdatewindow.h"
+#include "core/appupdatewindow.h"
 
 #include <QQmlContext>
 

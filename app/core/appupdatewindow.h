@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "analytics.h"
-#include "shared.h"
-#include "task.h"
-#include "window.h"
+#include "base/shared.h"
+#include "base/task.h"
+#include "core/analytics.h"
+#include "core/window.h"
 
 namespace Qln {
 

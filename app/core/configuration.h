@@ -1,8 +1,8 @@
 #pragma once
 
-#include "environment.h"
-#include "ganalytics.h"
-#include "shared.h"
+#include "base/shared.h"
+#include "core/environment.h"
+#include "net/ganalytics.h"
 
 namespace System {
 class OSInfo;

@@ -1,4 +1,4 @@
-#include "connecterrorwindow.h"
+#include "core/connecterrorwindow.h"
 
 namespace Qln {
 

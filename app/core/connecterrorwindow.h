@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window.h"
+#include "core/window.h"
 
 namespace Qln {
 

@@ -1,10 +1,10 @@
-#include "environment.h"
+#include "core/environment.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
-#include "filerepository.h"
-#include "registryrepository.h"
+#include "core/filerepository.h"
+#include "core/registryrepository.h"
 
 namespace Qln {
 

@@ -6,8 +6,8 @@
 #include <QVersionNumber>
 #include <memory>
 
-#include "irepository.h"
-#include "translation.h"
+#include "core/irepository.h"
+#include "core/translation.h"
 
 namespace Qln {
 

@@ -1,4 +1,4 @@
-#include "filerepository.h"
+#include "core/filerepository.h"
 
 #include <QDataStream>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "initdata.h"
+#include "core/initdata.h"
 
 #include "hardware/osinfo.h"
 #include "hardware/systeminfo.h"
-#include "serviceclient.h"
-#include "settingsdata.h"
+#include "net/serviceclient.h"
+#include "net/settingsdata.h"
 
 namespace Qln {
 

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QtGlobal>
 
-#include "shared.h"
+#include "base/shared.h"
 
 namespace System {
 class OSInfo;

@@ -1,9 +1,9 @@
-#include "initializetask.h"
+#include "core/initializetask.h"
 
 #include <QDebug>
 
-#include "appinitializer.h"
-#include "authdata.h"
+#include "core/appinitializer.h"
+#include "net/authdata.h"
 
 namespace Qln {
 

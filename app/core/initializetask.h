@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "configuration.h"
-#include "initdata.h"
-#include "shared.h"
-#include "task.h"
+#include "base/shared.h"
+#include "base/task.h"
+#include "core/configuration.h"
+#include "core/initdata.h"
 
 namespace Qln {
 

@@ -1,8 +1,8 @@
-#include "initwindow.h"
+#include "core/initwindow.h"
 
 #include <QQmlContext>
 
-#include "application.h"
+#include "core/application.h"
 
 namespace Qln {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "task.h"
-#include "window.h"
+#include "base/task.h"
+#include "core/window.h"
 
 namespace Qln {
 

@@ -1,21 +1,20 @@
-#include "launcher.h"
+#include "core/launcher.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QUrl>
 
-#include "application.h"
+#include "base/scopeprofiler.h"
+#include "core/application.h"
+#include "core/initializetask.h"
+#include "core/mainwindow.h"
+#include "core/modulelist.h"
+#include "core/windowcontroller.h"
 #include "hardware/installer.h"
 #include "hardware/osinfo.h"
-#include "initializetask.h"
-#include "mainwindow.h"
-#include "manager.h"
-#include "modulelist.h"
-#include "scopeprofiler.h"
-#include "screenshottour.h"
-#include "serviceclient.h"
-#include "settingsdata.h"
-#include "windowcontroller.h"
+#include "net/manager.h"
+#include "net/serviceclient.h"
+#include "net/settingsdata.h"
 
 #ifndef QLN_SERVICE_BASE_URL
 #define QLN_SERVICE_BASE_URL "http://127.0.0.1:8787"
@@ -99,8 +98,8 @@ void Launcher::start() {
     const QString baseUrl = host.isEmpty() ? builtInServiceUrl() : host;
     qInfo().noquote() << "Service:" << baseUrl;
 
-    if (!m_tour) {
-        m_tour = ScreenshotTour::startFromEnvironment(windows, this);
+    if (!m_observer && m_observerFactory) {
+        m_observer = m_observerFactory(windows, this);
     }
     windows->setTracker(m_configuration->analytics.get());
     auto* task = new InitializeTask(
@@ -115,9 +114,8 @@ void Launcher::initializeFinished(Flow::Shared<InitData> data) {
     if (!data) {
         data = std::make_shared<InitData>();
     }
-    if (m_tour) {
-        // The picture of the init window is taken before the run may close it.
-        m_tour->whenInitSaved([this, data] { finish(data); });
+    if (m_observer) {
+        m_observer->whenInitDone([this, data] { finish(data); });
     } else {
         finish(data);
     }

@@ -7,14 +7,14 @@
 
 #include <memory>
 
-#include "argumentmap.h"
-#include "configuration.h"
-#include "initdata.h"
+#include "base/argumentmap.h"
+#include "core/configuration.h"
+#include "core/initdata.h"
+#include "core/startobserver.h"
 
 namespace Qln {
 
 class ModuleList;
-class ScreenshotTour;
 class WindowController;
 
 // Builds the shared services and drives start-up from the first window to the main one.
@@ -40,6 +40,9 @@ public:
                                          const QVersionNumber& current);
 
     void setWindowController(WindowController* windows) { m_windows = windows; }
+    void setStartObserverFactory(StartObserverFactory factory) {
+        m_observerFactory = std::move(factory);
+    }
     // Brings the stored settings up to this version; returns what it chose to do.
     MigrationSteps migrate();
     void start();
@@ -59,7 +62,8 @@ private:
     QString m_applicationDir;
     QPointer<WindowController> m_windows;
     std::unique_ptr<ModuleList> m_moduleList;
-    ScreenshotTour* m_tour = nullptr;
+    StartObserverFactory m_observerFactory;
+    StartObserver* m_observer = nullptr;
 };
 
 }  // namespace Qln

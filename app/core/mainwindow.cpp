@@ -1,11 +1,11 @@
-#include "mainwindow.h"
+#include "core/mainwindow.h"
 
 #include <QCursor>
 #include <QDebug>
 #include <QQmlContext>
 
+#include "core/modulelist.h"
 #include "hardware/installer.h"
-#include "modulelist.h"
 #include "platform/systemactions.h"
 
 namespace Qln {

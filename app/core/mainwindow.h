@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QVariantMap>
 
-#include "window.h"
+#include "core/window.h"
 
 namespace Qln {
 

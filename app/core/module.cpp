@@ -1,8 +1,8 @@
-#include "module.h"
+#include "core/module.h"
 
 #include <QDebug>
 
-#include "modulelistmodel.h"
+#include "core/modulelistmodel.h"
 
 namespace Qln {
 

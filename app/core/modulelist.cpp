@@ -1,13 +1,13 @@
-#include "modulelist.h"
+#include "core/modulelist.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QQmlEngine>
 
-#include "aboutmodule.h"
-#include "modulelistmodel.h"
-#include "programsmodule.h"
-#include "settingsmodule.h"
+#include "core/aboutmodule.h"
+#include "core/modulelistmodel.h"
+#include "core/programsmodule.h"
+#include "core/settingsmodule.h"
 
 namespace Qln {
 

@@ -4,9 +4,9 @@
 #include <QObject>
 #include <QString>
 
-#include "configuration.h"
-#include "module.h"
-#include "shared.h"
+#include "base/shared.h"
+#include "core/configuration.h"
+#include "core/module.h"
 
 namespace Qln {
 

@@ -1,8 +1,8 @@
-#include "modulelistmodel.h"
+#include "core/modulelistmodel.h"
 
 #include <QVariant>
 
-#include "module.h"
+#include "core/module.h"
 
 namespace Qln {
 

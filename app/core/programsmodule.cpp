@@ -1,4 +1,4 @@
-#include "programsmodule.h"
+#include "core/programsmodule.h"
 
 #include <QDebug>
 #include <QDir>

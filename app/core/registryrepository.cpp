@@ -1,4 +1,4 @@
-#include "registryrepository.h"
+#include "core/registryrepository.h"
 
 namespace Utils {
 

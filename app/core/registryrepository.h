@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsrepository.h"
+#include "core/settingsrepository.h"
 
 namespace Utils {
 

@@ -1,10 +1,10 @@
-#include "settingsmodule.h"
+#include "core/settingsmodule.h"
 
 #include <QDebug>
 #include <QFileInfo>
 
-#include "application.h"
-#include "translation.h"
+#include "core/application.h"
+#include "core/translation.h"
 
 namespace Qln {
 

@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "analytics.h"
-#include "environment.h"
-#include "module.h"
-#include "shared.h"
+#include "base/shared.h"
+#include "core/analytics.h"
+#include "core/environment.h"
+#include "core/module.h"
 
 namespace Qln {
 

@@ -1,4 +1,4 @@
-#include "settingsrepository.h"
+#include "core/settingsrepository.h"
 
 namespace Utils {
 

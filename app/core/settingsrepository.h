@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <memory>
 
-#include "irepository.h"
+#include "core/irepository.h"
 
 namespace Utils {
 

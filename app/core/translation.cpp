@@ -1,4 +1,4 @@
-#include "translation.h"
+#include "core/translation.h"
 
 #include <QCoreApplication>
 #include <QDebug>

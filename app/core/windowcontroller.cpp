@@ -1,12 +1,12 @@
-#include "windowcontroller.h"
+#include "core/windowcontroller.h"
 
 #include <QDebug>
 #include <QQmlContext>
 
-#include "appupdatewindow.h"
-#include "connecterrorwindow.h"
-#include "initwindow.h"
-#include "mainwindow.h"
+#include "core/appupdatewindow.h"
+#include "core/connecterrorwindow.h"
+#include "core/initwindow.h"
+#include "core/mainwindow.h"
 #include "platform/activewindow.h"
 
 namespace Qln {

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <memory>
 
-#include "analytics.h"
-#include "shared.h"
+#include "base/shared.h"
+#include "core/analytics.h"
 
 namespace Qln {
 

@@ -1,4 +1,4 @@
-#include "computerinfo.h"
+#include "hardware/computerinfo.h"
 
 namespace Qln {
 

@@ -1,4 +1,4 @@
-#include "devicecollector.h"
+#include "hardware/devicecollector.h"
 
 #include <map>
 

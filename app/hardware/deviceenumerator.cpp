@@ -1,4 +1,4 @@
-#include "deviceenumerator.h"
+#include "hardware/deviceenumerator.h"
 
 #include "platform/devices.h"
 

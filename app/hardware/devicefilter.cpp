@@ -1,4 +1,4 @@
-#include "devicefilter.h"
+#include "hardware/devicefilter.h"
 
 namespace Hrdw::Impl {
 

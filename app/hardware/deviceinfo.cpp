@@ -1,4 +1,4 @@
-#include "deviceinfo.h"
+#include "hardware/deviceinfo.h"
 
 #include "platform/devices.h"
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/shared.h"
+#include "base/shared.h"
 
 namespace Hrdw {
 

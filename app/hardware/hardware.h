@@ -4,7 +4,7 @@
 #include <QUuid>
 #include <QVector>
 
-#include "core/shared.h"
+#include "base/shared.h"
 #include "hardware/device.h"
 #include "hardware/driver.h"
 

@@ -1,13 +1,13 @@
-#include "installer.h"
+#include "hardware/installer.h"
 
 #include <QCoreApplication>
 #include <QThread>
 #include <QtConcurrent>
 
-#include "core/logcategories.h"
-#include "core/scopeprofiler.h"
+#include "base/logcategories.h"
+#include "base/scopeprofiler.h"
+#include "formats/installwire.h"
 #include "platform/installpipe.h"
-#include "platform/installwire.h"
 #include "platform/process.h"
 
 namespace Qln {
@@ -21,8 +21,8 @@ QString systemMessage(std::uint32_t code) {
     return QString::fromStdString(platform::systemErrorMessage(code)).trimmed();
 }
 
-platform::wire::InstallRequest toWire(const InstallRequest& request) {
-    platform::wire::InstallRequest wire;
+formats::wire::InstallRequest toWire(const InstallRequest& request) {
+    formats::wire::InstallRequest wire;
     wire.tempDir = request.tempDir.toStdString();
     wire.hardwareId = request.hardwareId.toStdString();
     wire.infPath = request.infPath.toStdString();
@@ -95,7 +95,7 @@ void Installer::waitForFinished() {
 }
 
 QString Installer::requestText(const InstallRequest& request) {
-    return QString::fromStdString(platform::wire::requestText(toWire(request)));
+    return QString::fromStdString(formats::wire::requestText(toWire(request)));
 }
 
 Installer::FakeOutcome Installer::drawFakeOutcome(QRandomGenerator& generator) {
@@ -153,7 +153,7 @@ InstallResult Installer::realInstall(const InstallRequest& request) const {
         qCCritical(lcInstaller).noquote() << "Pipe not created:" << systemMessage(pipe.error());
         return result;
     }
-    const std::string text = platform::wire::requestText(toWire(request));
+    const std::string text = formats::wire::requestText(toWire(request));
     qCDebug(lcInstaller).noquote() << ">>" << QString::fromStdString(text);
 
     platform::Process process;
@@ -176,8 +176,8 @@ InstallResult Installer::realInstall(const InstallRequest& request) const {
     if (!pipe.accept(stillRunning)) {
         return fail("Installer not connected:", pipe.error());
     }
-    const std::vector<unsigned char> length = platform::wire::encodeLength(text);
-    const std::vector<unsigned char> bytes = platform::wire::encodeText(text);
+    const std::vector<unsigned char> length = formats::wire::encodeLength(text);
+    const std::vector<unsigned char> bytes = formats::wire::encodeText(text);
     if (!pipe.write(length.data(), length.size()) || !pipe.write(bytes.data(), bytes.size())) {
         return fail("Write to Installer:", pipe.error());
     }
@@ -186,18 +186,18 @@ InstallResult Installer::realInstall(const InstallRequest& request) const {
     if (!pipe.read(header, sizeof(header), stillRunning)) {
         return fail("Read size from Installer:", pipe.error());
     }
-    if (!platform::wire::decodeLength(header, size)) {
+    if (!formats::wire::decodeLength(header, size)) {
         return fail("Read size from Installer:", platform::invalidDataError());
     }
     std::vector<unsigned char> reply(static_cast<size_t>(size));
     if (!pipe.read(reply.data(), reply.size(), stillRunning)) {
         return fail("Read data from Installer:", pipe.error());
     }
-    const std::string answer = platform::wire::decodeText(reply);
+    const std::string answer = formats::wire::decodeText(reply);
     qCDebug(lcInstaller).noquote() << "<<" << QString::fromStdString(answer);
-    platform::wire::InstallResult parsed{result.systemErrorCode, result.errorCode,
-                                         result.needReboot};
-    platform::wire::parseReply(answer, parsed);
+    formats::wire::InstallResult parsed{result.systemErrorCode, result.errorCode,
+                                        result.needReboot};
+    formats::wire::parseReply(answer, parsed);
     result.systemErrorCode = parsed.systemErrorCode;
     result.errorCode = parsed.errorCode;
     result.needReboot = parsed.needReboot;

@@ -9,8 +9,8 @@
 #include <QString>
 #include <atomic>
 
-#include "core/argumentmap.h"
-#include "installsource.h"
+#include "base/argumentmap.h"
+#include "hardware/installsource.h"
 
 namespace Qln {
 

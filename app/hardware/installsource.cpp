@@ -1,4 +1,4 @@
-#include "installsource.h"
+#include "hardware/installsource.h"
 
 namespace Qln {
 

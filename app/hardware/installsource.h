@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "installstate.h"
+#include "hardware/installstate.h"
 
 namespace Qln {
 

@@ -1,4 +1,4 @@
-#include "installstate.h"
+#include "hardware/installstate.h"
 
 #include <QMetaEnum>
 

@@ -2,7 +2,7 @@
 
 #include <QVector>
 
-#include "core/shared.h"
+#include "base/shared.h"
 #include "hardware/driver.h"
 #include "hardware/hardware.h"
 

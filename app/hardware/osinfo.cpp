@@ -1,4 +1,4 @@
-#include "osinfo.h"
+#include "hardware/osinfo.h"
 
 namespace System {
 

@@ -1,10 +1,10 @@
-#include "systemactions.h"
+#include "hardware/systemactions.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 
-#include "core/logcategories.h"
+#include "base/logcategories.h"
 #include "platform/systemactions.h"
 
 namespace System {

@@ -1,6 +1,6 @@
-#include "systeminfo.h"
+#include "hardware/systeminfo.h"
 
-#include "core/logcategories.h"
+#include "base/logcategories.h"
 
 namespace System {
 

@@ -1,4 +1,4 @@
-#include "authdata.h"
+#include "net/authdata.h"
 
 #include <QVariantMap>
 

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "iindata.h"
+#include "net/iindata.h"
 
 namespace Qln {
 

@@ -1,4 +1,4 @@
-#include "contentdecoding.h"
+#include "net/contentdecoding.h"
 
 #include <zlib.h>
 

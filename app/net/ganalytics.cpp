@@ -1,4 +1,4 @@
-#include "ganalytics.h"
+#include "net/ganalytics.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -9,9 +9,9 @@
 #include <QUrlQuery>
 #include <QUuid>
 
-#include "logcategories.h"
-#include "manager.h"
-#include "request.h"
+#include "base/logcategories.h"
+#include "net/manager.h"
+#include "net/request.h"
 
 namespace Utils {
 

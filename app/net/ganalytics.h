@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "headers.h"
+#include "net/headers.h"
 
 class QNetworkReply;
 

@@ -1,4 +1,4 @@
-#include "headers.h"
+#include "net/headers.h"
 
 namespace Net {
 

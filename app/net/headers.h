@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "knownheader.h"
+#include "net/knownheader.h"
 
 namespace Net {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ioutdata.h"
-#include "iparamssetter.h"
+#include "net/ioutdata.h"
+#include "net/iparamssetter.h"
 
 namespace Net {
 

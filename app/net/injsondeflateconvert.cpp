@@ -1,4 +1,4 @@
-#include "injsondeflateconvert.h"
+#include "net/injsondeflateconvert.h"
 
 #include <zlib.h>
 #include <QJsonArray>

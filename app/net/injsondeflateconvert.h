@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "iinconverter.h"
+#include "net/iinconverter.h"
 
 namespace Qln {
 

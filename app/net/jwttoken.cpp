@@ -1,9 +1,9 @@
-#include "jwttoken.h"
+#include "net/jwttoken.h"
 
 #include <QDateTime>
 #include <QVariantMap>
 
-#include "headers.h"
+#include "net/headers.h"
 
 namespace Qln {
 

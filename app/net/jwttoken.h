@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "idataforparams.h"
-#include "outerror.h"
+#include "net/idataforparams.h"
+#include "net/outerror.h"
 
 namespace Qln {
 

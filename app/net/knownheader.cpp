@@ -1,4 +1,4 @@
-#include "knownheader.h"
+#include "net/knownheader.h"
 
 namespace Net {
 

@@ -1,4 +1,4 @@
-#include "manager.h"
+#include "net/manager.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QThread>
 #include <mutex>
 
-#include "request.h"
+#include "net/request.h"
 
 namespace Net {
 

@@ -1,11 +1,11 @@
-#include "method.h"
+#include "net/method.h"
 
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QUrlQuery>
 
-#include "contentdecoding.h"
-#include "manager.h"
+#include "net/contentdecoding.h"
+#include "net/manager.h"
 
 namespace Net {
 

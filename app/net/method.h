@@ -6,16 +6,16 @@
 #include <QString>
 #include <QUrl>
 
-#include "headers.h"
-#include "iinconverter.h"
-#include "iindata.h"
-#include "ioutconverter.h"
-#include "ioutdata.h"
-#include "iparamssetter.h"
-#include "ptr.h"
-#include "request.h"
-#include "response.h"
-#include "verb.h"
+#include "net/headers.h"
+#include "net/iinconverter.h"
+#include "net/iindata.h"
+#include "net/ioutconverter.h"
+#include "net/ioutdata.h"
+#include "net/iparamssetter.h"
+#include "net/ptr.h"
+#include "net/request.h"
+#include "net/response.h"
+#include "net/verb.h"
 
 class QNetworkReply;
 

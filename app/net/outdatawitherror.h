@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ioutdata.h"
-#include "outerror.h"
+#include "net/ioutdata.h"
+#include "net/outerror.h"
 
 namespace Qln {
 

@@ -1,4 +1,4 @@
-#include "outerror.h"
+#include "net/outerror.h"
 
 #include <QVariantMap>
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "ioutdata.h"
+#include "net/ioutdata.h"
 
 namespace Qln {
 

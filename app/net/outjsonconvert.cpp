@@ -1,4 +1,4 @@
-#include "outjsonconvert.h"
+#include "net/outjsonconvert.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>

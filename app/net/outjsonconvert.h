@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ioutconverter.h"
+#include "net/ioutconverter.h"
 
 namespace Qln {
 

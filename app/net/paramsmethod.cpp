@@ -1,4 +1,4 @@
-#include "paramsmethod.h"
+#include "net/paramsmethod.h"
 
 namespace Net {
 

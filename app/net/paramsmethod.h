@@ -2,11 +2,11 @@
 
 #include <QMutex>
 
-#include "idataforparams.h"
-#include "iindata.h"
-#include "iparamssetter.h"
-#include "method.h"
-#include "ptr.h"
+#include "net/idataforparams.h"
+#include "net/iindata.h"
+#include "net/iparamssetter.h"
+#include "net/method.h"
+#include "net/ptr.h"
 
 namespace Net {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared.h"
+#include "base/shared.h"
 
 namespace Net {
 

@@ -1,4 +1,4 @@
-#include "request.h"
+#include "net/request.h"
 
 namespace Net {
 

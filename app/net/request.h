@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QUrl>
 
-#include "headers.h"
+#include "net/headers.h"
 
 namespace Net {
 

@@ -1,4 +1,4 @@
-#include "response.h"
+#include "net/response.h"
 
 #include <QNetworkReply>
 

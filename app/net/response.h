@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <QVariant>
 
-#include "knownheader.h"
+#include "net/knownheader.h"
 
 class QNetworkReply;
 

@@ -1,4 +1,4 @@
-#include "serviceclient.h"
+#include "net/serviceclient.h"
 
 namespace Qln {
 

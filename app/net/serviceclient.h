@@ -2,15 +2,15 @@
 
 #include <QString>
 
-#include "authdata.h"
-#include "endpointtable.h"
-#include "headers.h"
-#include "injsondeflateconvert.h"
-#include "jwttoken.h"
-#include "method.h"
-#include "outjsonconvert.h"
-#include "paramsmethod.h"
-#include "ptr.h"
+#include "net/authdata.h"
+#include "net/endpointtable.h"
+#include "net/headers.h"
+#include "net/injsondeflateconvert.h"
+#include "net/jwttoken.h"
+#include "net/method.h"
+#include "net/outjsonconvert.h"
+#include "net/paramsmethod.h"
+#include "net/ptr.h"
 
 namespace Qln {
 

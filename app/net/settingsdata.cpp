@@ -1,4 +1,4 @@
-#include "settingsdata.h"
+#include "net/settingsdata.h"
 
 namespace Qln {
 

@@ -3,9 +3,9 @@
 #include <QString>
 #include <QVariantMap>
 
-#include "appupdateinfo.h"
-#include "endpointtable.h"
-#include "outdatawitherror.h"
+#include "net/appupdateinfo.h"
+#include "net/endpointtable.h"
+#include "net/outdatawitherror.h"
 
 namespace Qln {
 

@@ -2,15 +2,6 @@
 
 namespace platform {
 
-bool isInfCandidate(const std::string& fileName) {
-    const size_t dot = fileName.find('.');
-    if (dot == std::string::npos) {
-        return false;
-    }
-    const std::string extension = fileName.substr(dot + 1);
-    return extension == "inf" || extension == "INF";
-}
-
 std::string findInfBySha1(const std::string& folder, const std::string& sha1) {
     std::string wanted;
     for (char c : sha1) {
@@ -18,7 +9,7 @@ std::string findInfBySha1(const std::string& folder, const std::string& sha1) {
     }
     std::string found;
     walkFiles(folder, [&](const std::string& path, const std::string& name) {
-        if (!isInfCandidate(name)) {
+        if (!formats::isInfCandidate(name)) {
             return true;
         }
         const std::string digest = infSha1(path);

@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "formats/inffile.h"
 #include "platform/driverinstall.h"
-#include "platform/inffile.h"
 #include "platform/infsearch.h"
 #include "platform/machinemodel.h"
 
@@ -33,7 +33,7 @@ std::string lower(std::string text) {
 
 bool listHas(const std::vector<std::string>& ids, const std::string& wanted) {
     for (const std::string& id : ids) {
-        if (inf::equalsIgnoreCase(id, wanted)) {
+        if (formats::inf::equalsIgnoreCase(id, wanted)) {
             return true;
         }
     }
@@ -149,8 +149,8 @@ std::string publish(const std::string& root, const std::string& inf, const std::
 
 }  // namespace
 
-wire::InstallResult installDriver(const wire::InstallRequest& request) {
-    wire::InstallResult result;
+formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& request) {
+    formats::wire::InstallResult result;
     const std::string infPath = findInfBySha1(request.tempDir, request.infSha1);
     if (infPath.empty()) {
         result.errorCode = kInfNotFound;
@@ -193,15 +193,15 @@ wire::InstallResult installDriver(const wire::InstallRequest& request) {
         }
     }
 
-    inf::InfFile file;
+    formats::inf::InfFile file;
     if (!file.load(infPath, error)) {
         result.systemErrorCode = kErrorInvalidData;
         result.errorCode = kDriverUpdateFailed;
         return result;
     }
-    const inf::Model* matched = nullptr;
-    const std::vector<inf::Model> models = file.models();
-    for (const inf::Model& candidate : models) {
+    const formats::inf::Model* matched = nullptr;
+    const std::vector<formats::inf::Model> models = file.models();
+    for (const formats::inf::Model& candidate : models) {
         if (listHas(candidate.ids, request.hardwareId)) {
             matched = &candidate;
             break;

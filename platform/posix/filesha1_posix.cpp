@@ -2,13 +2,13 @@
 #include <fstream>
 #include <string>
 
-#include "platform/sha1.h"
+#include "formats/sha1.h"
 #include "platform/systemactions.h"
 
 namespace platform {
 
 std::string sha1Hex(const void* data, std::size_t size) {
-    Sha1 hash;
+    formats::Sha1 hash;
     hash.add(data, size);
     return hash.hexDigest(false);
 }
@@ -22,7 +22,7 @@ std::string fileSha1(const std::string& path) {
     if (!in) {
         return {};
     }
-    Sha1 hash;
+    formats::Sha1 hash;
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         hash.add(buffer, static_cast<std::size_t>(in.gcount()));

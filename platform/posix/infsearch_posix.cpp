@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "formats/sha1.h"
 #include "platform/infsearch.h"
-#include "platform/sha1.h"
 
 namespace platform {
 
@@ -65,7 +65,7 @@ std::string infSha1(const std::string& path) {
     if (file < 0) {
         return {};
     }
-    Sha1 hash;
+    formats::Sha1 hash;
     unsigned char buffer[64 * 1024];
     ssize_t got = 0;
     while ((got = ::read(file, buffer, sizeof(buffer))) > 0) {

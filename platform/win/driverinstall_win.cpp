@@ -124,8 +124,8 @@ std::wstring currentInfName(HDEVINFO set, SP_DEVINFO_DATA& device) {
 
 }  // namespace
 
-wire::InstallResult installDriver(const wire::InstallRequest& request) {
-    wire::InstallResult result;
+formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& request) {
+    formats::wire::InstallResult result;
     const std::string inf = findInfBySha1(request.tempDir, request.infSha1);
     if (inf.empty()) {
         result.errorCode = kInfNotFound;

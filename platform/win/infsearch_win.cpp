@@ -1,5 +1,5 @@
+#include "formats/sha1.h"
 #include "platform/infsearch.h"
-#include "platform/sha1.h"
 #include "winutil.h"
 
 namespace platform {
@@ -56,7 +56,7 @@ std::string infSha1(const std::string& path) {
     if (!file.isValid()) {
         return {};
     }
-    Sha1 hash;
+    formats::Sha1 hash;
     unsigned char buffer[512];
     DWORD got = 0;
     for (;;) {

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "environment.h"
-#include "filerepository.h"
-#include "registryrepository.h"
+#include "core/environment.h"
+#include "core/filerepository.h"
+#include "core/registryrepository.h"
 #include "testenvironment.h"
 
 using Qln::Environment;

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <thread>
 
-#include "application.h"
+#include "core/application.h"
 #include "platform/activewindow.h"
 #include "platform/singleinstancemutex.h"
 #include "testenvironment.h"

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "translation.h"
+#include "core/translation.h"
 
 class TranslationTest : public QObject {
     Q_OBJECT

@@ -9,8 +9,8 @@
 #include <QtConcurrent>
 #include <QtTest>
 
-#include "installer.h"
-#include "installsource.h"
+#include "hardware/installer.h"
+#include "hardware/installsource.h"
 #include "platform/machinemodel.h"
 
 using Qln::InstallRequest;

@@ -7,10 +7,10 @@
 #include <fstream>
 
 #include "check.h"
+#include "formats/installwire.h"
+#include "formats/sha1.h"
 #include "platform/installpipe.h"
-#include "platform/installwire.h"
 #include "platform/process.h"
-#include "platform/sha1.h"
 
 #ifdef _WIN32
 // clang-format off
@@ -20,7 +20,6 @@
 #endif
 
 namespace fs = std::filesystem;
-namespace wire = platform::wire;
 
 namespace {
 
@@ -47,7 +46,7 @@ fs::path scratch(const std::string& name) {
 }
 
 std::string sha1Of(const std::string& content) {
-    platform::Sha1 hash;
+    formats::Sha1 hash;
     hash.add(content.data(), content.size());
     return hash.hexDigest(false);
 }
@@ -60,7 +59,7 @@ platform::InstallPipeServer::KeepWaiting until(const platform::Process& process,
 struct Exchange {
     int exitCode = -1;
     bool replied = false;
-    wire::InstallResult result{0, 1, false};
+    formats::wire::InstallResult result{0, 1, false};
 };
 
 // Serves one request as QuillonPro does; the raw bytes let a test send what QuillonPro never would.
@@ -80,11 +79,11 @@ Exchange serve(const std::vector<unsigned char>& bytes) {
         unsigned char header[4];
         std::int32_t length = 0;
         if (server.read(header, sizeof(header), until(installer, 60)) &&
-            wire::decodeLength(header, length)) {
+            formats::wire::decodeLength(header, length)) {
             std::vector<unsigned char> text(static_cast<size_t>(length));
             if (server.read(text.data(), text.size(), until(installer, 20))) {
                 exchange.replied = true;
-                wire::parseReply(wire::decodeText(text), exchange.result);
+                formats::wire::parseReply(formats::wire::decodeText(text), exchange.result);
             }
         }
     }
@@ -97,15 +96,15 @@ Exchange serve(const std::vector<unsigned char>& bytes) {
 }
 
 std::vector<unsigned char> message(const std::string& text) {
-    std::vector<unsigned char> bytes = wire::encodeLength(text);
-    const std::vector<unsigned char> body = wire::encodeText(text);
+    std::vector<unsigned char> bytes = formats::wire::encodeLength(text);
+    const std::vector<unsigned char> body = formats::wire::encodeText(text);
     bytes.insert(bytes.end(), body.begin(), body.end());
     return bytes;
 }
 
-wire::InstallRequest requestFor(const fs::path& folder, const std::string& sha1,
-                                const std::string& hardwareId) {
-    wire::InstallRequest request;
+formats::wire::InstallRequest requestFor(const fs::path& folder, const std::string& sha1,
+                                         const std::string& hardwareId) {
+    formats::wire::InstallRequest request;
     request.tempDir = folder.u8string();
     request.hardwareId = hardwareId;
     request.infPath = "test/test.inf";
@@ -125,7 +124,7 @@ int childServe(const std::string& marker) {
     if (!server.accept(keepWaiting)) {
         return 3;
     }
-    const std::vector<unsigned char> bytes = message(wire::requestText(
+    const std::vector<unsigned char> bytes = message(formats::wire::requestText(
         requestFor(fs::u8path(marker).parent_path(), sha1Of(kInf), "QLN\\TEST_DEVICE")));
     server.write(bytes.data(), bytes.size());
     unsigned char header[4];
@@ -186,8 +185,8 @@ TEST_CASE("no INF with the given SHA-1 answers 100, even one at infPath") {
     // infPath names test/test.inf; the file there has other content.
     fs::create_directories(folder / "test");
     std::ofstream(folder / "test" / "test.inf", std::ios::binary) << kInf << "; changed\n";
-    const Exchange exchange =
-        serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"))));
+    const Exchange exchange = serve(
+        message(formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"))));
     CHECK_EQ(exchange.exitCode, 0);
     CHECK(exchange.replied);
     CHECK_EQ(exchange.result.errorCode, 100);
@@ -196,8 +195,8 @@ TEST_CASE("no INF with the given SHA-1 answers 100, even one at infPath") {
 TEST_CASE("matching INF for an unknown hardware id answers 103") {
     const fs::path folder = scratch("unknown");
     std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
-    const Exchange exchange = serve(
-        message(wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))));
+    const Exchange exchange = serve(message(
+        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))));
     CHECK_EQ(exchange.exitCode, 0);
     CHECK(exchange.replied);
     CHECK_EQ(exchange.result.errorCode, 103);
@@ -216,8 +215,8 @@ TEST_CASE("a registered device is found by hardware or compatible id and install
     std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
     const std::string id = std::to_string(platform::currentProcessId());
     for (const std::string& hardwareId : {"QLN\\HW_" + id, "qln\\hw_" + id, "QLN\\COMPAT_" + id}) {
-        const Exchange exchange =
-            serve(message(wire::requestText(requestFor(folder, sha1Of(kInf), hardwareId))));
+        const Exchange exchange = serve(
+            message(formats::wire::requestText(requestFor(folder, sha1Of(kInf), hardwareId))));
         CHECK_EQ(exchange.exitCode, 0);
         CHECK(exchange.replied);
         CHECK_EQ(exchange.result.errorCode, 0);

@@ -3,8 +3,8 @@
 #include <QUrlQuery>
 #include <QtTest>
 
-#include "ganalytics.h"
-#include "manager.h"
+#include "net/ganalytics.h"
+#include "net/manager.h"
 #include "serviceprocess.h"
 
 namespace {

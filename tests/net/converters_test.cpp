@@ -2,11 +2,11 @@
 #include <QJsonDocument>
 #include <QtTest>
 
-#include "contentdecoding.h"
-#include "injsondeflateconvert.h"
-#include "outerror.h"
-#include "outjsonconvert.h"
-#include "serviceclient.h"
+#include "net/contentdecoding.h"
+#include "net/injsondeflateconvert.h"
+#include "net/outerror.h"
+#include "net/outjsonconvert.h"
+#include "net/serviceclient.h"
 
 using Qln::InJsonDeflateConvert;
 

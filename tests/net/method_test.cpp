@@ -1,11 +1,11 @@
 #include <QtConcurrent>
 #include <QtTest>
 
-#include "manager.h"
-#include "method.h"
+#include "net/manager.h"
+#include "net/method.h"
+#include "net/serviceclient.h"
+#include "net/settingsdata.h"
 #include "scriptedserver.h"
-#include "serviceclient.h"
-#include "settingsdata.h"
 
 namespace {
 

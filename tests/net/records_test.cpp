@@ -1,12 +1,12 @@
 #include <QJsonDocument>
 #include <QtTest>
 
-#include "authdata.h"
-#include "hardwareid.h"
-#include "headers.h"
-#include "jwttoken.h"
-#include "outjsonconvert.h"
-#include "settingsdata.h"
+#include "hardware/hardwareid.h"
+#include "net/authdata.h"
+#include "net/headers.h"
+#include "net/jwttoken.h"
+#include "net/outjsonconvert.h"
+#include "net/settingsdata.h"
 
 namespace {
 

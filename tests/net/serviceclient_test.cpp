@@ -2,10 +2,10 @@
 #include <QtConcurrent>
 #include <QtTest>
 
-#include "manager.h"
-#include "serviceclient.h"
+#include "net/manager.h"
+#include "net/serviceclient.h"
+#include "net/settingsdata.h"
 #include "serviceprocess.h"
-#include "settingsdata.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QNetworkReply>
 #include <QTest>
 
-#include "manager.h"
+#include "net/manager.h"
 
 QString ServiceProcess::program() {
     return qEnvironmentVariable("QUILLON_SERVICE");

@@ -3,9 +3,9 @@
 #include <fstream>
 
 #include "check.h"
+#include "formats/sha1.h"
 #include "platform/infsearch.h"
 #include "platform/process.h"
-#include "platform/sha1.h"
 
 namespace fs = std::filesystem;
 
@@ -29,7 +29,7 @@ void write(const fs::path& path, const std::string& content) {
 }
 
 std::string sha1Of(const std::string& content, bool upper) {
-    platform::Sha1 hash;
+    formats::Sha1 hash;
     hash.add(content.data(), content.size());
     return hash.hexDigest(upper);
 }
@@ -42,13 +42,13 @@ std::string found(const fs::path& folder, const std::string& sha1) {
 }  // namespace
 
 TEST_CASE("candidates: the text after the first dot is inf or INF") {
-    CHECK(platform::isInfCandidate("net.inf"));
-    CHECK(platform::isInfCandidate("NET.INF"));
-    CHECK(!platform::isInfCandidate("net.Inf"));
-    CHECK(!platform::isInfCandidate("net.x.inf"));
-    CHECK(!platform::isInfCandidate("net.inf.bak"));
-    CHECK(!platform::isInfCandidate("inf"));
-    CHECK(!platform::isInfCandidate("net.pnf"));
+    CHECK(formats::isInfCandidate("net.inf"));
+    CHECK(formats::isInfCandidate("NET.INF"));
+    CHECK(!formats::isInfCandidate("net.Inf"));
+    CHECK(!formats::isInfCandidate("net.x.inf"));
+    CHECK(!formats::isInfCandidate("net.inf.bak"));
+    CHECK(!formats::isInfCandidate("inf"));
+    CHECK(!formats::isInfCandidate("net.pnf"));
 }
 
 TEST_CASE("upper-case INF is found, mixed case and two dots are not") {
@@ -78,7 +78,7 @@ TEST_CASE("two identical INFs: the first in walk order wins") {
     write(folder / "c.inf", kContent);
     std::string first;
     platform::walkFiles(folder.u8string(), [&](const std::string&, const std::string& name) {
-        if (platform::isInfCandidate(name)) {
+        if (formats::isInfCandidate(name)) {
             first = name;
             return false;
         }

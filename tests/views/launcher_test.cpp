@@ -12,21 +12,21 @@
 #include <QtTest>
 #include <memory>
 
-#include "application.h"
-#include "connecterrorwindow.h"
+#include "base/task.h"
+#include "core/application.h"
+#include "core/connecterrorwindow.h"
+#include "core/initwindow.h"
+#include "core/launcher.h"
+#include "core/mainwindow.h"
+#include "core/modulelist.h"
+#include "core/windowcontroller.h"
 #include "hardware/installer.h"
-#include "initwindow.h"
-#include "launcher.h"
 #include "logcapture.h"
-#include "mainwindow.h"
-#include "manager.h"
-#include "modulelist.h"
-#include "serviceclient.h"
+#include "net/manager.h"
+#include "net/serviceclient.h"
+#include "net/settingsdata.h"
 #include "servicerunner.h"
-#include "settingsdata.h"
-#include "task.h"
 #include "testenvironment.h"
-#include "windowcontroller.h"
 
 using Qln::Launcher;
 using Qln::WindowController;

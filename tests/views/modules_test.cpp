@@ -8,13 +8,13 @@
 #include <memory>
 #include "testenvironment.h"
 
-#include "aboutmodule.h"
-#include "environment.h"
-#include "ganalytics.h"
+#include "core/aboutmodule.h"
+#include "core/environment.h"
+#include "core/modulelist.h"
+#include "core/modulelistmodel.h"
+#include "core/settingsmodule.h"
 #include "logcapture.h"
-#include "modulelist.h"
-#include "modulelistmodel.h"
-#include "settingsmodule.h"
+#include "net/ganalytics.h"
 
 using Qln::SettingsModule;
 

@@ -8,16 +8,16 @@
 #include <memory>
 #include "testenvironment.h"
 
-#include "appupdatewindow.h"
-#include "connecterrorwindow.h"
-#include "environment.h"
-#include "initwindow.h"
+#include "core/appupdatewindow.h"
+#include "core/connecterrorwindow.h"
+#include "core/environment.h"
+#include "core/initwindow.h"
+#include "core/mainwindow.h"
+#include "core/modulelist.h"
+#include "core/modulelistmodel.h"
+#include "core/windowcontroller.h"
 #include "logcapture.h"
-#include "mainwindow.h"
-#include "modulelist.h"
-#include "modulelistmodel.h"
 #include "trackerstub.h"
-#include "windowcontroller.h"
 
 using Qln::WindowController;
 

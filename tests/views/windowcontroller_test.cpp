@@ -7,14 +7,14 @@
 #include <memory>
 #include "testenvironment.h"
 
-#include "connecterrorwindow.h"
-#include "initwindow.h"
+#include "base/task.h"
+#include "core/connecterrorwindow.h"
+#include "core/initwindow.h"
+#include "core/mainwindow.h"
+#include "core/windowcontroller.h"
 #include "logcapture.h"
-#include "mainwindow.h"
 #include "platform/activewindow.h"
-#include "task.h"
 #include "trackerstub.h"
-#include "windowcontroller.h"
 
 using Qln::MainWindow;
 using Qln::WindowController;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/installwire.h"
+#include "formats/installwire.h"
 
 namespace platform {
 
@@ -18,6 +18,6 @@ enum InstallErrorCode : std::int32_t {
 // Finds the package's INF by SHA-1 below tempDir, finds the device by hardware or
 // compatible id, optionally rolls its driver back, and installs the INF for it.
 // Windows: SetupAPI and newdev. POSIX: the machine model.
-wire::InstallResult installDriver(const wire::InstallRequest& request);
+formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& request);
 
 }  // namespace platform

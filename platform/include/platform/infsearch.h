@@ -3,10 +3,9 @@
 #include <functional>
 #include <string>
 
-namespace platform {
+#include "formats/infrules.h"
 
-// A file is a candidate when the text after the first dot of its name is "inf" or "INF".
-bool isInfCandidate(const std::string& fileName);
+namespace platform {
 
 // Visits every regular file below folder, depth first, descending into a folder
 // where it is met. Links and reparse points are never followed, so a loop cannot

@@ -1,7 +1,0 @@
-#include "logcategories.h"
-
-Q_LOGGING_CATEGORY(lcProfiling, "profiling")
-Q_LOGGING_CATEGORY(lcInstaller, "installer")
-Q_LOGGING_CATEGORY(lcNet, "net")
-Q_LOGGING_CATEGORY(lcAnalytics, "Analytics")
-Q_LOGGING_CATEGORY(lcHardware, "hardware")

@@ -1,0 +1,147 @@
+#include "devtools/screenshottour.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTimer>
+#include <utility>
+
+#include "core/appupdatewindow.h"
+#include "core/connecterrorwindow.h"
+#include "core/initwindow.h"
+#include "core/mainwindow.h"
+
+namespace Qln {
+
+namespace {
+
+// Time for incubated pages and images to appear before a picture is taken.
+constexpr int kSettleMs = 900;
+
+const QStringList kPages = {QStringLiteral("utility"), QStringLiteral("settings"),
+                            QStringLiteral("about")};
+
+}  // namespace
+
+ScreenshotTour* ScreenshotTour::startFromEnvironment(WindowController* windows, QObject* parent) {
+    const QString folder = qEnvironmentVariable("QUILLON_SCREENSHOTS");
+    if (folder.isEmpty()) {
+        return nullptr;
+    }
+    return new ScreenshotTour(windows, folder, parent);
+}
+
+ScreenshotTour::ScreenshotTour(WindowController* windows, const QString& folder, QObject* parent)
+    : QObject(parent), m_windows(windows), m_folder(folder) {
+    QDir().mkpath(folder);
+    connect(windows, &WindowController::stateChanged, this, &ScreenshotTour::onStateChanged);
+}
+
+void ScreenshotTour::onStateChanged(WindowController::State state) {
+    if (state == WindowController::Init) {
+        QTimer::singleShot(kSettleMs / 2, this, [this] {
+            save(m_windows->initWindow(), "init");
+            m_initSaved = true;
+            if (auto then = std::exchange(m_afterInit, nullptr)) {
+                then();
+            }
+        });
+    } else if (state == WindowController::Main && !m_mainDone) {
+        m_mainDone = true;
+        tourMainWindow();
+    } else if (state == WindowController::Error && !m_mainDone) {
+        // Start-up could not reach the service: nothing more to walk through.
+        m_mainDone = true;
+        step(kSettleMs, [this] { save(m_windows->errorWindow(), "error-startup"); });
+        step(0, [this] {
+            qWarning().noquote() << "Start-up failed; screenshots saved in"
+                                 << QDir(m_folder).absolutePath();
+            QCoreApplication::exit(1);
+        });
+        next();
+    }
+}
+
+void ScreenshotTour::whenInitDone(std::function<void()> then) {
+    if (m_initSaved) {
+        then();
+    } else {
+        m_afterInit = std::move(then);
+    }
+}
+
+void ScreenshotTour::tourMainWindow() {
+    MainWindow* main = m_windows->mainWindow();
+    step(kSettleMs, [this, main] { save(main, "main"); });
+    for (const QString& page : kPages) {
+        step(0, [main, page] {
+            QMetaObject::invokeMethod(main->rootObject(), "showModule",
+                                      Q_ARG(QVariant, QVariant(page)));
+        });
+        step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
+    }
+    step(0, [main] {
+        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "settings"));
+        if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
+            QMetaObject::invokeMethod(dialog, "open");
+        }
+    });
+    step(kSettleMs, [this, main] { saveDialog(main, "dialog-restart"); });
+    step(0, [main] {
+        if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
+            QMetaObject::invokeMethod(dialog, "close");
+        }
+        emit main->showNeedRebootDialog();
+    });
+    step(kSettleMs, [this, main] { saveDialog(main, "dialog-reboot"); });
+    step(0, [this] { m_windows->ShowErrorWindow(false); });
+    step(kSettleMs, [this] { save(m_windows->errorWindow(), "error-connection"); });
+    step(0, [this] { m_windows->ShowErrorWindow(true); });
+    step(kSettleMs, [this] { save(m_windows->errorWindow(), "error-server"); });
+    step(0, [this] { m_windows->ShowUpdateWindow(); });
+    step(kSettleMs, [this] { save(m_windows->updateWindow(), "update"); });
+    step(0, [this] {
+        qInfo().noquote() << "Screenshots saved in" << QDir(m_folder).absolutePath();
+        QCoreApplication::quit();
+    });
+    next();
+}
+
+void ScreenshotTour::step(int delayMs, std::function<void()> action) {
+    m_steps.append(qMakePair(delayMs, std::move(action)));
+}
+
+void ScreenshotTour::next() {
+    if (m_steps.isEmpty()) {
+        return;
+    }
+    const auto current = m_steps.takeFirst();
+    QTimer::singleShot(current.first, this, [this, action = current.second] {
+        action();
+        next();
+    });
+}
+
+void ScreenshotTour::saveDialog(QWindow* owner, const QString& name) {
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window != owner && window->isVisible() && window->transientParent() == owner) {
+            save(window, name);
+        }
+    }
+}
+
+void ScreenshotTour::save(QWindow* window, const QString& name) {
+    auto* quick = qobject_cast<QQuickWindow*>(window);
+    if (!quick) {
+        return;
+    }
+    const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+    if (!quick->grabWindow().save(path)) {
+        qWarning().noquote() << "Screenshot not saved:" << path;
+    }
+}
+
+}  // namespace Qln

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QWindow>
+#include <functional>
+
+#include "core/startobserver.h"
+#include "core/windowcontroller.h"
+
+namespace Qln {
+
+// Walks every window and every finished page once and saves a picture of each
+// into a folder, then ends the program: how the design is reviewed on machines
+// without a screen. Started only when QUILLON_SCREENSHOTS names that folder.
+class ScreenshotTour : public QObject, public StartObserver {
+    Q_OBJECT
+
+public:
+    static ScreenshotTour* startFromEnvironment(WindowController* windows, QObject* parent);
+
+    ScreenshotTour(WindowController* windows, const QString& folder, QObject* parent = nullptr);
+
+    // The picture of the init window is taken before the run may close it.
+    void whenInitDone(std::function<void()> then) override;
+
+private:
+    void onStateChanged(WindowController::State state);
+    void tourMainWindow();
+    void save(QWindow* window, const QString& name);
+    // The dialog window `owner` shows at the moment.
+    void saveDialog(QWindow* owner, const QString& name);
+    void step(int delayMs, std::function<void()> action);
+    void next();
+
+    WindowController* m_windows;
+    QString m_folder;
+    bool m_mainDone = false;
+    bool m_initSaved = false;
+    std::function<void()> m_afterInit;
+    QList<QPair<int, std::function<void()>>> m_steps;
+};
+
+}  // namespace Qln

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace formats::inf {
+
+enum class Encoding { Utf8, Utf8Bom, Utf16Le, Utf16Be, Windows1252 };
+
+// One logical line of a section: "key = v1, v2" or a bare list "v1, v2".
+// Values are unquoted and trimmed but not substituted.
+struct Entry {
+    std::string key;
+    bool hasKey = false;
+    std::vector<std::string> values;
+    int line = 0;  // physical line where the entry starts, from 1
+};
+
+// All lines of every section of that name, in file order.
+struct Section {
+    std::string name;
+    std::vector<Entry> entries;
+};
+
+// One device line of a models section: description = install, hardware id, compatible ids...
+struct Model {
+    std::string section;
+    std::string description;
+    std::string installSection;
+    std::vector<std::string> ids;  // non-empty fields after the install section, as written
+};
+
+// A Windows INF file: sections, keys, values, quoted strings, continuations,
+// comments and %string% substitution. Reads UTF-16 (either byte order, BOM),
+// UTF-8 (with or without BOM) and Windows-1252 files.
+class InfFile {
+public:
+    // Files larger than this are not INFs anyone ships; refusing them bounds the work.
+    static constexpr size_t kMaxFileBytes = 16 * 1024 * 1024;
+
+    bool load(const std::string& path, std::string& error);
+    bool parse(const std::string& bytes, std::string& error);
+
+    Encoding encoding() const { return encoding_; }
+    const std::vector<Section>& sections() const { return sections_; }
+    // Section names compare without regard to case.
+    const Section* section(const std::string& name) const;
+    // The first value of the first entry with that key, substituted; empty when missing.
+    std::string value(const std::string& section, const std::string& key) const;
+    bool hasValue(const std::string& section, const std::string& key) const;
+
+    // Replaces %key% from [Strings] ([Strings.0409] or the first [Strings.*] when
+    // the file has none); with a language ("0407"), [Strings.0407] is asked first.
+    // "%%" gives "%"; unknown keys are left as written.
+    std::string substitute(const std::string& text, const std::string& language = {}) const;
+
+    // The models sections named by [Manufacturer] (base and base.decoration) that exist.
+    std::vector<std::string> modelSections() const;
+    std::vector<Model> models() const;
+
+    // [Version] DriverVer, substituted: the fields trimmed and joined with ",";
+    // hasDriverVer() tells a missing entry from an empty one.
+    bool hasDriverVer() const;
+    std::string driverVer() const;
+    std::string driverDate() const;
+    std::string driverVersion() const;
+
+private:
+    std::string lookup(const std::string& key, const std::string& language) const;
+
+    Encoding encoding_ = Encoding::Utf8;
+    std::vector<Section> sections_;
+};
+
+bool equalsIgnoreCase(const std::string& a, const std::string& b);
+
+}  // namespace formats::inf

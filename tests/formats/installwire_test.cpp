@@ -1,0 +1,167 @@
+// The install pipe's messages: what QuillonPro writes, what Installer accepts,
+// and the bounds both sides put on what they read.
+#include <cstring>
+
+#include "check.h"
+#include "formats/installwire.h"
+#include "formats/sha1.h"
+#include "formats/utf.h"
+
+namespace {
+
+formats::wire::InstallRequest sampleRequest() {
+    formats::wire::InstallRequest request;
+    request.tempDir = "C:\\Users\\me\\AppData\\Roaming\\QuillonPro\\Unpack\\abc";
+    request.hardwareId = "PCI\\VEN_8086&DEV_1234";
+    request.infPath = "Drivers/net/e1000.inf";
+    request.infSha1 = "0123456789abcdef0123456789abcdef01234567";
+    request.rollback = true;
+    return request;
+}
+
+bool lengthAccepted(std::int32_t value) {
+    const std::uint32_t raw = static_cast<std::uint32_t>(value);
+    const unsigned char header[4] = {
+        static_cast<unsigned char>(raw), static_cast<unsigned char>(raw >> 8),
+        static_cast<unsigned char>(raw >> 16), static_cast<unsigned char>(raw >> 24)};
+    std::int32_t decoded = 0;
+    return formats::wire::decodeLength(header, decoded);
+}
+
+}  // namespace
+
+TEST_CASE("request text: key order, line feeds, rollback spelling") {
+    const std::string text = formats::wire::requestText(sampleRequest());
+    CHECK_EQ(text, std::string("tempDir=C:\\Users\\me\\AppData\\Roaming\\QuillonPro\\Unpack\\abc\n"
+                               "hardwareId=PCI\\VEN_8086&DEV_1234\n"
+                               "infPath=Drivers/net/e1000.inf\n"
+                               "infSha1=0123456789abcdef0123456789abcdef01234567\n"
+                               "rollback=true\n"));
+    formats::wire::InstallRequest request = sampleRequest();
+    request.rollback = false;
+    const std::string without = formats::wire::requestText(request);
+    CHECK(without.size() > 15 && without.substr(without.size() - 15) == "rollback=false\n");
+}
+
+TEST_CASE("request round trip through the encoded message") {
+    formats::wire::InstallRequest sent = sampleRequest();
+    sent.tempDir = "C:\\Temp\\Пакет драйвера €";
+    const std::string text = formats::wire::requestText(sent);
+    const std::vector<unsigned char> length = formats::wire::encodeLength(text);
+    const std::vector<unsigned char> bytes = formats::wire::encodeText(text);
+    std::int32_t decoded = 0;
+    REQUIRE(formats::wire::decodeLength(length.data(), decoded));
+    CHECK_EQ(static_cast<size_t>(decoded), bytes.size());
+    CHECK_EQ(bytes.size(), formats::toUtf16(text).size() * 2 + 2);
+    CHECK(bytes[bytes.size() - 1] == 0 && bytes[bytes.size() - 2] == 0);
+    formats::wire::InstallRequest received;
+    REQUIRE(formats::wire::parseRequest(formats::wire::decodeText(bytes), received));
+    CHECK_EQ(received.tempDir, sent.tempDir);
+    CHECK_EQ(received.hardwareId, sent.hardwareId);
+    CHECK_EQ(received.infPath, sent.infPath);
+    CHECK_EQ(received.infSha1, sent.infSha1);
+    CHECK(received.rollback);
+}
+
+TEST_CASE("request parsing: exact keys, first '=', later lines win") {
+    formats::wire::InstallRequest request;
+    REQUIRE(formats::wire::parseRequest(
+        "tempDir=a\nhardwareId=h=1\ninfPath=p\ninfSha1=s\nrollback=TRUE\n", request));
+    CHECK_EQ(request.hardwareId, std::string("h=1"));
+    CHECK(!request.rollback);
+    REQUIRE(formats::wire::parseRequest(
+        "tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=s\nrollback= true\n", request));
+    CHECK(!request.rollback);
+    REQUIRE(formats::wire::parseRequest(
+        "TempDir=x\ntempDir=a\nno equals\nhardwareId=h\ninfPath=p\ninfSha1=old\n"
+        "infSha1=new\nrollback=true",
+        request));
+    CHECK_EQ(request.tempDir, std::string("a"));
+    CHECK_EQ(request.infSha1, std::string("new"));
+    CHECK(request.rollback);
+}
+
+TEST_CASE("request parsing: every text field is required") {
+    formats::wire::InstallRequest request;
+    CHECK(!formats::wire::parseRequest("tempDir=a\nhardwareId=h\ninfPath=p\nrollback=true\n",
+                                       request));
+    CHECK(!formats::wire::parseRequest(
+        "tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=\nrollback=true\n", request));
+    CHECK(!formats::wire::parseRequest("hardwareId=h\ninfPath=p\ninfSha1=s\n", request));
+    CHECK(!formats::wire::parseRequest("tempDir=a\ninfPath=p\ninfSha1=s\n", request));
+    CHECK(!formats::wire::parseRequest("tempDir=a\nhardwareId=h\ninfSha1=s\n", request));
+    CHECK(!formats::wire::parseRequest("", request));
+}
+
+TEST_CASE("lengths: zero, negative, odd and huge are refused") {
+    CHECK(!lengthAccepted(0));
+    CHECK(!lengthAccepted(-2));
+    CHECK(!lengthAccepted(-2147483647 - 1));
+    CHECK(!lengthAccepted(7));
+    CHECK(!lengthAccepted(formats::wire::kMaxMessageBytes + 2));
+    CHECK(!lengthAccepted(0x7ffffffe));
+    CHECK(lengthAccepted(2));
+    CHECK(lengthAccepted(formats::wire::kMaxMessageBytes));
+}
+
+TEST_CASE("reply: format and parsing") {
+    formats::wire::InstallResult result;
+    result.systemErrorCode = 0xE000020B;
+    result.errorCode = 102;
+    result.needReboot = true;
+    const std::string text = formats::wire::replyText(result);
+    CHECK_EQ(
+        text,
+        std::string("systemErrorCode=-536870389\nerrorCode=102\nneedRebootAfterDriversInstall=1"));
+    formats::wire::InstallResult parsed{0, 1, false};
+    formats::wire::parseReply(text, parsed);
+    CHECK_EQ(parsed.systemErrorCode, result.systemErrorCode);
+    CHECK_EQ(parsed.errorCode, 102);
+    CHECK(parsed.needReboot);
+}
+
+TEST_CASE("reply of 0, 0, 1 is a success that needs a reboot") {
+    formats::wire::InstallResult parsed{0, 1, false};
+    formats::wire::parseReply("systemErrorCode=0\nerrorCode=0\nneedRebootAfterDriversInstall=1",
+                              parsed);
+    CHECK_EQ(parsed.systemErrorCode, 0u);
+    CHECK_EQ(parsed.errorCode, 0);
+    CHECK(parsed.needReboot);
+}
+
+TEST_CASE("reply: missing or malformed keys keep the start values") {
+    formats::wire::InstallResult parsed{0, 1, false};
+    formats::wire::parseReply(
+        "systemErrorCode=5\nerrorCode=zero\nextra=3\nneedRebootAfterDriversInstall=", parsed);
+    CHECK_EQ(parsed.systemErrorCode, 5u);
+    CHECK_EQ(parsed.errorCode, 1);
+    CHECK(!parsed.needReboot);
+}
+
+TEST_CASE("decoding stops at the first NUL and survives a truncated tail") {
+    const std::vector<unsigned char> bytes = {'a', 0, 'b', 0, 0, 0, 'c', 0, 'd'};
+    CHECK_EQ(formats::wire::decodeText(bytes), std::string("ab"));
+    CHECK_EQ(formats::wire::decodeText({'x', 0, 'y'}), std::string("x"));
+    CHECK_EQ(formats::toUtf8(formats::toUtf16("\xF0\x9F\x98\x80 ok")),
+             std::string("\xF0\x9F\x98\x80 ok"));
+}
+
+TEST_CASE("SHA-1 of known texts") {
+    const auto digest = [](const std::string& text) {
+        formats::Sha1 hash;
+        hash.add(text.data(), text.size());
+        return hash.hexDigest(false);
+    };
+    CHECK_EQ(digest(""), std::string("da39a3ee5e6b4b0d3255bfef95601890afd80709"));
+    CHECK_EQ(digest("abc"), std::string("a9993e364706816aba3e25717850c26c9cd0d89d"));
+    CHECK_EQ(digest("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
+             std::string("84983e441c3bd26ebaae4aa1f95129e5e54670f1"));
+    formats::Sha1 million;
+    const std::string chunk(1000, 'a');
+    for (int i = 0; i < 1000; ++i) {
+        million.add(chunk.data(), chunk.size());
+    }
+    CHECK_EQ(million.hexDigest(true), std::string("34AA973CD4C4DAA4F61EEB2BDBAD27316534016F"));
+}
+
+CHECK_MAIN
