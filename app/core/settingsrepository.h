@@ -23,6 +23,7 @@ public:
 
 protected:
     explicit SettingsRepository(std::unique_ptr<QSettings> settings);
+    QSettings& store() const { return *m_settings; }
 
 private:
     std::unique_ptr<QSettings> m_settings;

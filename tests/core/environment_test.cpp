@@ -141,6 +141,63 @@ private slots:
         QCOMPARE(fileValue("numDevices").toInt(), 9);
     }
 
+    void mistypedValuesReadAsTheirDefaults_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("a number for the download folder") << "downdir" << QVariant(42) << false;
+        QTest::newRow("text for a switch") << "checkupdate" << QVariant("no") << false;
+        QTest::newRow("text for a count") << "numDevices" << QVariant("5") << false;
+        QTest::newRow("a switch for the backup path") << "bapath" << QVariant(true) << false;
+        QTest::newRow("a wider integer for a count") << "numDevices" << QVariant(7LL) << true;
+    }
+
+    void mistypedValuesReadAsTheirDefaults() {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(bool, kept);
+        QDir().mkpath(Environment::appDataDir());
+        QByteArray content;
+        {
+            QDataStream out(&content, QIODevice::WriteOnly);
+            out << QVariant(QVariantMap{{key, stored}, {"checksys", false}});
+        }
+        {
+            QFile file(Environment::settingsFilePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        {
+            Environment environment;
+            QCOMPARE(environment.downloadDir(), Environment::appDataDir() + "/Drivers");
+            QVERIFY(environment.checkUpdates());
+            QCOMPARE(environment.numDevices(), kept ? 7 : 200);
+            QVERIFY(environment.backupArchivePath().endsWith("/drivers.qlb"));
+            // The well-typed value beside it is kept.
+            QVERIFY(!environment.checkSystemDevices());
+            QFile aside(Environment::settingsFilePath() + ".bad");
+            QCOMPARE(aside.exists(), !kept);
+            if (!kept) {
+                QVERIFY(aside.open(QIODevice::ReadOnly));
+                QCOMPARE(aside.readAll(), content);
+            }
+        }
+        QVERIFY(!QDir(QDir::currentPath() + "/42").exists());
+        QCOMPARE(fileValue(key).isValid(), kept);
+    }
+
+    void aSettingsFolderIsReportedOnce() {
+        QDir().mkpath(Environment::settingsFilePath());
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("Settings file .* is a folder: settings will not "
+                                                "be saved"));
+        {
+            Environment environment;
+            environment.setNumDevices(9);
+        }
+        QVERIFY(QDir().rmdir(Environment::settingsFilePath()));
+    }
+
     void choosingTheSystemLanguageRemovesTheKey() {
         Environment environment;
         environment.setLocale(QLocale(QLocale::German));
