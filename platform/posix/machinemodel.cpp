@@ -32,6 +32,43 @@ std::string lower(std::string text) {
     return text;
 }
 
+// The format nests a handful of levels; a document nesting far deeper is damage,
+// and would make both the parser and the line tracker below costly.
+constexpr std::size_t kMaxNesting = 16;
+
+// The line on which text first nests deeper than kMaxNesting, or 0.
+std::size_t lineTooDeep(const std::string& text) {
+    std::size_t depth = 0;
+    std::size_t line = 1;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (c == '\n') {
+            ++line;
+        }
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxNesting) {
+                return line;
+            }
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return 0;
+}
+
+struct TooDeep {};
+
 // Walks the text for nlohmann's parser while counting lines, so that the
 // parser's callback can note the line on which each value ended.
 struct LineState {
@@ -94,6 +131,9 @@ public:
         switch (event) {
             case json::parse_event_t::object_start:
             case json::parse_event_t::array_start:
+                if (frames_.size() >= kMaxNesting) {
+                    throw TooDeep{};
+                }
                 note(currentPath());
                 frames_.push_back({event == json::parse_event_t::array_start, 0, {}});
                 break;
@@ -446,9 +486,23 @@ Device* Model::findDevice(const std::string& instanceId) {
 }
 
 bool parse(const std::string& text, const std::string& file, Model& model, std::string& error) {
+    if (const std::size_t line = lineTooDeep(text)) {
+        error = file + ":" + std::to_string(line) + ": expected at most " +
+                std::to_string(kMaxNesting) + " levels of nesting";
+        return false;
+    }
     json document;
     try {
-        document = json::parse(text);
+        document = json::parse(text, [](int depth, json::parse_event_t, json&) {
+            if (depth > static_cast<int>(kMaxNesting)) {
+                throw TooDeep{};
+            }
+            return true;
+        });
+    } catch (const TooDeep&) {
+        error = file + ":1: expected at most " + std::to_string(kMaxNesting) +
+                " levels of nesting";
+        return false;
     } catch (const json::parse_error& failure) {
         // `byte` is one past the first character the parser could not use.
         const std::size_t stop = std::min<std::size_t>(failure.byte, text.size() + 1);
@@ -478,6 +532,7 @@ bool parse(const std::string& text, const std::string& file, Model& model, std::
                             });
             (void)again;
         } catch (const json::exception&) {
+        } catch (const TooDeep&) {
         }
         error = file + ":" + std::to_string(tracker.lineOf(wrong.path)) + ": " +
                 (wrong.path.empty() ? "the document" : wrong.path) + ": expected " + wrong.expected;

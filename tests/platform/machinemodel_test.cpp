@@ -142,6 +142,28 @@ TEST_CASE("malformed machine.json gives file, line and what was expected") {
     }
 }
 
+TEST_CASE("nesting past a handful of levels is refused with its line, however deep") {
+    struct Row {
+        const char* name;
+        std::size_t depth;
+    };
+    // Once the error reporter's cost grew with the square of the depth.
+    const Row rows[] = {{"5,000 levels", 5000}, {"a million levels", 1000000}};
+    for (const Row& row : rows) {
+        const std::string text = "{\"devices\": [],\n\"os\":\n{\"x\": " +
+                                 std::string(row.depth, '[') + std::string(row.depth, ']') + "}}";
+        Model model = smallModel(1);
+        std::string error;
+        CHECK(!parse(text, "m.json", model, error));
+        CHECK_EQ(error, std::string("m.json:3: expected at most 16 levels of nesting"));
+    }
+    // Brackets inside strings are text, not nesting.
+    std::string error;
+    Model model;
+    CHECK(parse("{\"devices\": [], \"os\": {\"name\": \"" + std::string(100, '[') + "\"}}",
+                "m.json", model, error));
+}
+
 TEST_CASE("load names the missing file") {
     const fs::path dir = scratch("missing");
     Model model;
