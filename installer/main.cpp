@@ -1,6 +1,7 @@
 // Installs one driver package for one device on request of the program that
 // started it, and answers over the install pipe. The exit code tells how the
 // exchange went; the reply tells how the installation went.
+#include <chrono>
 #include <vector>
 
 #include "formats/installwire.h"
@@ -21,6 +22,9 @@ enum ExitCode {
     kUntrustedServer = 7,
 };
 
+// A server that accepts and then sends nothing must not keep an elevated process waiting.
+constexpr auto kRequestWait = std::chrono::seconds(30);
+
 int run() {
     // The server starts listening right after it has started this process.
     platform::sleepMs(1000);
@@ -35,13 +39,16 @@ int run() {
             return kUntrustedServer;
     }
 
+    const auto deadline = std::chrono::steady_clock::now() + kRequestWait;
+    const auto keepWaiting = [deadline] { return std::chrono::steady_clock::now() < deadline; };
     unsigned char header[4];
     std::int32_t length = 0;
-    if (!pipe.read(header, sizeof(header)) || !formats::wire::decodeLength(header, length)) {
+    if (!pipe.read(header, sizeof(header), keepWaiting) ||
+        !formats::wire::decodeLength(header, length)) {
         return kLengthNotRead;
     }
     std::vector<unsigned char> text(static_cast<size_t>(length));
-    if (!pipe.read(text.data(), text.size())) {
+    if (!pipe.read(text.data(), text.size(), keepWaiting)) {
         return kRequestNotRead;
     }
     formats::wire::InstallRequest request;

@@ -175,6 +175,36 @@ formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& 
         return result;
     }
 
+    formats::inf::InfFile file;
+    if (!file.load(infPath, error)) {
+        result.systemErrorCode = kErrorInvalidData;
+        result.errorCode = kDriverUpdateFailed;
+        return result;
+    }
+    const formats::inf::Model* matched = nullptr;
+    const std::vector<formats::inf::Model> models = file.models();
+    for (const formats::inf::Model& candidate : models) {
+        if (listHas(candidate.ids, request.hardwareId)) {
+            matched = &candidate;
+            break;
+        }
+    }
+    std::vector<std::string> deviceIds = device->hardwareIds;
+    deviceIds.insert(deviceIds.end(), device->compatibleIds.begin(), device->compatibleIds.end());
+    OsVersionInfo os;
+    os.major = model.os.major;
+    os.minor = model.os.minor;
+    os.productType = model.os.productType;
+    os.build = model.os.build;
+    os.processorArchitecture = model.os.processorArchitecture;
+    // Checked before the rollback touches anything: an INF that cannot install for this
+    // device must leave its current driver in place.
+    if (!matched || (request.rollback && !infListsDevice(file, infPlatform(os), deviceIds))) {
+        result.systemErrorCode = kErrorNoMoreItems;
+        result.errorCode = kDriverUpdateFailed;
+        return result;
+    }
+
     if (request.rollback) {
         const std::string current = device->driver ? device->driver->infName : std::string();
         const std::string published =
@@ -191,26 +221,6 @@ formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& 
             device->driver = device->previousDrivers.back();
             device->previousDrivers.pop_back();
         }
-    }
-
-    formats::inf::InfFile file;
-    if (!file.load(infPath, error)) {
-        result.systemErrorCode = kErrorInvalidData;
-        result.errorCode = kDriverUpdateFailed;
-        return result;
-    }
-    const formats::inf::Model* matched = nullptr;
-    const std::vector<formats::inf::Model> models = file.models();
-    for (const formats::inf::Model& candidate : models) {
-        if (listHas(candidate.ids, request.hardwareId)) {
-            matched = &candidate;
-            break;
-        }
-    }
-    if (!matched) {
-        result.systemErrorCode = kErrorNoMoreItems;
-        result.errorCode = kDriverUpdateFailed;
-        return result;
     }
 
     const std::string sha1 = infSha1(infPath);

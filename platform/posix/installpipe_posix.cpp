@@ -224,8 +224,8 @@ InstallPipeClient::OpenResult InstallPipeClient::open() {
     return OpenResult::Opened;
 }
 
-bool InstallPipeClient::read(void* data, size_t size) {
-    return readAll(d->fd, data, size, nullptr, d->error);
+bool InstallPipeClient::read(void* data, size_t size, const KeepWaiting& keepWaiting) {
+    return readAll(d->fd, data, size, keepWaiting, d->error);
 }
 
 bool InstallPipeClient::write(const void* data, size_t size) {

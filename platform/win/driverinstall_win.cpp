@@ -107,6 +107,21 @@ bool findDevice(HDEVINFO set, const std::wstring& hardwareId, SP_DEVINFO_DATA& f
     return findByProperty(set, SPDRP_COMPATIBLEIDS, wanted, found) == Search::Found;
 }
 
+// The device's hardware and compatible ids, lower-cased as the INF check compares them.
+std::vector<std::string> deviceIds(HDEVINFO set, SP_DEVINFO_DATA& device) {
+    std::vector<std::string> all;
+    std::vector<wchar_t> ids;
+    for (const DWORD property : {SPDRP_HARDWAREID, SPDRP_COMPATIBLEIDS}) {
+        if (readIds(set, device, property, ids) != Search::Found) {
+            continue;
+        }
+        for (const wchar_t* id = ids.data(); *id; id += wcslen(id) + 1) {
+            all.push_back(win::toUtf8(id));
+        }
+    }
+    return all;
+}
+
 std::wstring currentInfName(HDEVINFO set, SP_DEVINFO_DATA& device) {
     HKEY key =
         ::SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_QUERY_VALUE);
@@ -155,6 +170,16 @@ formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& 
     }
 
     if (request.rollback) {
+        // Forcing the current package out of the store is only safe when this INF is
+        // going to install in its place.
+        formats::inf::InfFile file;
+        std::string error;
+        if (!file.load(inf, error) ||
+            !infListsDevice(file, infPlatform(readOsVersion()), deviceIds(present.get(), device))) {
+            result.systemErrorCode = ERROR_NO_MORE_ITEMS;
+            result.errorCode = kDriverUpdateFailed;
+            return result;
+        }
         const std::wstring current = currentInfName(present.get(), device);
         const BOOL removed = ::SetupUninstallOEMInfW(current.c_str(), SUOI_FORCEDELETE, nullptr);
         if (!removed && ::GetLastError() != ERROR_FILE_NOT_FOUND) {

@@ -45,6 +45,40 @@ bool finishOverlapped(HANDLE pipe, OVERLAPPED& overlapped, DWORD& transferred,
     return true;
 }
 
+// Overlapped reads or writes until size bytes have passed; ERROR_MORE_DATA only means the
+// message goes on.
+bool transfer(HANDLE pipe, HANDLE event, bool reading, void* data, size_t size,
+              const std::function<bool()>& keepWaiting, std::uint32_t& error) {
+    char* bytes = static_cast<char*>(data);
+    while (size > 0) {
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = event;
+        ::ResetEvent(event);
+        DWORD done = 0;
+        const DWORD chunk = static_cast<DWORD>(size);
+        BOOL ok = reading ? ::ReadFile(pipe, bytes, chunk, &done, &overlapped)
+                          : ::WriteFile(pipe, bytes, chunk, &done, &overlapped);
+        DWORD last = ok ? ERROR_SUCCESS : ::GetLastError();
+        if (!ok && last == ERROR_IO_PENDING) {
+            ok = finishOverlapped(pipe, overlapped, done, keepWaiting, error);
+            last = ok ? ERROR_SUCCESS : error;
+        } else if (ok || last == ERROR_MORE_DATA) {
+            ::GetOverlappedResult(pipe, &overlapped, &done, TRUE);
+        }
+        if (!ok && last != ERROR_MORE_DATA) {
+            error = last;
+            return false;
+        }
+        if (done == 0) {
+            error = ERROR_NO_DATA;
+            return false;
+        }
+        bytes += done;
+        size -= done;
+    }
+    return true;
+}
+
 }  // namespace
 
 struct InstallPipeServer::Impl {
@@ -52,36 +86,9 @@ struct InstallPipeServer::Impl {
     win::UniqueHandle event;
     std::uint32_t error = 0;
 
-    // One overlapped read or write; ERROR_MORE_DATA only means the message goes on.
     bool transfer(bool reading, void* data, size_t size, const KeepWaiting& keepWaiting) {
-        char* bytes = static_cast<char*>(data);
-        while (size > 0) {
-            OVERLAPPED overlapped{};
-            overlapped.hEvent = event.get();
-            ::ResetEvent(event.get());
-            DWORD done = 0;
-            const DWORD chunk = static_cast<DWORD>(size);
-            BOOL ok = reading ? ::ReadFile(pipe.get(), bytes, chunk, &done, &overlapped)
-                              : ::WriteFile(pipe.get(), bytes, chunk, &done, &overlapped);
-            DWORD last = ok ? ERROR_SUCCESS : ::GetLastError();
-            if (!ok && last == ERROR_IO_PENDING) {
-                ok = finishOverlapped(pipe.get(), overlapped, done, keepWaiting, error);
-                last = ok ? ERROR_SUCCESS : error;
-            } else if (ok || last == ERROR_MORE_DATA) {
-                ::GetOverlappedResult(pipe.get(), &overlapped, &done, TRUE);
-            }
-            if (!ok && last != ERROR_MORE_DATA) {
-                error = last;
-                return false;
-            }
-            if (done == 0) {
-                error = ERROR_NO_DATA;
-                return false;
-            }
-            bytes += done;
-            size -= done;
-        }
-        return true;
+        return platform::transfer(pipe.get(), event.get(), reading, data, size, keepWaiting,
+                                  error);
     }
 };
 
@@ -165,6 +172,7 @@ std::uint32_t InstallPipeServer::error() const {
 
 struct InstallPipeClient::Impl {
     win::UniqueHandle pipe;
+    win::UniqueHandle event;
     std::uint32_t error = 0;
 };
 
@@ -173,9 +181,13 @@ InstallPipeClient::~InstallPipeClient() = default;
 
 InstallPipeClient::OpenResult InstallPipeClient::open() {
     // Identification level only: the server must not act with this elevated token.
+    // Overlapped, so that a read can give up on a server that sends nothing.
     d->pipe.reset(::CreateFileW(kPipeName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
-    if (!d->pipe.isValid()) {
+                                SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION |
+                                    FILE_FLAG_OVERLAPPED,
+                                nullptr));
+    d->event.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!d->pipe.isValid() || !d->event.isValid()) {
         d->error = ::GetLastError();
         return OpenResult::Failed;
     }
@@ -192,35 +204,13 @@ InstallPipeClient::OpenResult InstallPipeClient::open() {
     return OpenResult::Opened;
 }
 
-bool InstallPipeClient::read(void* data, size_t size) {
-    char* bytes = static_cast<char*>(data);
-    while (size > 0) {
-        DWORD got = 0;
-        if (!::ReadFile(d->pipe.get(), bytes, static_cast<DWORD>(size), &got, nullptr)) {
-            const DWORD last = ::GetLastError();
-            if (last != ERROR_MORE_DATA) {
-                d->error = last;
-                return false;
-            }
-        }
-        if (got == 0) {
-            d->error = ERROR_NO_DATA;
-            return false;
-        }
-        bytes += got;
-        size -= got;
-    }
-    return true;
+bool InstallPipeClient::read(void* data, size_t size, const KeepWaiting& keepWaiting) {
+    return transfer(d->pipe.get(), d->event.get(), true, data, size, keepWaiting, d->error);
 }
 
 bool InstallPipeClient::write(const void* data, size_t size) {
-    DWORD written = 0;
-    if (!::WriteFile(d->pipe.get(), data, static_cast<DWORD>(size), &written, nullptr) ||
-        written != size) {
-        d->error = ::GetLastError();
-        return false;
-    }
-    return true;
+    return transfer(d->pipe.get(), d->event.get(), false, const_cast<void*>(data), size, nullptr,
+                    d->error);
 }
 
 std::uint32_t InstallPipeClient::error() const {

@@ -7,6 +7,7 @@
 
 #include "check.h"
 #include "formats/inffile.h"
+#include "formats/infrules.h"
 
 using formats::inf::Encoding;
 using formats::inf::InfFile;
@@ -58,6 +59,41 @@ TEST_CASE("decorated models sections of several manufacturers") {
     CHECK_EQ(joined(models[3].ids),
              std::string("USB\\VID_1234&PID_5678&REV_0100|USB\\VID_1234&PID_5678|USB\\Class_02"));
     CHECK_EQ(idCount(file), size_t(7));
+}
+
+TEST_CASE("models for a platform come from the most specific decoration that applies") {
+    InfFile file;
+    std::string error;
+    REQUIRE(file.parse("[Manufacturer]\nA=One,NTamd64,NTamd64.10.0...19041,NTx86\n"
+                       "B=Two\nC=Three,NTarm64\n"
+                       "[One]\nd=i,ID_ONE_BASE\n[One.NTamd64]\nd=i,ID_ONE_AMD64\n"
+                       "[One.NTamd64.10.0...19041]\nd=i,ID_ONE_NEW\n[One.NTx86]\nd=i,ID_ONE_X86\n"
+                       "[Two]\nd=i,ID_TWO\n[Three]\nd=i,ID_THREE_BASE\n"
+                       "[Three.NTarm64]\nd=i,ID_THREE_ARM\n",
+                       error));
+    struct Row {
+        const char* name;
+        formats::InfPlatform platform;
+        const char* ids;
+    };
+    const Row rows[] = {
+        {"amd64, new build", {"amd64", 10, 0, 1, 19045}, "ID_ONE_NEW ID_TWO ID_THREE_BASE"},
+        {"amd64, older build", {"amd64", 10, 0, 1, 17763}, "ID_ONE_AMD64 ID_TWO ID_THREE_BASE"},
+        {"amd64, Windows 7", {"amd64", 6, 1, 1, 7601}, "ID_ONE_AMD64 ID_TWO ID_THREE_BASE"},
+        {"x86", {"x86", 10, 0, 1, 19045}, "ID_ONE_X86 ID_TWO ID_THREE_BASE"},
+        {"arm64", {"arm64", 10, 0, 1, 19045}, "ID_ONE_BASE ID_TWO ID_THREE_ARM"},
+    };
+    for (const Row& row : rows) {
+        std::string ids;
+        for (const formats::inf::Model& model : formats::modelsFor(file, row.platform)) {
+            for (const std::string& id : model.ids) {
+                ids += (ids.empty() ? "" : " ") + id;
+            }
+        }
+        if (ids != row.ids) {
+            check::fail(__FILE__, __LINE__, std::string(row.name) + ": " + ids);
+        }
+    }
 }
 
 TEST_CASE("version section: provider, class, catalogue variants, DriverVer") {

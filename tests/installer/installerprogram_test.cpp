@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "check.h"
 #include "formats/installwire.h"
@@ -224,6 +225,75 @@ TEST_CASE("a registered device is found by hardware or compatible id and install
     }
 }
 #endif
+
+// INFs a rollback must not act on: one for another device, and one that lists the device only
+// for another architecture.
+std::vector<std::string> foreignInfs(const std::string& deviceId) {
+    return {kInf,
+            "[Version]\nSignature=\"$WINDOWS NT$\"\nClass=System\nProvider=Q\n"
+            "DriverVer=03/04/2024,6.0.9999.2\n[Manufacturer]\nQ=Models,NTx86,NTamd64\n"
+            "[Models.NTx86]\nDevice=Install," + deviceId + "\n[Models.NTamd64]\n"
+            "Device=Install,QLN\\OTHER_DEVICE\n"};
+}
+
+#ifndef _WIN32
+std::map<std::string, std::string> fileHashes(const fs::path& root) {
+    std::map<std::string, std::string> hashes;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file()) {
+            std::ifstream file(entry.path(), std::ios::binary);
+            const std::string content((std::istreambuf_iterator<char>(file)),
+                                      std::istreambuf_iterator<char>());
+            hashes[entry.path().u8string()] = sha1Of(content);
+        }
+    }
+    return hashes;
+}
+
+TEST_CASE("a rollback with an INF that does not list the device changes nothing on the machine") {
+    // The device whose current driver is oem6.inf.
+    const std::string deviceId = "PCI\\VEN_8086&DEV_1911&SUBSYS_86941043&REV_00";
+    const fs::path machine = fs::u8path(std::getenv("QUILLON_MACHINE"));
+    for (const std::string& inf : foreignInfs(deviceId)) {
+        const fs::path folder = scratch("rollback");
+        std::ofstream(folder / "test.inf", std::ios::binary) << inf;
+        const auto before = fileHashes(machine);
+        formats::wire::InstallRequest request = requestFor(folder, sha1Of(inf), deviceId);
+        request.rollback = true;
+        const Exchange exchange = serve(message(formats::wire::requestText(request)));
+        CHECK(exchange.replied);
+        CHECK_EQ(exchange.result.errorCode, 102);
+        CHECK(fileHashes(machine) == before);
+    }
+}
+#else
+TEST_CASE("a rollback with an INF that does not list the device answers 102 before removing") {
+    const std::wstring suffix = std::to_wstring(platform::currentProcessId());
+    const TestDevice device(L"QLN\\RB_" + suffix, L"");
+    REQUIRE(device.registered());
+    const std::string deviceId = "QLN\\RB_" + std::to_string(platform::currentProcessId());
+    for (const std::string& inf : foreignInfs(deviceId)) {
+        const fs::path folder = scratch("rollback");
+        std::ofstream(folder / "test.inf", std::ios::binary) << inf;
+        formats::wire::InstallRequest request = requestFor(folder, sha1Of(inf), deviceId);
+        request.rollback = true;
+        const Exchange exchange = serve(message(formats::wire::requestText(request)));
+        CHECK(exchange.replied);
+        CHECK_EQ(exchange.result.errorCode, 102);
+        CHECK_EQ(exchange.result.systemErrorCode, std::uint32_t(ERROR_NO_MORE_ITEMS));
+    }
+}
+#endif
+
+TEST_CASE("a server that accepts and sends nothing is given up after 30 s with exit 2") {
+    platform::InstallPipeServer server;
+    REQUIRE(server.create());
+    platform::Process installer;
+    REQUIRE(installer.start(installerPath(), {}));
+    REQUIRE(server.accept(until(installer, 20)));
+    REQUIRE(installer.waitForExit(60000));
+    CHECK_EQ(installer.exitCode(), 2);
+}
 
 TEST_CASE("a request without infSha1 exits 4 and sends no reply") {
     const Exchange exchange = serve(

@@ -37,6 +37,8 @@ private:
 class InstallPipeClient {
 public:
     enum class OpenResult { Opened, Failed, UntrustedServer };
+    // Polled while a read waits; returning false gives the wait up.
+    using KeepWaiting = std::function<bool()>;
 
     InstallPipeClient();
     ~InstallPipeClient();
@@ -45,7 +47,7 @@ public:
 
     // Connects and accepts the server only when it is the process that started this one.
     OpenResult open();
-    bool read(void* data, size_t size);
+    bool read(void* data, size_t size, const KeepWaiting& keepWaiting = nullptr);
     bool write(const void* data, size_t size);
     std::uint32_t error() const;
 
