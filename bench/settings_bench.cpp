@@ -59,8 +59,10 @@ Figures wrk(const std::string& url, const std::string& token, int connections, i
     if (std::regex_search(output, match, std::regex(R"(\n\s+99%\s+([0-9.]+)(us|ms|s))"))) {
         figures.p99Ms = toMs(std::stod(match[1]), match[2]);
     }
-    if (std::regex_search(output, match,
-                          std::regex(R"(Socket errors: connect (\d+), read (\d+), write (\d+), timeout (\d+))"))) {
+    if (std::regex_search(
+            output, match,
+            std::regex(
+                R"(Socket errors: connect (\d+), read (\d+), write (\d+), timeout (\d+))"))) {
         for (int i = 1; i <= 4; ++i) {
             figures.errors += std::stol(match[i]);
         }
@@ -91,14 +93,22 @@ pid_t startNginx(const std::string& dir, int port) {
     const std::string config = dir + "/nginx.conf";
     ServiceRunner::writeFile(
         config, "daemon off;\nworker_processes auto;\npid " + dir + "/nginx.pid;\nerror_log " +
-                    dir + "/nginx-error.log;\nevents { worker_connections 4096; }\nhttp {\n"
-                    "  access_log " + dir + "/nginx-access.log;\n"
-                    "  client_body_temp_path " + dir + "/tmp;\n  proxy_temp_path " + dir +
-                    "/tmp;\n  fastcgi_temp_path " + dir + "/tmp;\n  uwsgi_temp_path " + dir +
-                    "/tmp;\n  scgi_temp_path " + dir + "/tmp;\n"
+                    dir +
+                    "/nginx-error.log;\nevents { worker_connections 4096; }\nhttp {\n"
+                    "  access_log " +
+                    dir +
+                    "/nginx-access.log;\n"
+                    "  client_body_temp_path " +
+                    dir + "/tmp;\n  proxy_temp_path " + dir + "/tmp;\n  fastcgi_temp_path " + dir +
+                    "/tmp;\n  uwsgi_temp_path " + dir + "/tmp;\n  scgi_temp_path " + dir +
+                    "/tmp;\n"
                     "  keepalive_requests 100;\n"
-                    "  server {\n    listen 127.0.0.1:" + std::to_string(port) + ";\n"
-                    "    location / { root " + dir + "/www; default_type application/json; }\n"
+                    "  server {\n    listen 127.0.0.1:" +
+                    std::to_string(port) +
+                    ";\n"
+                    "    location / { root " +
+                    dir +
+                    "/www; default_type application/json; }\n"
                     "  }\n}\n");
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -163,8 +173,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!nginxUp) {
-        std::fprintf(stderr, "nginx did not serve the file; see %s/nginx-error.log\n",
-                     dir.c_str());
+        std::fprintf(stderr, "nginx did not serve the file; see %s/nginx-error.log\n", dir.c_str());
         ::kill(nginx, SIGTERM);
         return 1;
     }
@@ -178,10 +187,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 2; ++i) {
         const Figures ours = wrk(serviceUrl, token, levels[i], seconds);
         const Figures theirs = wrk(nginxUrl, token, levels[i], seconds);
-        std::printf("%3d connections: service %.0f/s p99 %.2f ms %ld errors; nginx %.0f/s p99 "
-                    "%.2f ms %ld errors\n",
-                    levels[i], ours.perSecond, ours.p99Ms, ours.errors, theirs.perSecond,
-                    theirs.p99Ms, theirs.errors);
+        std::printf(
+            "%3d connections: service %.0f/s p99 %.2f ms %ld errors; nginx %.0f/s p99 "
+            "%.2f ms %ld errors\n",
+            levels[i], ours.perSecond, ours.p99Ms, ours.errors, theirs.perSecond, theirs.p99Ms,
+            theirs.errors);
         ratio[i] = theirs.perSecond > 0 ? ours.perSecond / theirs.perSecond : 0;
         p99 = ours.p99Ms;
     }

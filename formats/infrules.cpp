@@ -97,8 +97,7 @@ std::vector<inf::Model> modelsFor(const inf::InfFile& file, const InfPlatform& p
             for (size_t k = 1; k < entry.values.size(); ++k) {
                 const std::string decoration = trim(file.substitute(entry.values[k]));
                 Specificity rank;
-                if (!decoration.empty() && applies(decoration, platform, rank) &&
-                    rank > bestRank) {
+                if (!decoration.empty() && applies(decoration, platform, rank) && rank > bestRank) {
                     bestRank = rank;
                     best = base + "." + decoration;
                 }

@@ -12,7 +12,8 @@ using nlohmann::json;
 class BoundedBuilder : public nlohmann::detail::json_sax_dom_parser<json> {
 public:
     BoundedBuilder(json& document, int depthLimit, std::size_t elementLimit)
-        : json_sax_dom_parser(document, false), depthLimit_(depthLimit),
+        : json_sax_dom_parser(document, false),
+          depthLimit_(depthLimit),
           elementLimit_(elementLimit) {}
 
     bool null() { return count() && json_sax_dom_parser::null(); }

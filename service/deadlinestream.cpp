@@ -47,7 +47,11 @@ void addressOf(int fd, bool peer, std::string& ip, int& port) {
 }  // namespace
 
 DeadlineStream::DeadlineStream(int fd, SSL* ssl, const Timing& timing)
-    : fd_(fd), ssl_(ssl), timing_(timing), requestStart_(Clock::now()), lastProgress_(requestStart_) {}
+    : fd_(fd),
+      ssl_(ssl),
+      timing_(timing),
+      requestStart_(Clock::now()),
+      lastProgress_(requestStart_) {}
 
 DeadlineStream::~DeadlineStream() {
     if (current == this) {
@@ -71,7 +75,8 @@ DeadlineStream::Clock::time_point DeadlineStream::readDeadline() const {
 bool DeadlineStream::waitFor(short events, Clock::time_point until) const {
     for (;;) {
         // Rounded up, so that giving up means the time has really come.
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now()).count();
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now()).count();
         if (left <= 0) {
             return false;
         }
@@ -174,7 +179,9 @@ DeadlineStream::Wait DeadlineStream::waitForRequest(std::chrono::milliseconds id
     const Clock::time_point until = Clock::now() + idle;
     while (Clock::now() < until) {
         const auto slice = std::min<std::int64_t>(
-            100, std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count() + 1);
+            100,
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count() +
+                1);
         pollfd entry{fd_, POLLIN, 0};
         const int ready = ::poll(&entry, 1, static_cast<int>(slice));
         if (ready > 0) {

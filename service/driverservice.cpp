@@ -187,12 +187,11 @@ void DriverService::installRoutes() {
     // Each route that reads a body says here how much it may carry.
     routes_.set("PUT", "/app/auth", kAuthBodyLimit);
     routes_.set("POST", "/collect/batch", {config_.collectMaxBatchBytes, 0});
-    server_->setRefusalHandler(
-        [this](const httplib::Request& request, httplib::Response& response,
-               const std::string& message) {
-            fail(response, response.status, message);
-            writeAccessLog(request, response);
-        });
+    server_->setRefusalHandler([this](const httplib::Request& request, httplib::Response& response,
+                                      const std::string& message) {
+        fail(response, response.status, message);
+        writeAccessLog(request, response);
+    });
 
     server.Put("/app/auth", [this](const httplib::Request& request, httplib::Response& response,
                                    const httplib::ContentReader& reader) {
@@ -317,8 +316,7 @@ DriverService::Failure DriverService::readJson(const httplib::Request& request,
                 body.swap(inflated);
                 break;
             case BodyDecoder::Result::TooLarge:
-                return {413,
-                        "decompressed body exceeds " + std::to_string(limit.bytes) + " bytes"};
+                return {413, "decompressed body exceeds " + std::to_string(limit.bytes) + " bytes"};
             case BodyDecoder::Result::Malformed:
                 return {400, "the body is not a complete zlib or gzip stream"};
         }
@@ -332,8 +330,8 @@ DriverService::Failure DriverService::readJson(const httplib::Request& request,
         case BodyDecoder::Parse::TooDeep:
             return {400, "the JSON nests deeper than " + std::to_string(config_.jsonDepthLimit)};
         case BodyDecoder::Parse::TooManyElements:
-            return {413, "the JSON holds more than " + std::to_string(limit.jsonElements) +
-                             " values"};
+            return {413,
+                    "the JSON holds more than " + std::to_string(limit.jsonElements) + " values"};
         case BodyDecoder::Parse::NotJson:
             break;
     }
@@ -407,8 +405,9 @@ void DriverService::prepareSettingsAnswer() {
     const ForcedError& forced = config_.settingsError;
     if (forced.enabled) {
         settingsStatus_ = forced.status;
-        settingsAnswer_ = json{{"error", {{"code", forced.code}, {"message", forced.message}}}}
-                              .dump(-1, ' ', false, kReplace);
+        settingsAnswer_ =
+            json{{"error", {{"code", forced.code}, {"message", forced.message}}}}.dump(
+                -1, ' ', false, kReplace);
         return;
     }
     json urls = {{"public", config_.publicUrls}};

@@ -153,8 +153,7 @@ void GuardedServer::serve(DeadlineStream& stream) {
         }
         bool closed = false;
         const bool last = left == 1 || underPressure();
-        if (!process_request(stream, last, closed, nullptr) || closed || last ||
-            stream.expired()) {
+        if (!process_request(stream, last, closed, nullptr) || closed || last || stream.expired()) {
             return;
         }
     }
@@ -171,8 +170,8 @@ void GuardedServer::refuse(DeadlineStream& stream, const RequestHead& head, int 
     if (refusal_) {
         refusal_(request, response, message);
     }
-    std::string out = "HTTP/1.1 " + std::to_string(response.status) + " " +
-                      statusText(response.status) + "\r\n";
+    std::string out =
+        "HTTP/1.1 " + std::to_string(response.status) + " " + statusText(response.status) + "\r\n";
     for (const auto& [name, value] : response.headers) {
         if (name != "Content-Length" && name != "Connection") {
             out += name + ": " + value + "\r\n";

@@ -24,7 +24,8 @@ std::string decodedPath(const std::string& target) {
     const std::string raw = target.substr(0, target.find('?'));
     std::string path;
     for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '%' && i + 2 < raw.size() && std::isxdigit(static_cast<unsigned char>(raw[i + 1])) &&
+        if (raw[i] == '%' && i + 2 < raw.size() &&
+            std::isxdigit(static_cast<unsigned char>(raw[i + 1])) &&
             std::isxdigit(static_cast<unsigned char>(raw[i + 2]))) {
             path += static_cast<char>(std::stoi(raw.substr(i + 1, 2), nullptr, 16));
             i += 2;
@@ -82,9 +83,8 @@ void RequestHead::parse(const char* data) {
     method_ = requestLine.substr(0, space);
     if (space != std::string::npos) {
         const std::size_t next = requestLine.find(' ', space + 1);
-        path_ = decodedPath(requestLine.substr(space + 1, next == std::string::npos
-                                                              ? std::string::npos
-                                                              : next - space - 1));
+        path_ = decodedPath(requestLine.substr(
+            space + 1, next == std::string::npos ? std::string::npos : next - space - 1));
     }
     for (line = lineEnd + 1; line < end; line = lineEnd + 1) {
         lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));

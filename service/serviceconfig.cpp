@@ -128,14 +128,17 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         "public_urls",    "user_drivers",     "drivers_updated_at",    "ga_id",
         "update",         "user_country",     "contact_email",         "auth_error",
         "settings_error", "collect_max_hits", "collect_max_hit_bytes", "collect_max_batch_bytes",
-        "collect_keep",   "keep_alive_max_count", "keep_alive_timeout",  "request_deadline",
-        "min_body_rate",  "listen_backlog",   "header_count_limit",  "header_bytes_limit"};
+        "collect_keep"};
+    // The bounds of connections and requests.
+    static const std::set<std::string> connection = {
+        "keep_alive_max_count", "keep_alive_timeout", "request_deadline",  "min_body_rate",
+        "listen_backlog",       "header_count_limit", "header_bytes_limit"};
     if (!document.is_object()) {
         error = "the configuration must be a JSON object";
         return false;
     }
     for (const auto& item : document.items()) {
-        if (known.count(item.key()) == 0) {
+        if (known.count(item.key()) == 0 && connection.count(item.key()) == 0) {
             error = "unknown configuration key \"" + item.key() + "\"";
             return false;
         }

@@ -49,29 +49,32 @@ bool ServiceStore::open(const std::string& path, std::string& error) {
     }
     sqlite3_busy_timeout(db_, 5000);
     const bool ok =
-        execute("PRAGMA journal_mode=WAL;"
-                "PRAGMA synchronous=NORMAL;"
-                "CREATE TABLE IF NOT EXISTS installations ("
-                " appid TEXT PRIMARY KEY, hwid TEXT NOT NULL, product TEXT NOT NULL,"
-                " version TEXT NOT NULL, os TEXT NOT NULL, arch TEXT NOT NULL,"
-                " locale TEXT NOT NULL, locale_os TEXT NOT NULL,"
-                " first_seen INTEGER NOT NULL, last_seen INTEGER NOT NULL,"
-                " auth_count INTEGER NOT NULL DEFAULT 0, ppg TEXT,"
-                " settings_fetched INTEGER);"
-                "CREATE TABLE IF NOT EXISTS hits ("
-                " id INTEGER PRIMARY KEY AUTOINCREMENT, received_at INTEGER NOT NULL,"
-                " line TEXT NOT NULL);",
-                error) &&
-        prepare("INSERT INTO installations (appid, hwid, product, version, os, arch, locale,"
-                " locale_os, first_seen, last_seen, auth_count)"
-                " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9, 1)"
-                " ON CONFLICT(appid) DO UPDATE SET hwid = ?2, product = ?3, version = ?4,"
-                " os = ?5, arch = ?6, locale = ?7, locale_os = ?8, last_seen = ?9,"
-                " auth_count = auth_count + 1",
-                upsertInstallation_, error) &&
-        prepare("UPDATE installations SET ppg = ?2, settings_fetched = ?3, last_seen = ?3"
-                " WHERE appid = ?1",
-                touchInstallation_, error) &&
+        execute(
+            "PRAGMA journal_mode=WAL;"
+            "PRAGMA synchronous=NORMAL;"
+            "CREATE TABLE IF NOT EXISTS installations ("
+            " appid TEXT PRIMARY KEY, hwid TEXT NOT NULL, product TEXT NOT NULL,"
+            " version TEXT NOT NULL, os TEXT NOT NULL, arch TEXT NOT NULL,"
+            " locale TEXT NOT NULL, locale_os TEXT NOT NULL,"
+            " first_seen INTEGER NOT NULL, last_seen INTEGER NOT NULL,"
+            " auth_count INTEGER NOT NULL DEFAULT 0, ppg TEXT,"
+            " settings_fetched INTEGER);"
+            "CREATE TABLE IF NOT EXISTS hits ("
+            " id INTEGER PRIMARY KEY AUTOINCREMENT, received_at INTEGER NOT NULL,"
+            " line TEXT NOT NULL);",
+            error) &&
+        prepare(
+            "INSERT INTO installations (appid, hwid, product, version, os, arch, locale,"
+            " locale_os, first_seen, last_seen, auth_count)"
+            " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9, 1)"
+            " ON CONFLICT(appid) DO UPDATE SET hwid = ?2, product = ?3, version = ?4,"
+            " os = ?5, arch = ?6, locale = ?7, locale_os = ?8, last_seen = ?9,"
+            " auth_count = auth_count + 1",
+            upsertInstallation_, error) &&
+        prepare(
+            "UPDATE installations SET ppg = ?2, settings_fetched = ?3, last_seen = ?3"
+            " WHERE appid = ?1",
+            touchInstallation_, error) &&
         prepare("INSERT INTO hits (received_at, line) VALUES (?1, ?2)", insertHit_, error);
     if (!ok) {
         error = path + ": " + error;

@@ -61,8 +61,8 @@ void WriteQueue::write() {
         const bool written = store_.recordSettingsFetches(batch, error);
         lock.lock();
         if (!written) {
-            report_("cannot record " + std::to_string(batch.size()) + " settings fetches: " +
-                    error);
+            report_("cannot record " + std::to_string(batch.size()) +
+                    " settings fetches: " + error);
             if (stopping_) {
                 return;
             }

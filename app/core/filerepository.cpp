@@ -97,8 +97,8 @@ QVariant FileRepository::value(const QString& key, const QVariant& defaultValue)
     if (sameKind(stored, defaultValue)) {
         return stored;
     }
-    qCWarning(lcSettings).noquote() << "Setting" << key << "has the wrong type"
-                                    << stored.typeName() << "; using its default";
+    qCWarning(lcSettings).noquote()
+        << "Setting" << key << "has the wrong type" << stored.typeName() << "; using its default";
     if (!m_keptAside) {
         m_keptAside = true;
         keepAside(m_path);

@@ -500,8 +500,7 @@ bool parse(const std::string& text, const std::string& file, Model& model, std::
             return true;
         });
     } catch (const TooDeep&) {
-        error = file + ":1: expected at most " + std::to_string(kMaxNesting) +
-                " levels of nesting";
+        error = file + ":1: expected at most " + std::to_string(kMaxNesting) + " levels of nesting";
         return false;
     } catch (const json::parse_error& failure) {
         // `byte` is one past the first character the parser could not use.

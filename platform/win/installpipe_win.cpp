@@ -87,8 +87,7 @@ struct InstallPipeServer::Impl {
     std::uint32_t error = 0;
 
     bool transfer(bool reading, void* data, size_t size, const KeepWaiting& keepWaiting) {
-        return platform::transfer(pipe.get(), event.get(), reading, data, size, keepWaiting,
-                                  error);
+        return platform::transfer(pipe.get(), event.get(), reading, data, size, keepWaiting, error);
     }
 };
 
@@ -182,10 +181,9 @@ InstallPipeClient::~InstallPipeClient() = default;
 InstallPipeClient::OpenResult InstallPipeClient::open() {
     // Identification level only: the server must not act with this elevated token.
     // Overlapped, so that a read can give up on a server that sends nothing.
-    d->pipe.reset(::CreateFileW(kPipeName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION |
-                                    FILE_FLAG_OVERLAPPED,
-                                nullptr));
+    d->pipe.reset(::CreateFileW(
+        kPipeName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+        SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION | FILE_FLAG_OVERLAPPED, nullptr));
     d->event.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!d->pipe.isValid() || !d->event.isValid()) {
         d->error = ::GetLastError();

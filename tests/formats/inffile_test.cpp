@@ -64,13 +64,14 @@ TEST_CASE("decorated models sections of several manufacturers") {
 TEST_CASE("models for a platform come from the most specific decoration that applies") {
     InfFile file;
     std::string error;
-    REQUIRE(file.parse("[Manufacturer]\nA=One,NTamd64,NTamd64.10.0...19041,NTx86\n"
-                       "B=Two\nC=Three,NTarm64\n"
-                       "[One]\nd=i,ID_ONE_BASE\n[One.NTamd64]\nd=i,ID_ONE_AMD64\n"
-                       "[One.NTamd64.10.0...19041]\nd=i,ID_ONE_NEW\n[One.NTx86]\nd=i,ID_ONE_X86\n"
-                       "[Two]\nd=i,ID_TWO\n[Three]\nd=i,ID_THREE_BASE\n"
-                       "[Three.NTarm64]\nd=i,ID_THREE_ARM\n",
-                       error));
+    REQUIRE(
+        file.parse("[Manufacturer]\nA=One,NTamd64,NTamd64.10.0...19041,NTx86\n"
+                   "B=Two\nC=Three,NTarm64\n"
+                   "[One]\nd=i,ID_ONE_BASE\n[One.NTamd64]\nd=i,ID_ONE_AMD64\n"
+                   "[One.NTamd64.10.0...19041]\nd=i,ID_ONE_NEW\n[One.NTx86]\nd=i,ID_ONE_X86\n"
+                   "[Two]\nd=i,ID_TWO\n[Three]\nd=i,ID_THREE_BASE\n"
+                   "[Three.NTarm64]\nd=i,ID_THREE_ARM\n",
+                   error));
     struct Row {
         const char* name;
         formats::InfPlatform platform;

@@ -232,8 +232,10 @@ std::vector<std::string> foreignInfs(const std::string& deviceId) {
     return {kInf,
             "[Version]\nSignature=\"$WINDOWS NT$\"\nClass=System\nProvider=Q\n"
             "DriverVer=03/04/2024,6.0.9999.2\n[Manufacturer]\nQ=Models,NTx86,NTamd64\n"
-            "[Models.NTx86]\nDevice=Install," + deviceId + "\n[Models.NTamd64]\n"
-            "Device=Install,QLN\\OTHER_DEVICE\n"};
+            "[Models.NTx86]\nDevice=Install," +
+                deviceId +
+                "\n[Models.NTamd64]\n"
+                "Device=Install,QLN\\OTHER_DEVICE\n"};
 }
 
 #ifndef _WIN32

@@ -150,8 +150,9 @@ TEST_CASE("nesting past a handful of levels is refused with its line, however de
     // Once the error reporter's cost grew with the square of the depth.
     const Row rows[] = {{"5,000 levels", 5000}, {"a million levels", 1000000}};
     for (const Row& row : rows) {
-        const std::string text = "{\"devices\": [],\n\"os\":\n{\"x\": " +
-                                 std::string(row.depth, '[') + std::string(row.depth, ']') + "}}";
+        const std::string text =
+            "{\"devices\": [],\n\"os\":\n{\"x\": " + std::string(row.depth, '[') +
+            std::string(row.depth, ']') + "}}";
         Model model = smallModel(1);
         std::string error;
         CHECK(!parse(text, "m.json", model, error));

@@ -123,8 +123,9 @@ TEST_CASE("kill -9 in the middle of a burst loses no answered write") {
     }
     CHECK_EQ(missing, 0u);
     CHECK(lineCount(rows) >= answered.size());
-    CHECK_EQ(query(data, "SELECT count(*) FROM installations WHERE appid LIKE '%-1000009%'"
-                         " AND settings_fetched IS NOT NULL"),
+    CHECK_EQ(query(data,
+                   "SELECT count(*) FROM installations WHERE appid LIKE '%-1000009%'"
+                   " AND settings_fetched IS NOT NULL"),
              std::string("5\n"));
 }
 

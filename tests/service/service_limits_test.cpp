@@ -243,18 +243,16 @@ TEST_CASE("JSON bodies are bounded in size and element count") {
 
 TEST_CASE("slow clients are cut at the request deadline and others are still served") {
     ServiceRunner service;
-    REQUIRE(startWith(service, "slow",
-                      {{"threads", 4},
-                       {"request_deadline", 2},
-                       {"read_timeout", 30},
-                       {"min_body_rate", 4096}}));
+    REQUIRE(startWith(
+        service, "slow",
+        {{"threads", 4}, {"request_deadline", 2}, {"read_timeout", 30}, {"min_body_rate", 4096}}));
     httplib::Client client(service.url());
     const std::string token = authorise(client);
     REQUIRE(!token.empty());
 
     // Each dribbles a byte every 100 ms, which a no-progress rule alone would never cut.
-    const std::string head = "GET /app/settings HTTP/1.1\r\nHost: x\r\nX-Slow: " +
-                             std::string(200, 's') + "\r\n\r\n";
+    const std::string head =
+        "GET /app/settings HTTP/1.1\r\nHost: x\r\nX-Slow: " + std::string(200, 's') + "\r\n\r\n";
     const std::string body(16000, 'a');
     std::vector<int> statuses(9, 0);
     std::vector<std::thread> slow;
@@ -264,9 +262,10 @@ TEST_CASE("slow clients are cut at the request deadline and others are still ser
             // The last one sends its head at once and then its body below the minimum rate.
             const bool slowBody = i + 1 == statuses.size();
             const std::string data =
-                slowBody ? "POST /collect/batch HTTP/1.1\r\nHost: x\r\nContent-Length: 16000\r\n\r\n" +
-                               body
-                         : head;
+                slowBody
+                    ? "POST /collect/batch HTTP/1.1\r\nHost: x\r\nContent-Length: 16000\r\n\r\n" +
+                          body
+                    : head;
             const std::size_t step = slowBody ? 150 : 1;
             std::size_t at = slowBody ? data.size() - body.size() : 0;
             connection.send(data.substr(0, at));
@@ -296,15 +295,14 @@ TEST_CASE("slow clients are cut at the request deadline and others are still ser
         }
     }
     // A body sent at a normal pace is not cut.
-    CHECK(client.Post("/collect/batch", "t=event&v=1\n" + std::string(12000, ' '),
-                      "text/plain")
+    CHECK(client.Post("/collect/batch", "t=event&v=1\n" + std::string(12000, ' '), "text/plain")
               ->status != 408);
 }
 
 TEST_CASE("kept-alive connections follow keep_alive_max_count and keep_alive_timeout") {
     ServiceRunner service;
-    REQUIRE(startWith(service, "keepalive",
-                      {{"keep_alive_max_count", 2}, {"keep_alive_timeout", 1}}));
+    REQUIRE(
+        startWith(service, "keepalive", {{"keep_alive_max_count", 2}, {"keep_alive_timeout", 1}}));
     const std::string get = "GET /_test/counters HTTP/1.1\r\nHost: x\r\n\r\n";
     RawConnection pipelined(service.port());
     pipelined.send(get + get + get);
@@ -353,8 +351,7 @@ TEST_CASE("data-folder files that are not regular files stop the start, named") 
              ServiceRunner::writeFile(data + "/service.db", std::string(4096, 'x'));
          },
          json::object()},
-        {"the access log a FIFO", "access.log", fifo("access.log"),
-         {{"access_log", "access.log"}}},
+        {"the access log a FIFO", "access.log", fifo("access.log"), {{"access_log", "access.log"}}},
     };
     for (const Row& row : rows) {
         const std::string dir = ServiceRunner::makeTempDir("datafiles");

@@ -201,13 +201,16 @@ TEST_CASE("truncated and garbled requests get the error object") {
 TEST_CASE("paths reaching out of the routes find nothing") {
     REQUIRE(!service().url().empty());
     const char* paths[] = {
-        "/../token.key",          "/%2e%2e/token.key",         "/app/../token.key",
-        "/app/%2e%2e/service.db", "//etc/passwd",              "/app/settings/../../token.key",
-        "/app/auth%00",           "/app/settings/..%2f..%2f", "/%2fapp%2fsettings",
+        "/../token.key",      "/%2e%2e/token.key",
+        "/app/../token.key",  "/app/%2e%2e/service.db",
+        "//etc/passwd",       "/app/settings/../../token.key",
+        "/app/auth%00",       "/app/settings/..%2f..%2f",
+        "/%2fapp%2fsettings",
     };
     httplib::Client client(service().url());
     for (const char* path : paths) {
-        const std::string answer = rawExchange(std::string("GET ") + path + " HTTP/1.1\r\nHost: x\r\n\r\n");
+        const std::string answer =
+            rawExchange(std::string("GET ") + path + " HTTP/1.1\r\nHost: x\r\n\r\n");
         if (!rawIsError(answer, 404) && !rawIsError(answer, 400)) {
             check::fail(__FILE__, __LINE__, std::string("unexpected answer for ") + path);
         }

@@ -136,8 +136,7 @@ TEST_CASE("a request head is bounded and its body framing must be unambiguous") 
         {"plain GET", "GET /a HTTP/1.1\r\nHost: x\r\n\r\n", 0},
         {"length within the route", "PUT /small HTTP/1.1\r\nContent-Length: 10\r\n\r\n", 0},
         {"length past the route", "PUT /small HTTP/1.1\r\nContent-Length: 11\r\n\r\n", 413},
-        {"encoded path past the route", "PUT /%73mall HTTP/1.1\r\nContent-Length: 11\r\n\r\n",
-         413},
+        {"encoded path past the route", "PUT /%73mall HTTP/1.1\r\nContent-Length: 11\r\n\r\n", 413},
         {"fallback limit", "POST /other HTTP/1.1\r\ncontent-length: 1001\r\n\r\n", 413},
         {"same length twice",
          "PUT /small HTTP/1.1\r\nContent-Length: 4\r\nContent-Length: 4\r\n\r\n", 0},
@@ -146,8 +145,8 @@ TEST_CASE("a request head is bounded and its body framing must be unambiguous") 
         {"a length list", "PUT /small HTTP/1.1\r\nContent-Length: 4, 4\r\n\r\n", 400},
         {"length and chunked",
          "PUT /small HTTP/1.1\r\nContent-Length: 4\r\nTransfer-Encoding: chunked\r\n\r\n", 400},
-        {"chunked where no body is read",
-         "GET /a HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n", 411},
+        {"chunked where no body is read", "GET /a HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n",
+         411},
         {"no length", "PUT /small HTTP/1.1\r\nHost: x\r\n\r\n", 411},
         {"a blank before the colon", "PUT /small HTTP/1.1\r\nContent-Length : 99\r\n\r\n", 400},
         {"a folded line", "GET /a HTTP/1.1\r\nX-A: 1\r\n folded\r\n\r\n", 400},
@@ -167,9 +166,8 @@ TEST_CASE("a request head is bounded and its body framing must be unambiguous") 
     const std::string twoRequests = "GET /a HTTP/1.1\r\nHost: x\r\n\r\nGET /b HTTP/1.1\r\n";
     Service::RequestHead pieces;
     auto state = Service::RequestHead::State::Incomplete;
-    for (std::size_t size = 1; size <= twoRequests.size() &&
-                               state == Service::RequestHead::State::Incomplete;
-         ++size) {
+    for (std::size_t size = 1;
+         size <= twoRequests.size() && state == Service::RequestHead::State::Incomplete; ++size) {
         state = pieces.scan(twoRequests.data(), size);
     }
     CHECK(state == Service::RequestHead::State::Complete);
