@@ -44,6 +44,8 @@ public:
     Head readHead(RequestHead& head);
     // True once the current request ran out of time; it is then answered with 408.
     bool expired() const { return expired_; }
+    // True when the library stopped before the end of the head it was given.
+    bool headUnread() const { return headLeft_ > 0; }
     // Writes an answer of its own; false when the peer does not take it in time.
     bool writeAll(const std::string& data);
     // Lets a peer read an answer it is given before the connection closes.
