@@ -6,7 +6,6 @@
 #include "formats/installwire.h"
 #include "platform/driverinstall.h"
 #include "platform/installpipe.h"
-#include "platform/process.h"
 
 namespace {
 
@@ -22,9 +21,6 @@ enum ExitCode {
 };
 
 int run() {
-    // The server starts listening right after it has started this process.
-    platform::sleepMs(1000);
-
     platform::InstallPipeClient pipe;
     switch (pipe.open()) {
         case platform::InstallPipeClient::OpenResult::Opened:
