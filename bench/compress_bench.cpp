@@ -72,9 +72,9 @@ int main() {
     const double oursRate = megabytes * kRounds / oursSeconds;
     const double referenceRate = megabytes * kRounds / referenceSeconds;
     std::printf("input            %.2f MiB JSON, %d rounds\n", megabytes, kRounds);
-    std::printf("compressData     %8.1f MB/s  ratio %.4f  (%d bytes)\n", oursRate,
+    std::printf("compressData     %8.1f MiB/s  ratio %.4f  (%d bytes)\n", oursRate,
                 double(ours.size()) / input.size(), int(ours.size()));
-    std::printf("compress2        %8.1f MB/s  ratio %.4f  (%lu bytes)\n", referenceRate,
+    std::printf("compress2        %8.1f MiB/s  ratio %.4f  (%lu bytes)\n", referenceRate,
                 double(referenceSize) / input.size(), static_cast<unsigned long>(referenceSize));
     std::printf("throughput       %+.1f %% against compress2 (target within 10 %%)\n",
                 (oursRate / referenceRate - 1.0) * 100.0);

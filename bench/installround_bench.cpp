@@ -6,7 +6,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "hardware/installer.h"
 #include "platform/machinemodel.h"
@@ -64,16 +66,27 @@ int main(int argc, char** argv) {
     request.infPath = "bench.inf";
     request.hardwareId = hardwareId;
     request.tempDir = scratch.filePath("pkg");
-    Package package(request);
-    Qln::Installer installer({}, true);
-    installer.setInstallerPath(QLN_INSTALLER_PATH);
-    QElapsedTimer timer;
-    timer.start();
-    installer.append(&package);
-    installer.waitForFinished();
+    // The machine is shared with other work: the best and the median of several tell the round
+    // trip from the load.
+    constexpr int kRounds = 7;
+    std::vector<qint64> times;
+    int errorCode = 0;
+    for (int round = 0; round < kRounds && errorCode == 0; ++round) {
+        Package package(request);
+        Qln::Installer installer({}, true);
+        installer.setInstallerPath(QLN_INSTALLER_PATH);
+        QElapsedTimer timer;
+        timer.start();
+        installer.append(&package);
+        installer.waitForFinished();
+        times.push_back(timer.elapsed());
+        errorCode = package.result.errorCode;
+    }
+    std::sort(times.begin(), times.end());
     std::printf(
-        "Install round trip: %lld ms (Installer waits 1000 ms before it connects), "
+        "Install round trip: best %lld ms, median %lld ms of %d (target below 50 ms), "
         "errorCode %d\n",
-        static_cast<long long>(timer.elapsed()), package.result.errorCode);
-    return package.result.errorCode == 0 ? 0 : 1;
+        static_cast<long long>(times.front()), static_cast<long long>(times[times.size() / 2]),
+        static_cast<int>(times.size()), errorCode);
+    return errorCode == 0 ? 0 : 1;
 }

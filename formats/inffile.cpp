@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "formats/utf.h"
 
@@ -15,6 +16,20 @@ char lowerAscii(char c) {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+std::string lowered(const std::string& text) {
+    std::string out = text;
+    for (char& c : out) {
+        c = lowerAscii(c);
+    }
+    return out;
+}
+
+void trimEnd(std::string& text) {
+    while (!text.empty() && isBlank(text.back())) {
+        text.pop_back();
+    }
 }
 
 std::string trim(const std::string& text) {
@@ -99,14 +114,12 @@ std::string stripComment(const std::string& line) {
     return line;
 }
 
-bool endsWithContinuation(const std::string& line) {
-    bool quoted = false;
-    for (char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-        }
+bool oddQuotes(const std::string& text) {
+    bool odd = false;
+    for (char c : text) {
+        odd ^= c == '"';
     }
-    return !quoted && !line.empty() && line.back() == '\\';
+    return odd;
 }
 
 // Splits at commas outside quotes; unquoted blanks at either end go, quotes go, "" inside quotes is
@@ -129,7 +142,8 @@ std::vector<std::string> splitValues(const std::string& text) {
         const char c = text[i];
         if (c == '"') {
             if (quoted && i + 1 < text.size() && text[i + 1] == '"') {
-                current += pendingBlanks + '"';
+                current += pendingBlanks;
+                current += '"';
                 pendingBlanks.clear();
                 ++i;
             } else {
@@ -146,7 +160,8 @@ std::vector<std::string> splitValues(const std::string& text) {
             }
             continue;
         }
-        current += pendingBlanks + c;
+        current += pendingBlanks;
+        current += c;
         pendingBlanks.clear();
         started = true;
     }
@@ -208,6 +223,9 @@ bool InfFile::load(const std::string& path, std::string& error) {
 
 bool InfFile::parse(const std::string& bytes, std::string& error) {
     sections_.clear();
+    sectionIndex_.clear();
+    stringKeys_.clear();
+    defaultStrings_ = kNone;
     if (bytes.size() > kMaxFileBytes) {
         error = "larger than an INF can be";
         return false;
@@ -256,18 +274,24 @@ bool InfFile::parse(const std::string& bytes, std::string& error) {
         }
     }
 
-    Section* current = nullptr;
+    size_t current = kNone;
     for (size_t index = 0; index < physical.size(); ++index) {
         const int firstLine = static_cast<int>(index) + 1;
         std::string line = trim(stripComment(physical[index]));
-        while (endsWithContinuation(line) && index + 1 < physical.size()) {
+        // The quote count is carried along: rescanning the joined line would make a long
+        // continued line cost its length squared.
+        bool quoted = oddQuotes(line);
+        const auto continues = [&] { return !quoted && !line.empty() && line.back() == '\\'; };
+        while (continues() && index + 1 < physical.size()) {
             line.pop_back();
-            line += trim(stripComment(physical[++index]));
-            line = trim(line);
+            const std::string next = trim(stripComment(physical[++index]));
+            quoted ^= oddQuotes(next);
+            line += next;
+            trimEnd(line);
         }
-        if (endsWithContinuation(line)) {
+        if (continues()) {
             line.pop_back();
-            line = trim(line);
+            trimEnd(line);
         }
         if (line.empty()) {
             continue;
@@ -276,19 +300,14 @@ bool InfFile::parse(const std::string& bytes, std::string& error) {
             const size_t close = line.find(']');
             const std::string name =
                 trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-            current = nullptr;
-            for (Section& existing : sections_) {
-                if (equalsIgnoreCase(existing.name, name)) {
-                    current = &existing;
-                }
-            }
-            if (!current) {
+            const auto added = sectionIndex_.emplace(lowered(name), sections_.size());
+            if (added.second) {
                 sections_.push_back(Section{name, {}});
-                current = &sections_.back();
             }
+            current = added.first->second;
             continue;
         }
-        if (!current) {
+        if (current == kNone) {
             continue;
         }
         Entry entry;
@@ -302,18 +321,48 @@ bool InfFile::parse(const std::string& bytes, std::string& error) {
         } else {
             entry.values = splitValues(line);
         }
-        current->entries.push_back(std::move(entry));
+        sections_[current].entries.push_back(std::move(entry));
     }
+    indexStrings();
     return true;
 }
 
-const Section* InfFile::section(const std::string& name) const {
-    for (const Section& candidate : sections_) {
-        if (equalsIgnoreCase(candidate.name, name)) {
-            return &candidate;
+size_t InfFile::find(const std::string& name) const {
+    const auto found = sectionIndex_.find(lowered(name));
+    return found == sectionIndex_.end() ? kNone : found->second;
+}
+
+void InfFile::indexStrings() {
+    size_t firstLocalised = kNone;
+    for (size_t k = 0; k < sections_.size(); ++k) {
+        const std::string name = lowered(sections_[k].name);
+        const bool localised = name.size() > 8 && name.compare(0, 8, "strings.") == 0;
+        if (!localised && name != "strings") {
+            continue;
+        }
+        if (localised && firstLocalised == kNone) {
+            firstLocalised = k;
+        }
+        NameIndex& keys = stringKeys_[k];
+        const std::vector<Entry>& entries = sections_[k].entries;
+        for (size_t e = 0; e < entries.size(); ++e) {
+            if (entries[e].hasKey) {
+                keys.emplace(lowered(entries[e].key), e);
+            }
         }
     }
-    return nullptr;
+    defaultStrings_ = find("Strings");
+    if (defaultStrings_ == kNone) {
+        defaultStrings_ = find("Strings.0409");
+    }
+    if (defaultStrings_ == kNone) {
+        defaultStrings_ = firstLocalised;
+    }
+}
+
+const Section* InfFile::section(const std::string& name) const {
+    const size_t found = find(name);
+    return found == kNone ? nullptr : &sections_[found];
 }
 
 bool InfFile::hasValue(const std::string& sectionName, const std::string& key) const {
@@ -339,31 +388,17 @@ std::string InfFile::value(const std::string& sectionName, const std::string& ke
 }
 
 std::string InfFile::lookup(const std::string& key, const std::string& language) const {
-    std::vector<const Section*> tables;
-    if (!language.empty()) {
-        tables.push_back(section("Strings." + language));
-    }
-    if (const Section* plain = section("Strings")) {
-        tables.push_back(plain);
-    } else if (const Section* english = section("Strings.0409")) {
-        tables.push_back(english);
-    } else {
-        for (const Section& candidate : sections_) {
-            if (candidate.name.size() > 8 &&
-                equalsIgnoreCase(candidate.name.substr(0, 8), "Strings.")) {
-                tables.push_back(&candidate);
-                break;
-            }
-        }
-    }
-    for (const Section* table : tables) {
-        if (!table) {
+    const std::string wanted = lowered(key);
+    for (const size_t table :
+         {language.empty() ? kNone : find("Strings." + language), defaultStrings_}) {
+        const auto keys = stringKeys_.find(table);
+        if (keys == stringKeys_.end()) {
             continue;
         }
-        for (const Entry& entry : table->entries) {
-            if (entry.hasKey && equalsIgnoreCase(entry.key, key)) {
-                return entry.values.empty() ? std::string() : entry.values[0];
-            }
+        const auto found = keys->second.find(wanted);
+        if (found != keys->second.end()) {
+            const Entry& entry = sections_[table].entries[found->second];
+            return entry.values.empty() ? std::string() : entry.values[0];
         }
     }
     return "%" + key + "%";
@@ -398,16 +433,14 @@ std::vector<std::string> InfFile::modelSections() const {
     if (!manufacturer) {
         return names;
     }
+    std::vector<bool> named(sections_.size(), false);
     const auto add = [&](const std::string& name) {
-        if (!section(name)) {
+        const size_t found = find(name);
+        if (found == kNone || named[found]) {
             return;
         }
-        for (const std::string& known : names) {
-            if (equalsIgnoreCase(known, name)) {
-                return;
-            }
-        }
-        names.push_back(section(name)->name);
+        named[found] = true;
+        names.push_back(sections_[found].name);
     };
     for (const Entry& entry : manufacturer->entries) {
         if (entry.values.empty()) {

@@ -7,7 +7,6 @@
 #include "formats/installwire.h"
 #include "platform/driverinstall.h"
 #include "platform/installpipe.h"
-#include "platform/process.h"
 
 namespace {
 
@@ -26,9 +25,6 @@ enum ExitCode {
 constexpr auto kRequestWait = std::chrono::seconds(30);
 
 int run() {
-    // The server starts listening right after it has started this process.
-    platform::sleepMs(1000);
-
     platform::InstallPipeClient pipe;
     switch (pipe.open()) {
         case platform::InstallPipeClient::OpenResult::Opened:

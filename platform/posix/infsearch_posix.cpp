@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "formats/sha1.h"
+#include "filesha1.h"
 #include "platform/infsearch.h"
 
 namespace platform {
@@ -62,17 +62,7 @@ void walkFiles(const std::string& folder,
 
 std::string infSha1(const std::string& path) {
     const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (file < 0) {
-        return {};
-    }
-    formats::Sha1 hash;
-    unsigned char buffer[64 * 1024];
-    ssize_t got = 0;
-    while ((got = ::read(file, buffer, sizeof(buffer))) > 0) {
-        hash.add(buffer, static_cast<size_t>(got));
-    }
-    ::close(file);
-    return got < 0 ? std::string() : hash.hexDigest(true);
+    return file < 0 ? std::string() : posix::sha1OfFile(file, true);
 }
 
 }  // namespace platform

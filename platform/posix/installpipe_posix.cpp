@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 #include "platform/installpipe.h"
@@ -14,6 +15,7 @@ namespace platform {
 namespace {
 
 constexpr int kPollMs = 100;
+constexpr int kConnectRetryMs = 10;
 
 std::string socketPath() {
     return posix::runtimePath("zavirepipe", ".sock");
@@ -205,11 +207,27 @@ InstallPipeClient::OpenResult InstallPipeClient::open() {
         d->error = EACCES;
         return OpenResult::Failed;
     }
-    d->fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (d->fd < 0 ||
-        ::connect(d->fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
-        d->error = static_cast<std::uint32_t>(errno);
-        return OpenResult::Failed;
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectWaitMs);
+    for (;;) {
+        d->fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (d->fd < 0) {
+            d->error = static_cast<std::uint32_t>(errno);
+            return OpenResult::Failed;
+        }
+        if (::connect(d->fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) {
+            break;
+        }
+        const int failed = errno;
+        ::close(d->fd);
+        d->fd = -1;
+        // No socket yet, or the one a previous server left behind: the server may still come.
+        const bool notThereYet = failed == ENOENT || failed == ECONNREFUSED;
+        if (!notThereYet || std::chrono::steady_clock::now() >= deadline) {
+            d->error = static_cast<std::uint32_t>(failed);
+            return OpenResult::Failed;
+        }
+        ::usleep(kConnectRetryMs * 1000);
     }
     ucred peer{};
     socklen_t length = sizeof(peer);

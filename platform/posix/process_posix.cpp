@@ -88,7 +88,9 @@ bool Process::waitForExit(std::uint32_t timeoutMs) {
         if (std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        // Fine steps: a child that has just answered ends within a millisecond or two, and
+        // the install round trip waits for that.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
 }

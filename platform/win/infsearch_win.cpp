@@ -1,4 +1,3 @@
-#include "formats/sha1.h"
 #include "platform/infsearch.h"
 #include "winutil.h"
 
@@ -52,23 +51,9 @@ void walkFiles(const std::string& folder,
 
 std::string infSha1(const std::string& path) {
     win::UniqueHandle file(::CreateFileW(win::toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.isValid()) {
-        return {};
-    }
-    formats::Sha1 hash;
-    unsigned char buffer[512];
-    DWORD got = 0;
-    for (;;) {
-        if (!::ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr)) {
-            return {};
-        }
-        if (got == 0) {
-            break;
-        }
-        hash.add(buffer, got);
-    }
-    return hash.hexDigest(true);
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                                         nullptr));
+    return file.isValid() ? win::sha1OfFile(file.get(), true) : std::string();
 }
 
 }  // namespace platform

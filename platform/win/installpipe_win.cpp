@@ -4,6 +4,8 @@
 #include <tlhelp32.h>
 // clang-format on
 
+#include <chrono>
+
 #include "platform/installpipe.h"
 
 namespace platform {
@@ -13,6 +15,7 @@ namespace {
 const wchar_t kPipeName[] = L"\\\\.\\pipe\\zavirepipe";
 constexpr DWORD kBufferSize = 4096;
 constexpr DWORD kPollMs = 100;
+constexpr DWORD kConnectRetryMs = 10;
 
 // Waits for an overlapped call on pipe; gives up (and cancels it) when keepWaiting says so.
 bool finishOverlapped(HANDLE pipe, OVERLAPPED& overlapped, DWORD& transferred,
@@ -179,13 +182,35 @@ InstallPipeClient::InstallPipeClient() : d(std::make_unique<Impl>()) {}
 InstallPipeClient::~InstallPipeClient() = default;
 
 InstallPipeClient::OpenResult InstallPipeClient::open() {
-    // Identification level only: the server must not act with this elevated token.
-    // Overlapped, so that a read can give up on a server that sends nothing.
-    d->pipe.reset(::CreateFileW(
-        kPipeName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-        SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION | FILE_FLAG_OVERLAPPED, nullptr));
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        // Identification level only: the server must not act with this elevated token.
+        // Overlapped, so that a read can give up on a server that sends nothing.
+        d->pipe.reset(::CreateFileW(
+            kPipeName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+            SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION | FILE_FLAG_OVERLAPPED, nullptr));
+        if (d->pipe.isValid()) {
+            break;
+        }
+        const DWORD failed = ::GetLastError();
+        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - start)
+                                .count();
+        const bool notThereYet = failed == ERROR_FILE_NOT_FOUND || failed == ERROR_PIPE_BUSY;
+        if (!notThereYet || waited >= kConnectWaitMs) {
+            d->pipe.reset();
+            d->error = failed;
+            return OpenResult::Failed;
+        }
+        if (failed == ERROR_PIPE_BUSY) {
+            // WaitNamedPipe returns as soon as the instance is free; a failed wait just loops.
+            ::WaitNamedPipeW(kPipeName, static_cast<DWORD>(kConnectWaitMs - waited));
+        } else {
+            ::Sleep(kConnectRetryMs);
+        }
+    }
     d->event.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!d->pipe.isValid() || !d->event.isValid()) {
+    if (!d->event.isValid()) {
         d->error = ::GetLastError();
         return OpenResult::Failed;
     }

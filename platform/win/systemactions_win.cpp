@@ -2,14 +2,11 @@
 
 #include <windows.h>
 
-#include <bcrypt.h>
 #include <shellapi.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <vector>
 
+#include "formats/sha1.h"
 #include "winutil.h"
 
 namespace platform {
@@ -61,66 +58,6 @@ bool restartWithPrivilege(std::uint32_t& error) {
     }
     return restarted;
 }
-
-class HashAlgorithm {
-public:
-    HashAlgorithm() {
-        if (!BCRYPT_SUCCESS(
-                ::BCryptOpenAlgorithmProvider(&handle_, BCRYPT_SHA1_ALGORITHM, nullptr, 0))) {
-            handle_ = nullptr;
-        }
-    }
-    ~HashAlgorithm() {
-        if (handle_) {
-            ::BCryptCloseAlgorithmProvider(handle_, 0);
-        }
-    }
-    HashAlgorithm(const HashAlgorithm&) = delete;
-    HashAlgorithm& operator=(const HashAlgorithm&) = delete;
-    BCRYPT_ALG_HANDLE get() const { return handle_; }
-
-private:
-    BCRYPT_ALG_HANDLE handle_ = nullptr;
-};
-
-class Hash {
-public:
-    explicit Hash(BCRYPT_ALG_HANDLE algorithm) {
-        if (!algorithm ||
-            !BCRYPT_SUCCESS(::BCryptCreateHash(algorithm, &handle_, nullptr, 0, nullptr, 0, 0))) {
-            handle_ = nullptr;
-        }
-    }
-    ~Hash() {
-        if (handle_) {
-            ::BCryptDestroyHash(handle_);
-        }
-    }
-    Hash(const Hash&) = delete;
-    Hash& operator=(const Hash&) = delete;
-
-    bool isValid() const { return handle_ != nullptr; }
-    bool add(const void* data, ULONG size) {
-        return BCRYPT_SUCCESS(
-            ::BCryptHashData(handle_, static_cast<PUCHAR>(const_cast<void*>(data)), size, 0));
-    }
-    std::string hex() {
-        UCHAR digest[20];
-        if (!BCRYPT_SUCCESS(::BCryptFinishHash(handle_, digest, sizeof digest, 0))) {
-            return {};
-        }
-        std::string text;
-        char pair[3];
-        for (UCHAR byte : digest) {
-            std::snprintf(pair, sizeof pair, "%02x", byte);
-            text += pair;
-        }
-        return text;
-    }
-
-private:
-    BCRYPT_HASH_HANDLE handle_ = nullptr;
-};
 
 }  // namespace
 
@@ -191,50 +128,16 @@ bool copyToClipboard(const std::string& text) {
 }
 
 std::string sha1Hex(const void* data, std::size_t size) {
-    HashAlgorithm algorithm;
-    Hash hash(algorithm.get());
-    if (!hash.isValid()) {
-        return {};
-    }
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    while (size > 0) {
-        const ULONG chunk = static_cast<ULONG>(std::min<std::size_t>(size, 1u << 30));
-        if (!hash.add(bytes, chunk)) {
-            return {};
-        }
-        bytes += chunk;
-        size -= chunk;
-    }
-    return hash.hex();
+    formats::Sha1 hash;
+    hash.add(data, size);
+    return hash.hexDigest(false);
 }
 
 std::string fileSha1(const std::string& path) {
     win::UniqueHandle file(::CreateFileW(nativePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                          nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
                                          nullptr));
-    if (!file.isValid()) {
-        return {};
-    }
-    HashAlgorithm algorithm;
-    Hash hash(algorithm.get());
-    if (!hash.isValid()) {
-        return {};
-    }
-    std::vector<char> buffer(1 << 16);
-    for (;;) {
-        DWORD read = 0;
-        if (!::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read,
-                        nullptr)) {
-            return {};
-        }
-        if (read == 0) {
-            break;
-        }
-        if (!hash.add(buffer.data(), read)) {
-            return {};
-        }
-    }
-    return hash.hex();
+    return file.isValid() ? win::sha1OfFile(file.get(), false) : std::string();
 }
 
 }  // namespace platform

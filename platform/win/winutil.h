@@ -9,6 +9,9 @@ namespace platform::win {
 std::wstring toWide(const std::string& utf8);
 std::string toUtf8(const std::wstring& wide);
 
+// SHA-1 of what is left to read from file, in large reads; empty when a read fails.
+std::string sha1OfFile(HANDLE file, bool upperCase);
+
 // Owns a kernel handle; closes it once.
 class UniqueHandle {
 public:

@@ -203,6 +203,61 @@ TEST_CASE("hostile input: NUL characters, missing file, odd UTF-16") {
              std::string("open quote, still one value"));
 }
 
+TEST_CASE("string tables: first key wins, repeated tables merge, first localised table") {
+    InfFile file;
+    std::string error;
+    REQUIRE(file.parse("[Strings]\nA=one\na=two\n[Other]\nB=x\n[STRINGS]\nb=three\n", error));
+    CHECK_EQ(file.substitute("%a% %B% %c%"), std::string("one three %c%"));
+    REQUIRE(file.parse("[Strings.0407]\nA=eins\n[Strings.0409]\nA=one\nB=two\n", error));
+    CHECK_EQ(file.substitute("%A% %B%", "0407"), std::string("eins two"));
+    REQUIRE(file.parse("[Strings.0407]\nA=eins\n[Strings.040C]\nA=un\n", error));
+    CHECK_EQ(file.substitute("%A%"), std::string("eins"));
+    CHECK_EQ(file.substitute("%A%", "040c"), std::string("un"));
+}
+
+// The catalogue reads INFs of this size: reading and listing must stay linear.
+TEST_CASE("100,000 sections, 25,000 models and strings; a line continued 100,000 times") {
+    std::string text = "[Manufacturer]\n%Vendor%=Models\n[Models]\n";
+    for (int i = 0; i < 25000; ++i) {
+        text += "%D" + std::to_string(i) + "%=I" + std::to_string(i) + ",ID\\" + std::to_string(i) +
+                "\n";
+    }
+    for (int i = 3; i < 100000; ++i) {
+        text += "[Section" + std::to_string(i) + "]\nKey=" + std::to_string(i) + "\n";
+        // Every thousandth name comes again in other case: its lines join the first one's.
+        if (i % 1000 == 0) {
+            text += "[SECTION" + std::to_string(i - 1) + "]\nMore=1\n";
+        }
+    }
+    text += "[Strings]\nVendor=V\n";
+    for (int i = 0; i < 25000; ++i) {
+        text += "D" + std::to_string(i) + "=\"Device " + std::to_string(i) + "\"\n";
+    }
+    InfFile file;
+    std::string error;
+    REQUIRE(file.parse(text, error));
+    REQUIRE(file.sections().size() == 100000);
+    CHECK_EQ(file.sections()[2].name, std::string("Section3"));
+    CHECK_EQ(file.sections()[99998].name, std::string("Section99999"));
+    CHECK_EQ(file.section("section999")->entries.size(), size_t(2));
+    CHECK_EQ(file.value("SECTION99999", "key"), std::string("99999"));
+    CHECK(file.section("Section100000") == nullptr);
+    const std::vector<formats::inf::Model> models = file.models();
+    REQUIRE(models.size() == 25000);
+    CHECK_EQ(models[24999].description, std::string("Device 24999"));
+    CHECK_EQ(joined(models[24999].ids), std::string("ID\\24999"));
+
+    std::string continued = "[Long]\nKey=";
+    for (int i = 0; i < 100000; ++i) {
+        continued += "a \\\n";
+    }
+    continued += "\"end\"\n";
+    REQUIRE(file.parse(continued, error));
+    const std::string value = file.value("Long", "Key");
+    CHECK_EQ(value.size(), size_t(2 * 100000 + 3));
+    CHECK_EQ(value.substr(value.size() - 5), std::string("a end"));
+}
+
 TEST_CASE("real-world corpus agrees with its reference counts") {
     const char* override = std::getenv("QUILLON_INF_CORPUS");
     const std::string corpus = override && *override ? override : QLN_INF_CORPUS;

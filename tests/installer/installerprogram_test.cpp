@@ -18,6 +18,10 @@
 #include <windows.h>
 #include <setupapi.h>
 // clang-format on
+#else
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -64,17 +68,31 @@ struct Exchange {
 };
 
 // Serves one request as QuillonPro does; the raw bytes let a test send what QuillonPro never would.
-Exchange serve(const std::vector<unsigned char>& bytes) {
+// With a delay the pipe is created that long after Installer started, not before.
+Exchange serve(const std::vector<unsigned char>& bytes, std::uint32_t pipeDelayMs = 0) {
     Exchange exchange;
     platform::InstallPipeServer server;
-    if (!server.create()) {
-        check::fail(__FILE__, __LINE__, "pipe not created: " + std::to_string(server.error()));
+    const auto create = [&server] {
+        if (!server.create()) {
+            check::fail(__FILE__, __LINE__, "pipe not created: " + std::to_string(server.error()));
+            return false;
+        }
+        return true;
+    };
+    if (pipeDelayMs == 0 && !create()) {
         return exchange;
     }
     platform::Process installer;
     if (!installer.start(installerPath(), {})) {
         std::printf("  cannot start %s (%u)\n", installerPath().c_str(), installer.error());
         return exchange;
+    }
+    if (pipeDelayMs > 0) {
+        platform::sleepMs(pipeDelayMs);
+        if (!create()) {
+            installer.waitForExit(20000);
+            return exchange;
+        }
     }
     if (server.accept(until(installer, 20)) && server.write(bytes.data(), bytes.size())) {
         unsigned char header[4];
@@ -132,6 +150,22 @@ int childServe(const std::string& marker) {
     // Installer must hang up without answering.
     return server.read(header, sizeof(header), keepWaiting) ? 4 : 0;
 }
+
+#ifndef _WIN32
+// A socket file no one listens on, as a server that died leaves it: connecting is refused.
+void leaveStaleSocket() {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string path = std::string(std::getenv("QUILLON_RUNTIME_DIR")) + "/zavirepipe.sock";
+    fs::create_directories(fs::u8path(path).parent_path());
+    fs::permissions(fs::u8path(path).parent_path(), fs::perms::owner_all);
+    fs::remove(fs::u8path(path));
+    std::snprintf(address.sun_path, sizeof(address.sun_path), "%s", path.c_str());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    CHECK(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0);
+    ::close(fd);
+}
+#endif
 
 #ifdef _WIN32
 // A device registered in Wine's device tree for the length of one case; it counts as present.
@@ -338,11 +372,44 @@ TEST_CASE("while one server holds the pipe a second cannot create it") {
     CHECK(second.create());
 }
 
-TEST_CASE("no server at all exits 1") {
+TEST_CASE("a pipe created after Installer started is still connected") {
+    const fs::path folder = scratch("late");
+    const std::string request =
+        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"));
+    struct Row {
+        const char* name;
+        bool staleSocket;
+    };
+#ifdef _WIN32
+    const Row rows[] = {{"no pipe yet", false}};
+#else
+    const Row rows[] = {{"no socket yet", false}, {"a dead server's socket", true}};
+#endif
+    for (const Row& row : rows) {
+        std::printf("  %s\n", row.name);
+#ifndef _WIN32
+        if (row.staleSocket) {
+            leaveStaleSocket();
+        }
+#endif
+        // Half the connect wait: Installer finds no pipe at first and tries again.
+        const Exchange exchange = serve(message(request), 500);
+        CHECK_EQ(exchange.exitCode, 0);
+        CHECK(exchange.replied);
+        CHECK_EQ(exchange.result.errorCode, 100);
+    }
+}
+
+TEST_CASE("no server at all exits 1 once the connect wait is over") {
     platform::Process installer;
+    const auto start = Clock::now();
     REQUIRE(installer.start(installerPath(), {}));
     REQUIRE(installer.waitForExit(20000));
     CHECK_EQ(installer.exitCode(), 1);
+    std::printf(
+        "  exited after %lld ms\n",
+        static_cast<long long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count()));
 }
 
 int main(int argc, char** argv) {

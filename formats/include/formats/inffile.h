@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace formats::inf {
@@ -66,10 +68,22 @@ public:
     std::string driverVersion() const;
 
 private:
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+    using NameIndex = std::unordered_map<std::string, size_t>;
+
+    size_t find(const std::string& name) const;
+    void indexStrings();
     std::string lookup(const std::string& key, const std::string& language) const;
 
     Encoding encoding_ = Encoding::Utf8;
     std::vector<Section> sections_;
+    // Lower-case names to positions keep reading and every lookup linear in the file's size;
+    // catalogue INFs hold tens of thousands of sections, models and strings.
+    NameIndex sectionIndex_;
+    // Per [Strings*] section: lower-case key to its first entry.
+    std::unordered_map<size_t, NameIndex> stringKeys_;
+    // The table asked when no language is given or the language's table lacks the key.
+    size_t defaultStrings_ = kNone;
 };
 
 bool equalsIgnoreCase(const std::string& a, const std::string& b);

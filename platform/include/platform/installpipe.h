@@ -45,7 +45,10 @@ public:
     InstallPipeClient(const InstallPipeClient&) = delete;
     InstallPipeClient& operator=(const InstallPipeClient&) = delete;
 
-    // Connects and accepts the server only when it is the process that started this one.
+    // The server creates the pipe before it starts this process, so open() connects at once; only
+    // while the pipe is not there yet (or, on Windows, busy) does it try again, for up to
+    // kConnectWaitMs. Accepts the server only when it is the process that started this one.
+    static constexpr std::uint32_t kConnectWaitMs = 1000;
     OpenResult open();
     bool read(void* data, size_t size, const KeepWaiting& keepWaiting = nullptr);
     bool write(const void* data, size_t size);
