@@ -166,9 +166,9 @@ private slots:
     void abortWhileWaitingForAThreadRunsNoStep() {
         // Every pool thread busy, so the run is still queued when the abort comes.
         QThreadPool* pool = QThreadPool::globalInstance();
-        QSemaphore hold;
+        auto hold = std::make_shared<QSemaphore>();
         for (int i = 0; i < pool->maxThreadCount(); ++i) {
-            pool->start([&hold] { hold.acquire(); });
+            pool->start([hold] { hold->acquire(); });
         }
         TestTask task;
         task.chain().add(std::make_shared<Step>("first", 0));
@@ -176,8 +176,9 @@ private slots:
         auto trace = std::make_shared<Trace>();
         task.start(trace);
         task.abort();
-        hold.release(pool->maxThreadCount());
+        hold->release(pool->maxThreadCount());
         QTRY_COMPARE(finished.runs.size(), 1);
+        QVERIFY(pool->waitForDone(30000));
         QCOMPARE(finished.runs.first(), true);
         QCOMPARE(trace->steps, QStringList());
     }
