@@ -16,8 +16,9 @@ int main(int argc, char** argv) {
         application->start();
         exitCode = application->exec();
         application->stop();
+        // Everything is written out and torn down before a waiting copy may start.
+        application.reset();
     }
     mutex.release();
-    application.reset();
     return exitCode;
 }

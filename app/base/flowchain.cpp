@@ -31,6 +31,13 @@ void FlowChain::abort() {
     }
 }
 
+void FlowChain::reset() {
+    Worker::reset();
+    if (m_first) {
+        m_first->resetAll();
+    }
+}
+
 void FlowChain::add(Shared<Worker> worker) {
     if (!worker) {
         return;

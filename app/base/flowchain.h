@@ -30,9 +30,13 @@ public:
 
     // A null worker is ignored.
     void add(Shared<Worker> worker);
+    // An aborted chain runs nothing until resetAll(); the owner resets it before each run.
     void run(Shared<QObject> data);
     Shared<QObject> result() const { return m_result; }
     void setProgressCallback(ProgressCallback callback);
+
+protected:
+    void reset() override;
 
 private:
     Shared<Worker> m_first;

@@ -5,14 +5,32 @@
 
 namespace Qln {
 
-Task::Task(QObject* parent) : QObject(parent) {
-    m_runner.chain.setProgressCallback(
-        [this](float fraction, const QString& message) { emit m_state.Update(fraction, message); });
+Task::Task(QObject* parent)
+    : QObject(parent),
+      m_chain(std::make_shared<Flow::FlowChain>()),
+      m_link(std::make_shared<Link>()) {
+    m_link->task = this;
+    const Flow::Weak<Link> link = m_link;
+    m_chain->setProgressCallback([link](float fraction, const QString& message) {
+        const Flow::Shared<Link> shared = link.lock();
+        if (!shared) {
+            return;
+        }
+        std::lock_guard<std::recursive_mutex> lock(shared->mutex);
+        if (shared->task != nullptr) {
+            emit shared->task->m_state.Update(fraction, message);
+        }
+    });
 }
 
 Task::~Task() {
+    release();
+}
+
+void Task::release() {
     abort();
-    wait();
+    std::lock_guard<std::recursive_mutex> lock(m_link->mutex);
+    m_link->task = nullptr;
 }
 
 void Task::start() {
@@ -23,22 +41,29 @@ void Task::start(Flow::Shared<QObject> data) {
     if (isRunning()) {
         // A run that has already announced its end is only returning; a start
         // from a `finished` handler must not be lost to that.
-        if (!m_finishing) {
+        if (!m_link->finishing) {
             return;
         }
-        m_runner.watcher.waitForFinished();
+        m_watcher.waitForFinished();
     }
     m_state.Update(0, QString());
-    m_abortRequested = false;
-    m_finishing = false;
-    m_runner.watcher.setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [this, data] {
-        // An abort that came while the run waited for a pool thread still counts.
-        if (!m_abortRequested) {
-            m_runner.chain.run(data);
+    // Cleared here, before the run exists, so that an abort from now on is kept by the
+    // run however early it comes.
+    m_chain->resetAll();
+    m_link->abortRequested = false;
+    m_link->finishing = false;
+    const Flow::Shared<Flow::FlowChain> chain = m_chain;
+    const Flow::Shared<Link> link = m_link;
+    m_watcher.setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [chain, link, data] {
+        if (!link->abortRequested) {
+            chain->run(data);
         }
-        onChainFinished();
-        m_finishing = true;
-        emit finished(m_abortRequested);
+        std::lock_guard<std::recursive_mutex> lock(link->mutex);
+        if (Task* task = link->task) {
+            task->onChainFinished();
+            link->finishing = true;
+            emit task->finished(link->abortRequested);
+        }
     }));
 }
 
@@ -46,20 +71,20 @@ void Task::abort() {
     if (!isRunning()) {
         return;
     }
-    m_abortRequested = true;
-    m_runner.chain.abortAll();
+    m_link->abortRequested = true;
+    m_chain->abortAll();
 }
 
 bool Task::isRunning() const {
-    return m_runner.watcher.isRunning();
+    return m_watcher.isRunning();
 }
 
 void Task::wait() {
-    m_runner.watcher.waitForFinished();
+    m_watcher.waitForFinished();
 }
 
 Flow::Shared<QObject> Task::result() const {
-    return m_runner.chain.result();
+    return m_chain->result();
 }
 
 void Task::onChainFinished() {}

@@ -3,6 +3,7 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <atomic>
+#include <mutex>
 
 #include "base/flowchain.h"
 #include "base/taskstate.h"
@@ -11,15 +12,18 @@ namespace Qln {
 
 // Runs one chain of workers in the background for the views: progress, abort,
 // and one `finished` per run.
+//
+// A run holds the chain and its data itself, so a task may be destroyed while
+// its run still goes on: destruction aborts the run and cuts it off from the
+// task (no onChainFinished(), no `finished`, no progress after that) without
+// waiting for it. Steps must therefore keep what they use through shared
+// ownership, never through the task.
 class Task : public QObject {
     Q_OBJECT
     Q_PROPERTY(Qln::TaskState* state READ state CONSTANT)
 
 public:
     explicit Task(QObject* parent = nullptr);
-    // Aborts a running chain and waits for it, since its workers may use this
-    // object. Subclasses whose onChainFinished() or workers touch their own
-    // members must call abort() and wait() in their own destructor.
     ~Task() override;
 
     void start();
@@ -28,7 +32,7 @@ public:
     bool isRunning() const;
     void wait();
     Flow::Shared<QObject> result() const;
-    Flow::FlowChain& chain() { return m_runner.chain; }
+    Flow::FlowChain& chain() { return *m_chain; }
     TaskState* state() { return &m_state; }
 
 signals:
@@ -37,17 +41,24 @@ signals:
 protected:
     // Runs on the pool thread after the chain has ended, before `finished`.
     virtual void onChainFinished();
+    // Aborts a run and cuts it off from this task; returns once no onChainFinished()
+    // or `finished` of it can still be under way. A subclass whose onChainFinished()
+    // uses its own members calls this first in its destructor.
+    void release();
 
 private:
-    struct ChainRunner {
-        Flow::FlowChain chain;
-        QFutureWatcher<void> watcher;
+    // What a run shares with its task. `task` is null once the task has let go.
+    struct Link {
+        std::recursive_mutex mutex;
+        Task* task = nullptr;
+        std::atomic<bool> abortRequested{false};
+        std::atomic<bool> finishing{false};
     };
 
-    ChainRunner m_runner;
+    Flow::Shared<Flow::FlowChain> m_chain;
+    Flow::Shared<Link> m_link;
+    QFutureWatcher<void> m_watcher;
     TaskState m_state;
-    std::atomic<bool> m_abortRequested{false};
-    std::atomic<bool> m_finishing{false};
 };
 
 }  // namespace Qln

@@ -42,19 +42,19 @@ bool AppInitializer::work(Flow::Shared<QObject>& data) {
     }
 
     const Net::Response authorization = init->serviceClient->authorize();
+    if (isAborted()) {
+        return false;
+    }
     if (!authorization.isSuccess()) {
         qCritical().noquote() << "Authorization error (http):" << authorization.status;
         return false;
     }
-    {
-        QMutexLocker lock(&m_mutex);
-        if (isAborted()) {
-            return false;
-        }
-        m_settings = init->serviceClient->settingsMethod();
-    }
+    Net::Method method = init->serviceClient->settingsMethod();
     const Net::Response settings =
-        m_settings.exec({}, init->settingsData, {}, {{QStringLiteral("ppg"), m_partnerId}});
+        method.exec({}, init->settingsData, {}, {{QStringLiteral("ppg"), m_partnerId}});
+    if (isAborted()) {
+        return false;
+    }
     if (!settings.isSuccess() || init->settingsData->error.code != 0) {
         qCritical().noquote()
             << "Settings init error (http/server):"
@@ -64,12 +64,6 @@ bool AppInitializer::work(Flow::Shared<QObject>& data) {
     init->serviceClient->setEndpoints(init->settingsData->endpoints);
     init->settingsFetched = true;
     return true;
-}
-
-void AppInitializer::abort() {
-    Flow::Worker::abort();
-    QMutexLocker lock(&m_mutex);
-    m_settings.abort();
 }
 
 }  // namespace Worker

@@ -84,6 +84,9 @@ void Application::stop() {
     qInfo() << "App stop";
     m_activation->stop();
     m_windows->Exit();
+    if (m_launcher) {
+        m_launcher->shutDown();
+    }
 }
 
 QStringList Application::restartArguments(QStringList arguments) {

@@ -40,6 +40,8 @@ public:
         m_observerFactory = std::move(factory);
     }
     void start();
+    // Ends the run: after it the settings are written and the analytics sent, so the
+    // single-instance mutex may go.
     void stop();
     int exec();
 

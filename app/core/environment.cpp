@@ -53,6 +53,10 @@ Environment::Environment() {
 }
 
 Environment::~Environment() {
+    sync();
+}
+
+void Environment::sync() {
     m_store.file->sync();
     m_store.registry->sync();
 }

@@ -27,6 +27,9 @@ public:
     Environment(const Environment&) = delete;
     Environment& operator=(const Environment&) = delete;
 
+    // Writes both stores out now.
+    void sync();
+
     QUuid appId();
     QVersionNumber version();
     void setVersion(const QVersionNumber& version);

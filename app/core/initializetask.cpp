@@ -25,9 +25,8 @@ InitializeTask::InitializeTask(Flow::Shared<Configuration> configuration, const 
 }
 
 InitializeTask::~InitializeTask() {
+    // The run owns its step and data; it ends by itself once aborted.
     qDebug() << "IT destroy";
-    abort();
-    wait();
 }
 
 void InitializeTask::onFinished(bool aborted) {

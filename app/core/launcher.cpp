@@ -40,8 +40,25 @@ Launcher::Launcher(const ArgumentMap* arguments, const QString& applicationDir, 
 
 Launcher::~Launcher() {
     m_moduleList.reset();
-    if (m_configuration->analytics) {
+    if (m_configuration->analytics && !m_shutDown) {
         m_configuration->analytics->endSession();
+    }
+}
+
+void Launcher::shutDown() {
+    if (m_shutDown) {
+        return;
+    }
+    m_shutDown = true;
+    if (const Flow::Shared<Utils::GAnalytics>& analytics = m_configuration->analytics) {
+        analytics->endSession();
+        // Hits without a tracking identifier have nowhere to go.
+        if (!analytics->trackingId().isEmpty()) {
+            analytics->sendAll();
+        }
+    }
+    if (m_configuration->environment) {
+        m_configuration->environment->sync();
     }
 }
 

@@ -46,6 +46,9 @@ public:
     // Brings the stored settings up to this version; returns what it chose to do.
     MigrationSteps migrate();
     void start();
+    // Ends the analytics session, sends what is queued and writes the settings out:
+    // what must be done before another copy of the program may start.
+    void shutDown();
 
     Flow::Shared<Configuration> configuration() const { return m_configuration; }
     QString applicationDir() const { return m_applicationDir; }
@@ -64,6 +67,7 @@ private:
     std::unique_ptr<ModuleList> m_moduleList;
     StartObserverFactory m_observerFactory;
     StartObserver* m_observer = nullptr;
+    bool m_shutDown = false;
 };
 
 }  // namespace Qln

@@ -39,11 +39,15 @@ bool inflateWith(const QByteArray& body, int windowBits, qint64 limit, QByteArra
 
 }  // namespace
 
-QByteArray decodeContent(const QByteArray& body, const QString& encoding, qint64 limit) {
+QByteArray decodeContent(const QByteArray& body, const QString& encoding, qint64 limit,
+                         qint64 compressedLimit) {
     const QString name = encoding.trimmed().toLower();
     if (body.isEmpty() || (name != QLatin1String("gzip") && name != QLatin1String("x-gzip") &&
                            name != QLatin1String("deflate"))) {
         return body;
+    }
+    if (body.size() > compressedLimit) {
+        return {};
     }
     QByteArray out;
     if (inflateWith(body, 15 + 32, limit, out)) {

@@ -1,5 +1,6 @@
 #include "net/ganalytics.h"
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLocale>
@@ -249,23 +250,35 @@ void GAnalytics::postMessagesFinished() {
         qCWarning(lcAnalytics) << "Http Status code:" << status;
     }
     emit batchFinished(m_batchHits, status);
+    if (m_givingUp) {
+        return;
+    }
     if (!postBatch() && m_started) {
         m_timer.start();
     }
 }
 
-void GAnalytics::sendAll() {
+void GAnalytics::sendAll(int waitMs) {
     qCDebug(lcAnalytics) << "Send all:" << queueSize();
     m_timer.stop();
     m_started = false;
+    const QDeadlineTimer deadline(waitMs);
     // Each reply's handler posts the next batch, so waiting on the reply in flight drains the
     // queue.
     if (m_reply.isNull()) {
         postBatch();
     }
     while (!m_reply.isNull()) {
+        if (deadline.hasExpired()) {
+            qCWarning(lcAnalytics) << "Send all: gave up, hits left:" << queueSize() + m_batchHits;
+            m_givingUp = true;
+            m_reply->abort();
+            m_givingUp = false;
+            break;
+        }
         QEventLoop loop;
         connect(m_reply.data(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(static_cast<int>(deadline.remainingTime()), &loop, &QEventLoop::quit);
         loop.exec();
     }
 }

@@ -35,6 +35,8 @@ public:
     static constexpr int kBatchSize = 20;
     static constexpr int kIntervalMs = 30000;
     static constexpr qint64 kMaxAgeMs = 14400000;
+    // How long the last hits may hold up the program's end.
+    static constexpr int kSendAllMs = 5000;
 
     GAnalytics(const QString& appName, const QString& appVersion, const QUrl& batchUrl,
                QObject* parent = nullptr);
@@ -60,8 +62,9 @@ public:
     // Creation times come from here; replaceable so the expiry can be tested.
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
-    // Posts what is queued, batch after batch, waiting for each reply.
-    void sendAll();
+    // Posts what is queued, batch after batch, waiting for each reply; gives up on
+    // what is left after `waitMs`, so a silent collector cannot hold up the end.
+    void sendAll(int waitMs = kSendAllMs);
 
     Q_INVOKABLE void sendAppView(const QString& screenName,
                                  const QVariantMap& customValues = QVariantMap());
@@ -105,6 +108,7 @@ private:
     QString m_screenResolution;
     QUrl m_batchUrl;
     bool m_started = false;
+    bool m_givingUp = false;
     Clock m_clock;
 
     std::unique_ptr<Net::Request> m_request;

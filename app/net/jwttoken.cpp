@@ -12,6 +12,9 @@ qint64 JWTToken::now() const {
 }
 
 void JWTToken::setData(const QVariant& data) {
+    // The record describes this reply only: a refusal left over from an earlier one
+    // would make every later good token count as refused.
+    error = OutError();
     error.setData(data);
     if (!error.isOk() || data.type() != QVariant::Map) {
         return;

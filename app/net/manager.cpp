@@ -61,17 +61,24 @@ void Manager::send(Request* request, const Operation& operation) {
     const QMetaObject::Connection connection = connect(
         request, &Request::Send, this,
         [this, request, &operation] {
-            QNetworkReply* reply = operation(*m_access, request->networkRequest());
-            request->setReply(reply);
-            if (reply != nullptr && !m_strict) {
-                connect(
-                    reply, &QNetworkReply::sslErrors, reply,
-                    [reply](const QList<QSslError>& errors) { reply->ignoreSslErrors(errors); });
-            }
+            request->setReply(createReply(operation, request->networkRequest()));
         },
         type);
     emit request->Send();
     disconnect(connection);
+}
+
+QNetworkReply* Manager::createReply(const Operation& operation, const QNetworkRequest& request) {
+    QNetworkReply* reply = operation(*m_access, request);
+    if (reply != nullptr && !m_strict) {
+        connect(reply, &QNetworkReply::sslErrors, reply,
+                [reply](const QList<QSslError>& errors) { reply->ignoreSslErrors(errors); });
+    }
+    return reply;
+}
+
+void Manager::runLater(std::function<void()> function) {
+    QMetaObject::invokeMethod(this, std::move(function), Qt::QueuedConnection);
 }
 
 Manager::Operation Manager::get() {

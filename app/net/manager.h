@@ -14,6 +14,9 @@ class Request;
 
 // The process's one access manager. Every reply is created in the manager's
 // thread, whichever thread asks, so connections are shared by all callers.
+// Worker threads make their transfers through Net::Call, whose wait does not
+// depend on this thread; send() blocks the asking thread until this thread has
+// made the reply, so it is for callers in this thread.
 class Manager : public QObject {
     Q_OBJECT
 
@@ -28,6 +31,11 @@ public:
 
     // Returns once the request holds its reply (or null when the operation failed).
     void send(Request* request, const Operation& operation);
+
+    // In the manager's thread only: makes the reply, honouring `strict`.
+    QNetworkReply* createReply(const Operation& operation, const QNetworkRequest& request);
+    // Runs `function` in the manager's thread later; returns at once.
+    void runLater(std::function<void()> function);
 
     // Closes idle kept-alive connections, so a server can stop without waiting for them.
     void dropIdleConnections();

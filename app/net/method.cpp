@@ -1,9 +1,9 @@
 #include "net/method.h"
 
-#include <QEventLoop>
 #include <QNetworkReply>
 #include <QUrlQuery>
 
+#include "base/logcategories.h"
 #include "net/contentdecoding.h"
 #include "net/manager.h"
 
@@ -44,7 +44,9 @@ Method::Method(const Method& other)
       headers(other.headers),
       inConverter(other.inConverter),
       outConverter(other.outConverter),
-      paramsSetter(other.paramsSetter) {}
+      paramsSetter(other.paramsSetter),
+      maxReplyBytes(other.maxReplyBytes),
+      deadlineMs(other.deadlineMs) {}
 
 Method& Method::operator=(const Method& other) {
     url = other.url;
@@ -53,6 +55,8 @@ Method& Method::operator=(const Method& other) {
     inConverter = other.inConverter;
     outConverter = other.outConverter;
     paramsSetter = other.paramsSetter;
+    maxReplyBytes = other.maxReplyBytes;
+    deadlineMs = other.deadlineMs;
     return *this;
 }
 
@@ -61,9 +65,21 @@ Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& o
     if (!url.isValid()) {
         return {};
     }
+    {
+        QMutexLocker lock(&m_flight->mutex);
+        m_flight->active = true;
+        m_flight->abortPending = false;
+    }
+    const auto done = [this] {
+        QMutexLocker lock(&m_flight->mutex);
+        m_flight->active = false;
+        m_flight->call.reset();
+    };
+
     Headers sent = headers;
     sent.merge(extraHeaders);
     if (paramsSetter && !paramsSetter->setParams(sent)) {
+        done();
         return {};
     }
     QUrl target = url;
@@ -81,87 +97,68 @@ Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& o
         body = inConverter->convert(data->toVariant());
     }
 
-    Request request(target, sent);
+    QNetworkRequest built(target);
+    sent.applyTo(built);
+    Call::Options options;
+    options.maxBytes = maxReplyBytes;
+    options.deadlineMs = deadlineMs;
+    const Ptr<Call> call = Call::create(built, operationFor(verb, body), options);
     {
         QMutexLocker lock(&m_flight->mutex);
-        m_flight->sending = true;
-        m_flight->abortPending = false;
-    }
-    QEventLoop loop;
-    const Manager::Operation operation = operationFor(verb, body);
-    Manager* manager = Manager::instance();
-    // Connected before the manager's thread can run the transfer, so the end is never missed;
-    // queued, so it reaches the loop only once the loop runs.
-    manager->send(&request,
-                  [&operation, &loop](QNetworkAccessManager& access, const QNetworkRequest& built) {
-                      QNetworkReply* reply = operation(access, built);
-                      if (reply != nullptr) {
-                          QObject::connect(reply, &QNetworkReply::finished, &loop,
-                                           &QEventLoop::quit, Qt::QueuedConnection);
-                      }
-                      return reply;
-                  });
-    const QPointer<QNetworkReply> reply = request.reply();
-    {
-        QMutexLocker lock(&m_flight->mutex);
-        m_flight->sending = false;
-        if (reply.isNull()) {
-            return {};
-        }
-        m_flight->request = &request;
-        m_flight->reply = reply;
         if (m_flight->abortPending) {
-            abortReply(reply);
+            lock.unlock();
+            done();
+            Response aborted;
+            aborted.failure = Response::Failure::Aborted;
+            return aborted;
         }
+        m_flight->call = call;
     }
-    loop.exec();
-    {
-        QMutexLocker lock(&m_flight->mutex);
-        m_flight->request = nullptr;
-        m_flight->reply.clear();
+    call->start();
+    const Call::End end = call->wait();
+    done();
+
+    const QString where = target.toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo);
+    Response response;
+    switch (end) {
+        case Call::End::Finished:
+            response = call->response();
+            break;
+        case Call::End::Aborted:
+            response.failure = Response::Failure::Aborted;
+            return response;
+        case Call::End::TimedOut:
+            qCWarning(lcNet).noquote()
+                << "Call timed out:" << where << "after" << deadlineMs << "ms";
+            response.failure = Response::Failure::TimedOut;
+            return response;
+        case Call::End::TooLarge:
+            qCWarning(lcNet).noquote()
+                << "Reply too large:" << where << "over" << maxReplyBytes << "bytes";
+            response.failure = Response::Failure::TooLarge;
+            return response;
+        case Call::End::Running:
+            return response;
     }
 
-    Response response;
-    QByteArray replyBody;
     const Ptr<IOutData> result = outData.lock();
-    bool readBody = false;
-    manager->runInThread([&] {
-        response = Response::fromReply(reply.data());
-        readBody = (response.isSuccess() || response.isClientError()) && outConverter && result;
-        if (readBody) {
-            // Announcing gzip and deflate ourselves turns off the transport's own decoding.
-            replyBody = decodeContent(reply->readAll(),
-                                      QString::fromLatin1(reply->rawHeader("Content-Encoding")));
-        }
-        if (!reply.isNull()) {
-            reply->deleteLater();
-        }
-    });
-    if (readBody) {
-        result->setData(outConverter->convert(replyBody));
+    if ((response.isSuccess() || response.isClientError()) && outConverter && result) {
+        // Announcing gzip and deflate ourselves turns off the transport's own decoding.
+        result->setData(
+            outConverter->convert(decodeContent(call->body(), call->contentEncoding())));
     }
     return response;
 }
 
 void Method::abort() {
     QMutexLocker lock(&m_flight->mutex);
-    const QPointer<QNetworkReply> reply = m_flight->reply;
-    if (reply.isNull()) {
-        m_flight->abortPending = m_flight->sending;
+    if (m_flight->call) {
+        const Ptr<Call> call = m_flight->call;
+        lock.unlock();
+        call->abort();
         return;
     }
-    abortReply(reply);
-}
-
-void Method::abortReply(const QPointer<QNetworkReply>& reply) {
-    QMetaObject::invokeMethod(
-        reply.data(),
-        [reply] {
-            if (!reply.isNull() && reply->isRunning()) {
-                reply->abort();
-            }
-        },
-        Qt::QueuedConnection);
+    m_flight->abortPending = m_flight->active;
 }
 
 }  // namespace Net

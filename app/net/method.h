@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include "net/call.h"
 #include "net/headers.h"
 #include "net/iinconverter.h"
 #include "net/iindata.h"
@@ -23,7 +24,9 @@ namespace Net {
 
 // One service call, ready to be executed any number of times (one at a time).
 // Copies share the converters and the parameter setter; each copy has its own
-// call in flight.
+// call in flight. A reply is bounded in size and the whole call in time (see
+// Net::Call); exec inside a worker's step ends at once when the step is aborted,
+// the authorisation a parameter setter makes on the way included.
 class Method {
 public:
     Method() = default;
@@ -35,7 +38,8 @@ public:
     // Blocks the calling thread until the reply is complete; the manager's thread keeps running.
     Response exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& outData,
                   const Headers& extraHeaders = {}, const QMap<QString, QString>& query = {});
-    // Ends the call in flight, if any; its exec returns status 0.
+    // Ends the call in flight, if any; its exec returns status 0. An abort while the
+    // parameters are being set stops the call before it is sent.
     void abort();
 
     QUrl url;
@@ -44,17 +48,16 @@ public:
     Ptr<IInConverter> inConverter;
     Ptr<IOutConverter> outConverter;
     Ptr<IParamsSetter> paramsSetter;
+    // Reply bytes accepted, and the whole call's time in ms (0: no deadline).
+    qint64 maxReplyBytes = Call::kApiReplyLimit;
+    int deadlineMs = Call::kApiDeadlineMs;
 
 private:
-    // Aborts on the reply's own thread.
-    static void abortReply(const QPointer<QNetworkReply>& reply);
-
     struct Flight {
         QMutex mutex;
-        Request* request = nullptr;
-        QPointer<QNetworkReply> reply;
-        // Between handing the request over and learning its reply, an abort is kept here.
-        bool sending = false;
+        Ptr<Call> call;
+        // From the start of exec until its call exists, an abort is kept here.
+        bool active = false;
         bool abortPending = false;
     };
 

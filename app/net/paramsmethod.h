@@ -16,12 +16,19 @@ class ParamsMethod : public IParamsSetter {
 public:
     ParamsMethod(const Method& method, Ptr<IInData> inData, Ptr<IDataForParams> outData);
 
+    // Inside a worker's step, gives up at once when the step is aborted, also while
+    // another thread's renewal holds the token.
     bool setParams(Headers& headers) override;
     Response authorize();
+    // Ends the authorisation call in flight, whoever made it.
+    void abort();
 
     Ptr<IDataForParams> outData() const { return m_outData; }
 
 private:
+    // Waits for the token's lock; false when the current step was aborted meanwhile.
+    bool lockToken();
+
     Method m_method;
     Ptr<IInData> m_inData;
     Ptr<IDataForParams> m_outData;

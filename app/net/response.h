@@ -14,11 +14,15 @@ namespace Net {
 
 // What came back from one call; status 0 means no HTTP answer at all.
 struct Response {
+    // Why a call that was sent has no answer, when this layer ended it.
+    enum class Failure { None, Aborted, TimedOut, TooLarge };
+
     int status = 0;
     QString reason;
     QHash<KnownHeader, QVariant> knownHeaders;
     QMap<QString, QString> rawHeaders;
     QUrl redirect;
+    Failure failure = Failure::None;
 
     bool isSuccess() const { return status >= 200 && status <= 299; }
     bool isClientError() const { return status >= 400 && status <= 499; }

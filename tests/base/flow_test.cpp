@@ -1,4 +1,5 @@
 #include <QSemaphore>
+#include <QThreadPool>
 #include <QtTest>
 #include <atomic>
 #include <functional>
@@ -47,6 +48,19 @@ public:
 
 protected:
     void onChainFinished() override { ++chainFinishedCalls; }
+};
+
+// Counts its run's ends somewhere that outlives the task.
+class CountingTask : public Qln::Task {
+public:
+    explicit CountingTask(std::shared_ptr<std::atomic<int>> ends) : m_ends(std::move(ends)) {}
+    ~CountingTask() override { release(); }
+
+protected:
+    void onChainFinished() override { ++*m_ends; }
+
+private:
+    std::shared_ptr<std::atomic<int>> m_ends;
 };
 
 // Collects `finished` on the test's thread, as the views receive it.
@@ -130,6 +144,71 @@ private slots:
         QTRY_COMPARE(finished.runs.size(), 1);
         QCOMPARE(finished.runs.first(), false);
         QCOMPARE(again->steps, (QStringList{"first", "second", "third"}));
+    }
+
+    void abortBeforeTheFirstStepRunsNoStep() {
+        auto inner = std::make_shared<Flow::FlowChain>();
+        inner->add(std::make_shared<Step>("inner", 0));
+        Flow::FlowChain chain;
+        chain.add(std::make_shared<Step>("first", 0));
+        chain.add(inner);
+        auto trace = std::make_shared<Trace>();
+        // As when an abort lands after the task's start check: the run must keep it.
+        chain.abortAll();
+        chain.run(trace);
+        QCOMPARE(trace->steps, QStringList());
+
+        chain.resetAll();
+        chain.run(trace);
+        QCOMPARE(trace->steps, (QStringList{"first", "inner"}));
+    }
+
+    void abortWhileWaitingForAThreadRunsNoStep() {
+        // Every pool thread busy, so the run is still queued when the abort comes.
+        QThreadPool* pool = QThreadPool::globalInstance();
+        auto hold = std::make_shared<QSemaphore>();
+        for (int i = 0; i < pool->maxThreadCount(); ++i) {
+            pool->start([hold] { hold->acquire(); });
+        }
+        TestTask task;
+        task.chain().add(std::make_shared<Step>("first", 0));
+        FinishedLog finished(task);
+        auto trace = std::make_shared<Trace>();
+        task.start(trace);
+        task.abort();
+        hold->release(pool->maxThreadCount());
+        QTRY_COMPARE(finished.runs.size(), 1);
+        QVERIFY(pool->waitForDone(30000));
+        QCOMPARE(finished.runs.first(), true);
+        QCOMPARE(trace->steps, QStringList());
+    }
+
+    void destroyedRunningTaskIsLeftAlone() {
+        auto ends = std::make_shared<std::atomic<int>>(0);
+        auto trace = std::make_shared<Trace>();
+        QSemaphore started;
+        auto gate = std::make_shared<QSemaphore>();
+        auto task = std::make_unique<CountingTask>(ends);
+        // The step ignores the abort until the gate opens, and then reports progress.
+        task->chain().add(std::make_shared<Step>("slow", 2, [&started, gate](Step& self, auto&) {
+            started.release();
+            gate->acquire();
+            self.report(1, "late");
+            return true;
+        }));
+        task->chain().add(std::make_shared<Step>("after", 0));
+        int finishedCount = 0;
+        connect(task.get(), &Qln::Task::finished, this, [&] { ++finishedCount; });
+        task->start(trace);
+        QVERIFY(started.tryAcquire(1, 5000));
+        // Returns with the step still running: nothing of the task is needed by the run.
+        task.reset();
+        gate->release();
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(30000));
+        QCoreApplication::processEvents();
+        QCOMPARE(trace->steps, QStringList{"slow"});
+        QCOMPARE(ends->load(), 0);
+        QCOMPARE(finishedCount, 0);
     }
 
     void weightedProgressIsAFractionOfTheWholeRun() {

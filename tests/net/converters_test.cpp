@@ -101,6 +101,9 @@ private slots:
         QVERIFY(bomb.size() < 4096);
         QCOMPARE(Net::decodeContent(bomb, "gzip", 1 << 20).size(), 1 << 20);
         QVERIFY(Net::decodeContent(bomb, "gzip", (1 << 20) - 1).isEmpty());
+        // The compressed size is bounded before inflating.
+        QCOMPARE(Net::decodeContent(bomb, "gzip", 1 << 20, bomb.size()).size(), 1 << 20);
+        QVERIFY(Net::decodeContent(bomb, "gzip", 1 << 20, bomb.size() - 1).isEmpty());
     }
 
     void convertBodies_data() {

@@ -1,6 +1,8 @@
 #include <QtConcurrent>
 #include <QtTest>
+#include <atomic>
 
+#include "base/task.h"
 #include "net/manager.h"
 #include "net/method.h"
 #include "net/serviceclient.h"
@@ -40,6 +42,34 @@ public:
     int calls = 0;
     QVariant last;
 };
+
+// One call as a step of a task, the way the program's workers make them.
+class CallStep : public Flow::Worker {
+public:
+    struct Outcome {
+        std::atomic<bool> ended{false};
+        std::atomic<int> status{-1};
+    };
+
+    CallStep(Net::Method method, std::shared_ptr<Outcome> outcome)
+        : m_method(std::move(method)), m_outcome(std::move(outcome)) {}
+
+    bool work(Flow::Shared<QObject>&) override {
+        m_outcome->status = m_method.exec({}, {}).status;
+        m_outcome->ended = true;
+        return true;
+    }
+
+private:
+    Net::Method m_method;
+    std::shared_ptr<Outcome> m_outcome;
+};
+
+ScriptedServer::Answer silentAnswer(const ScriptedServer::Received&) {
+    ScriptedServer::Answer answer;
+    answer.silent = true;
+    return answer;
+}
 
 Net::Method methodFor(const QString& url, Net::Verb verb) {
     const Qln::ServiceClient client(QStringLiteral("http://127.0.0.1:1"),
@@ -236,6 +266,93 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(future.isFinished(), 5000);
         QCOMPARE(future.result().status, 0);
         QCOMPARE(result->calls, 0);
+    }
+
+    void repliesAreBounded_data() {
+        using Failure = Net::Response::Failure;
+        QTest::addColumn<qint64>("declared");
+        QTest::addColumn<int>("bodySize");
+        QTest::addColumn<bool>("untilClose");
+        QTest::addColumn<int>("trickleMs");
+        QTest::addColumn<qint64>("maxBytes");
+        QTest::addColumn<int>("deadlineMs");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("logLine");
+        const qint64 cap = Net::Call::kApiReplyLimit;
+        const int deadline = Net::Call::kApiDeadlineMs;
+        QTest::newRow("declared over 16 MiB") << cap + 1 << 2 << false << 0 << cap << deadline << 0
+                                              << int(Failure::TooLarge) << "Reply too large:";
+        QTest::newRow("received over the cap, no length")
+            << qint64(-1) << 4096 << true << 0 << qint64(1024) << deadline << 0
+            << int(Failure::TooLarge) << "Reply too large:";
+        QTest::newRow("at the cap") << qint64(-1) << 1024 << true << 0 << qint64(1024) << deadline
+                                    << 200 << int(Failure::None) << QString();
+        QTest::newRow("no cap") << qint64(-1) << 4096 << true << 0 << qint64(-1) << deadline << 200
+                                << int(Failure::None) << QString();
+        // Each byte is progress, so only the overall deadline ends this one.
+        QTest::newRow("trickle past the deadline")
+            << qint64(-1) << 200 << false << 20 << cap << 300 << 0 << int(Failure::TimedOut)
+            << "Call timed out:";
+    }
+
+    void repliesAreBounded() {
+        QFETCH(qint64, declared);
+        QFETCH(int, bodySize);
+        QFETCH(bool, untilClose);
+        QFETCH(int, trickleMs);
+        QFETCH(qint64, maxBytes);
+        QFETCH(int, deadlineMs);
+        QFETCH(int, status);
+        QFETCH(int, failure);
+        QFETCH(QString, logLine);
+        ScriptedServer server([&](const auto&) {
+            ScriptedServer::Answer answer;
+            answer.body = QByteArray(bodySize, ' ');
+            answer.declaredLength = declared;
+            answer.untilClose = untilClose;
+            answer.trickleMs = trickleMs;
+            return answer;
+        });
+        if (!logLine.isEmpty()) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^" + logLine));
+        }
+        auto result = std::make_shared<Recorded>();
+        Net::Method method = methodFor(server.baseUrl() + "/big", Net::Verb::Get);
+        method.maxReplyBytes = maxBytes;
+        method.deadlineMs = deadlineMs;
+        const Net::Response response = onWorker([&] { return method.exec({}, result); });
+        QCOMPARE(response.status, status);
+        QCOMPARE(int(response.failure), failure);
+        QCOMPARE(result->calls, status == 0 ? 0 : 1);
+    }
+
+    void destroyedTaskEndsItsWait_data() {
+        QTest::addColumn<bool>("withToken");
+        QTest::newRow("the call itself") << true;
+        QTest::newRow("the authorisation on its way") << false;
+    }
+
+    void destroyedTaskEndsItsWait() {
+        QFETCH(bool, withToken);
+        ScriptedServer server(&silentAnswer);
+        Qln::ServiceClient client(server.baseUrl(), std::make_shared<Qln::AuthData>());
+        if (withToken) {
+            client.token()->token = QStringLiteral("t");
+            client.token()->ttl = 3600;
+            client.token()->timestamp = QDateTime::currentSecsSinceEpoch();
+        }
+        auto outcome = std::make_shared<CallStep::Outcome>();
+        auto task = std::make_unique<Qln::Task>();
+        task->chain().add(std::make_shared<CallStep>(client.settingsMethod(), outcome));
+        task->start();
+        QTRY_COMPARE_WITH_TIMEOUT(server.received().size(), 1, 10000);
+        task.reset();
+        // The wait ends on the abort alone: this thread runs no events meanwhile. The bound is
+        // far below the call's own deadline.
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(30000));
+        QVERIFY(outcome->ended);
+        QCOMPARE(outcome->status.load(), 0);
     }
 
     void unreachableServerGivesNoStatus() {

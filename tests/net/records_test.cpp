@@ -73,6 +73,19 @@ private slots:
         QCOMPARE(token.timestamp, qint64(7));
     }
 
+    void tokenAfterARefusedRenewalIsTaken() {
+        Qln::JWTToken token;
+        token.setData(json(R"({"token":"old","ttl":60,"timestamp":7})"));
+        token.setData(json(R"({"error":{"code":429,"message":"slow down"}})"));
+        QCOMPARE(token.error.code, 429);
+        token.setData(json(R"({"token":"new","ttl":3600})"));
+        QCOMPARE(token.error.code, 0);
+        QVERIFY(token.error.message.isEmpty());
+        QCOMPARE(token.token, QStringLiteral("new"));
+        Net::Headers headers;
+        QVERIFY(token.setParams(headers));
+    }
+
     void tokenWithoutTokenKeyIsEmptied() {
         Qln::JWTToken token;
         token.setData(json(R"({"token":"old","ttl":60})"));

@@ -78,15 +78,37 @@ void ScriptedServer::incomingConnection(qintptr descriptor) {
             if (!answer.contentEncoding.isEmpty()) {
                 reply += "Content-Encoding: " + answer.contentEncoding + "\r\n";
             }
-            reply += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
-            reply += "Connection: keep-alive\r\n\r\n";
-            if (!answer.stallBody) {
-                reply += answer.body;
+            if (answer.untilClose) {
+                reply += "Connection: close\r\n\r\n";
+            } else {
+                const qint64 length =
+                    answer.declaredLength >= 0 ? answer.declaredLength : answer.body.size();
+                reply += "Content-Length: " + QByteArray::number(length) + "\r\n";
+                reply += "Connection: keep-alive\r\n\r\n";
             }
+            const QByteArray body = answer.stallBody ? QByteArray() : answer.body;
             QPointer<QTcpSocket> guard(socket);
-            QTimer::singleShot(answer.delayMs, this, [guard, reply] {
+            if (answer.trickleMs > 0) {
+                guard->write(reply);
+                auto* timer = new QTimer(socket);
+                auto sent = std::make_shared<int>(0);
+                connect(timer, &QTimer::timeout, socket, [guard, timer, body, sent] {
+                    if (*sent < body.size()) {
+                        guard->write(body.mid((*sent)++, 1));
+                    } else {
+                        timer->stop();
+                    }
+                });
+                timer->start(answer.trickleMs);
+                continue;
+            }
+            const bool close = answer.untilClose;
+            QTimer::singleShot(answer.delayMs, this, [guard, reply, body, close] {
                 if (guard) {
-                    guard->write(reply);
+                    guard->write(reply + body);
+                    if (close) {
+                        guard->disconnectFromHost();
+                    }
                 }
             });
         }

@@ -29,6 +29,12 @@ public:
         // Send the status line and headers, then stall before the body.
         bool stallBody = false;
         QByteArray contentEncoding;
+        // Announce this Content-Length instead of the body's (then stall after the body).
+        qint64 declaredLength = -1;
+        // No Content-Length: the body ends when the connection closes.
+        bool untilClose = false;
+        // Send the body one byte at a time, this many ms apart.
+        int trickleMs = 0;
     };
     using Script = std::function<Answer(const Received&)>;
 

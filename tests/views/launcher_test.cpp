@@ -8,6 +8,8 @@
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
+#include <QThreadPool>
 #include <QUrlQuery>
 #include <QtTest>
 #include <memory>
@@ -116,6 +118,7 @@ private slots:
     void versionChangeIsReportedOnce_data();
     void versionChangeIsReportedOnce();
     void startWithoutWindowsShowsNothing();
+    void quitDuringStartUpAgainstASilentService();
 
 private:
     // A launcher on a fresh window controller, as the application makes it.
@@ -391,6 +394,33 @@ void LauncherTest::startWithoutWindowsShowsNothing() {
     m_windows.reset();
     launcher->start();
     QVERIFY(m_log->warnings().contains("Windows controller is not define"));
+}
+
+void LauncherTest::quitDuringStartUpAgainstASilentService() {
+    // Takes every connection and never answers.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+    QList<QTcpSocket*> held;
+    connect(&silent, &QTcpServer::newConnection, this, [&] {
+        while (QTcpSocket* socket = silent.nextPendingConnection()) {
+            held << socket;
+        }
+    });
+    Launcher* launcher =
+        makeLauncher(QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
+    launcher->migrate();
+    launcher->start();
+    QTRY_VERIFY_WITH_TIMEOUT(!held.isEmpty() && held.first()->bytesAvailable() > 0, kStartUpMs);
+    QCOMPARE(m_windows->state(), WindowController::Init);
+
+    // What quitting does: stop, write everything out, tear down.
+    m_windows->Exit();
+    launcher->shutDown();
+    m_windows.reset();
+    m_launcher.reset();
+    // The init task's call ends on the abort alone; this thread runs no events meanwhile.
+    // The bound is far below the call's own deadline.
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(30000));
 }
 
 int main(int argc, char** argv) {
