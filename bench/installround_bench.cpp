@@ -64,16 +64,16 @@ int main(int argc, char** argv) {
     request.infPath = "bench.inf";
     request.hardwareId = hardwareId;
     request.tempDir = scratch.filePath("pkg");
-    Package package(request);
+    const auto package = std::make_shared<Package>(request);
     Qln::Installer installer({}, true);
     installer.setInstallerPath(QLN_INSTALLER_PATH);
     QElapsedTimer timer;
     timer.start();
-    installer.append(&package);
+    installer.append(package);
     installer.waitForFinished();
     std::printf(
         "Install round trip: %lld ms (Installer waits 1000 ms before it connects), "
         "errorCode %d\n",
-        static_cast<long long>(timer.elapsed()), package.result.errorCode);
-    return package.result.errorCode == 0 ? 0 : 1;
+        static_cast<long long>(timer.elapsed()), package->result.errorCode);
+    return package->result.errorCode == 0 ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 // Installs one driver package for one device on request of the program that
 // started it, and answers over the install pipe. The exit code tells how the
 // exchange went; the reply tells how the installation went.
+#include <string>
 #include <vector>
 
 #include "formats/installwire.h"
@@ -44,8 +45,10 @@ int run() {
     if (!pipe.read(text.data(), text.size())) {
         return kRequestNotRead;
     }
+    std::string requestText;
     formats::wire::InstallRequest request;
-    if (!formats::wire::parseRequest(formats::wire::decodeText(text), request)) {
+    if (!formats::wire::decodeText(text, requestText) ||
+        !formats::wire::parseRequest(requestText, request)) {
         return kRequestInvalid;
     }
 

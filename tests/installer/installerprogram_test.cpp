@@ -82,8 +82,9 @@ Exchange serve(const std::vector<unsigned char>& bytes) {
             formats::wire::decodeLength(header, length)) {
             std::vector<unsigned char> text(static_cast<size_t>(length));
             if (server.read(text.data(), text.size(), until(installer, 20))) {
-                exchange.replied = true;
-                formats::wire::parseReply(formats::wire::decodeText(text), exchange.result);
+                std::string reply;
+                exchange.replied = formats::wire::decodeText(text, reply) &&
+                                   formats::wire::parseReply(reply, exchange.result);
             }
         }
     }
@@ -124,8 +125,10 @@ int childServe(const std::string& marker) {
     if (!server.accept(keepWaiting)) {
         return 3;
     }
-    const std::vector<unsigned char> bytes = message(formats::wire::requestText(
-        requestFor(fs::u8path(marker).parent_path(), sha1Of(kInf), "QLN\\TEST_DEVICE")));
+    const std::vector<unsigned char> bytes =
+        message(formats::wire::requestText(
+                    requestFor(fs::u8path(marker).parent_path(), sha1Of(kInf), "QLN\\TEST_DEVICE"))
+                    .value());
     server.write(bytes.data(), bytes.size());
     unsigned char header[4];
     // Installer must hang up without answering.
@@ -185,8 +188,8 @@ TEST_CASE("no INF with the given SHA-1 answers 100, even one at infPath") {
     // infPath names test/test.inf; the file there has other content.
     fs::create_directories(folder / "test");
     std::ofstream(folder / "test" / "test.inf", std::ios::binary) << kInf << "; changed\n";
-    const Exchange exchange = serve(
-        message(formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"))));
+    const Exchange exchange = serve(message(
+        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE")).value()));
     CHECK_EQ(exchange.exitCode, 0);
     CHECK(exchange.replied);
     CHECK_EQ(exchange.result.errorCode, 100);
@@ -196,7 +199,8 @@ TEST_CASE("matching INF for an unknown hardware id answers 103") {
     const fs::path folder = scratch("unknown");
     std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
     const Exchange exchange = serve(message(
-        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))));
+        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))
+            .value()));
     CHECK_EQ(exchange.exitCode, 0);
     CHECK(exchange.replied);
     CHECK_EQ(exchange.result.errorCode, 103);
@@ -215,8 +219,8 @@ TEST_CASE("a registered device is found by hardware or compatible id and install
     std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
     const std::string id = std::to_string(platform::currentProcessId());
     for (const std::string& hardwareId : {"QLN\\HW_" + id, "qln\\hw_" + id, "QLN\\COMPAT_" + id}) {
-        const Exchange exchange = serve(
-            message(formats::wire::requestText(requestFor(folder, sha1Of(kInf), hardwareId))));
+        const Exchange exchange = serve(message(
+            formats::wire::requestText(requestFor(folder, sha1Of(kInf), hardwareId)).value()));
         CHECK_EQ(exchange.exitCode, 0);
         CHECK(exchange.replied);
         CHECK_EQ(exchange.result.errorCode, 0);
@@ -230,6 +234,20 @@ TEST_CASE("a request without infSha1 exits 4 and sends no reply") {
         message("tempDir=C:\\x\nhardwareId=QLN\\TEST_DEVICE\ninfPath=a.inf\nrollback=false\n"));
     CHECK_EQ(exchange.exitCode, 4);
     CHECK(!exchange.replied);
+}
+
+// Each of these would let a value that holds a line break pick another folder or device.
+TEST_CASE("a request with a repeated key, a CR or a NUL inside exits 4 and sends no reply") {
+    const std::string valid =
+        "tempDir=C:\\x\nhardwareId=QLN\\TEST_DEVICE\ninfPath=a.inf\ninfSha1=" + sha1Of(kInf) +
+        "\nrollback=false\n";
+    for (const std::string& text : {valid + "tempDir=C:\\elsewhere\n",
+                                    "tempDir=C:\\x\r\n" + valid.substr(valid.find('\n') + 1),
+                                    valid + std::string(1, '\0') + "tempDir=y\n"}) {
+        const Exchange exchange = serve(message(text));
+        CHECK_EQ(exchange.exitCode, 4);
+        CHECK(!exchange.replied);
+    }
 }
 
 TEST_CASE("an odd or oversized length exits 2") {
