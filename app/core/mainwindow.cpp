@@ -6,7 +6,7 @@
 
 #include "core/modulelist.h"
 #include "hardware/installer.h"
-#include "platform/systemactions.h"
+#include "hardware/systemactions.h"
 
 namespace Qln {
 
@@ -49,10 +49,7 @@ void MainWindow::exit() {
 
 void MainWindow::reboot() {
     qDebug() << "Rebooot accepted";
-    std::uint32_t error = 0;
-    if (!platform::rebootComputer(error)) {
-        qWarning().noquote() << "Reboot failed:" << error;
-    }
+    System::rebootComputer();
 }
 
 QRect MainWindow::resizedGeometry(const QRect& geometry, QPoint& anchor, const QPoint& cursor,

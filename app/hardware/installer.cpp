@@ -8,6 +8,7 @@
 #include "base/scopeprofiler.h"
 #include "formats/installwire.h"
 #include "platform/installpipe.h"
+#include "platform/systemerror.h"
 #include "platform/process.h"
 
 namespace Qln {
