@@ -30,8 +30,8 @@ void MainWindow::setModules(const ModuleList& modules) {
                                 modules.configuration()->analytics.get());
     // The installer client may finish on a pool thread; the dialog opens on this one.
     if (const Flow::Shared<Installer>& installer = modules.configuration()->installer) {
-        connect(installer.get(), &Installer::ShowNeedRebootMessage, this,
-                &MainWindow::showNeedRebootDialog, Qt::UniqueConnection);
+        connect(installer.get(), &Installer::ShowNeedRebootMessage, this, &MainWindow::offerReboot,
+                Qt::UniqueConnection);
     }
 }
 
@@ -41,6 +41,10 @@ void MainWindow::setServiceFacts(bool available, const QString& dbUpdatedAt,
     context->setContextProperty(QStringLiteral("isAvailableServer"), available);
     context->setContextProperty(QStringLiteral("dbUpdatedAt"), dbUpdatedAt);
     context->setContextProperty(QStringLiteral("publicUrls"), publicUrls);
+}
+
+void MainWindow::offerReboot() {
+    emit showNeedRebootDialog();
 }
 
 void MainWindow::exit() {

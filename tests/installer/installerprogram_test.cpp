@@ -139,7 +139,10 @@ int childServe(const std::string& marker) {
 // A device registered in Wine's device tree for the length of one case; it counts as present.
 class TestDevice {
 public:
-    TestDevice(const std::wstring& hardwareIds, const std::wstring& compatibleIds) {
+    // oddLength stores the hardware ids with one byte more than their characters take.
+    TestDevice(const std::wstring& hardwareIds, const std::wstring& compatibleIds,
+               bool oddLength = false)
+        : oddLength_(oddLength) {
         // The System setup class.
         const GUID system = {
             0x4d36e97d, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
@@ -170,11 +173,13 @@ private:
         std::wstring list = ids;
         list.push_back(L'\0');
         list.push_back(L'\0');
+        const bool odd = oddLength_ && property == SPDRP_HARDWAREID;
         return ::SetupDiSetDeviceRegistryPropertyW(
             set_, &device_, property, reinterpret_cast<const BYTE*>(list.c_str()),
-            static_cast<DWORD>(list.size() * sizeof(wchar_t)));
+            static_cast<DWORD>(list.size() * sizeof(wchar_t) + (odd ? 1 : 0)));
     }
 
+    bool oddLength_ = false;
     HDEVINFO set_ = INVALID_HANDLE_VALUE;
     SP_DEVINFO_DATA device_{};
     bool registered_ = false;
@@ -226,6 +231,22 @@ TEST_CASE("a registered device is found by hardware or compatible id and install
         CHECK_EQ(exchange.result.errorCode, 0);
         CHECK_EQ(exchange.result.systemErrorCode, 0u);
     }
+}
+
+// A size that is not a whole number of characters once made the lookup ask again forever.
+TEST_CASE("a hardware id list of odd byte length is read to its end") {
+    const std::wstring suffix = std::to_wstring(platform::currentProcessId());
+    const TestDevice odd(L"QLN\\ODD_" + suffix, L"", true);
+    REQUIRE(odd.registered());
+    const fs::path folder = scratch("odd");
+    std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
+    const Exchange exchange =
+        serve(message(formats::wire::requestText(
+                          requestFor(folder, sha1Of(kInf),
+                                     "QLN\\ODD_" + std::to_string(platform::currentProcessId())))
+                          .value()));
+    CHECK_EQ(exchange.exitCode, 0);
+    CHECK_EQ(exchange.result.errorCode, 0);
 }
 #endif
 
