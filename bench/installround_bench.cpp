@@ -72,15 +72,15 @@ int main(int argc, char** argv) {
     std::vector<qint64> times;
     int errorCode = 0;
     for (int round = 0; round < kRounds && errorCode == 0; ++round) {
-        Package package(request);
+        const auto package = std::make_shared<Package>(request);
         Qln::Installer installer({}, true);
         installer.setInstallerPath(QLN_INSTALLER_PATH);
         QElapsedTimer timer;
         timer.start();
-        installer.append(&package);
+        installer.append(package);
         installer.waitForFinished();
         times.push_back(timer.elapsed());
-        errorCode = package.result.errorCode;
+        errorCode = package->result.errorCode;
     }
     std::sort(times.begin(), times.end());
     std::printf(

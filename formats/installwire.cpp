@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <initializer_list>
 
 #include "formats/utf.h"
 
@@ -14,9 +15,22 @@ constexpr char kHardwareId[] = "hardwareId";
 constexpr char kInfPath[] = "infPath";
 constexpr char kInfSha1[] = "infSha1";
 constexpr char kRollback[] = "rollback";
+constexpr char kSystemErrorCode[] = "systemErrorCode";
+constexpr char kErrorCode[] = "errorCode";
+constexpr char kNeedReboot[] = "needRebootAfterDriversInstall";
 
+bool holdsLineBreakOrNul(const std::string& text) {
+    return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+}
+
+// False when the text holds a CR or NUL, or a known key appears twice: with a later
+// line winning, a value that smuggled in a line feed could replace an earlier field.
 template <typename Visit>
-void forEachLine(const std::string& text, Visit visit) {
+bool forEachLine(const std::string& text, std::initializer_list<const char*> keys, Visit visit) {
+    if (text.find_first_of(std::string("\r\0", 2)) != std::string::npos) {
+        return false;
+    }
+    std::vector<std::string> seen;
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find('\n', start);
@@ -26,10 +40,22 @@ void forEachLine(const std::string& text, Visit visit) {
         const std::string line = text.substr(start, end - start);
         const size_t equals = line.find('=');
         if (equals != std::string::npos) {
-            visit(line.substr(0, equals), line.substr(equals + 1));
+            const std::string key = line.substr(0, equals);
+            for (const char* known : keys) {
+                if (key == known) {
+                    for (const std::string& earlier : seen) {
+                        if (earlier == key) {
+                            return false;
+                        }
+                    }
+                    seen.push_back(key);
+                }
+            }
+            visit(key, line.substr(equals + 1));
         }
         start = end + 1;
     }
+    return true;
 }
 
 bool parseInteger(const std::string& value, std::int64_t& number) {
@@ -41,7 +67,13 @@ bool parseInteger(const std::string& value, std::int64_t& number) {
 
 }  // namespace
 
-std::string requestText(const InstallRequest& request) {
+std::optional<std::string> requestText(const InstallRequest& request) {
+    for (const std::string* value :
+         {&request.tempDir, &request.hardwareId, &request.infPath, &request.infSha1}) {
+        if (holdsLineBreakOrNul(*value)) {
+            return std::nullopt;
+        }
+    }
     std::string text;
     text += std::string(kTempDir) + "=" + request.tempDir + "\n";
     text += std::string(kHardwareId) + "=" + request.hardwareId + "\n";
@@ -53,7 +85,7 @@ std::string requestText(const InstallRequest& request) {
 
 bool parseRequest(const std::string& text, InstallRequest& request) {
     request = InstallRequest();
-    forEachLine(text, [&](const std::string& key, const std::string& value) {
+    const auto store = [&](const std::string& key, const std::string& value) {
         if (key == kTempDir) {
             request.tempDir = value;
         } else if (key == kHardwareId) {
@@ -65,7 +97,10 @@ bool parseRequest(const std::string& text, InstallRequest& request) {
         } else if (key == kRollback) {
             request.rollback = value == "true";
         }
-    });
+    };
+    if (!forEachLine(text, {kTempDir, kHardwareId, kInfPath, kInfSha1, kRollback}, store)) {
+        return false;
+    }
     return !request.tempDir.empty() && !request.hardwareId.empty() && !request.infPath.empty() &&
            !request.infSha1.empty();
 }
@@ -79,20 +114,26 @@ std::string replyText(const InstallResult& result) {
     return buffer;
 }
 
-void parseReply(const std::string& text, InstallResult& result) {
-    forEachLine(text, [&](const std::string& key, const std::string& value) {
+bool parseReply(const std::string& text, InstallResult& result) {
+    InstallResult parsed = result;
+    const auto store = [&](const std::string& key, const std::string& value) {
         std::int64_t number = 0;
         if (!parseInteger(value, number)) {
             return;
         }
-        if (key == "systemErrorCode") {
-            result.systemErrorCode = static_cast<std::uint32_t>(number);
-        } else if (key == "errorCode") {
-            result.errorCode = static_cast<std::int32_t>(number);
-        } else if (key == "needRebootAfterDriversInstall") {
-            result.needReboot = number != 0;
+        if (key == kSystemErrorCode) {
+            parsed.systemErrorCode = static_cast<std::uint32_t>(number);
+        } else if (key == kErrorCode) {
+            parsed.errorCode = static_cast<std::int32_t>(number);
+        } else if (key == kNeedReboot) {
+            parsed.needReboot = number != 0;
         }
-    });
+    };
+    if (!forEachLine(text, {kSystemErrorCode, kErrorCode, kNeedReboot}, store)) {
+        return false;
+    }
+    result = parsed;
+    return true;
 }
 
 std::vector<unsigned char> encodeLength(const std::string& text) {
@@ -122,16 +163,21 @@ bool decodeLength(const unsigned char header[4], std::int32_t& length) {
     return length > 0 && length % 2 == 0 && length <= kMaxMessageBytes;
 }
 
-std::string decodeText(const std::vector<unsigned char>& bytes) {
+bool decodeText(const std::vector<unsigned char>& bytes, std::string& text) {
     std::u16string wide;
+    bool ended = false;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const char16_t c = static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8);
         if (c == 0) {
-            break;
+            ended = true;
+        } else if (ended) {
+            return false;
+        } else {
+            wide.push_back(c);
         }
-        wide.push_back(c);
     }
-    return toUtf8(wide);
+    text = toUtf8(wide);
+    return true;
 }
 
 }  // namespace formats::wire

@@ -2,6 +2,7 @@
 // started it, and answers over the install pipe. The exit code tells how the
 // exchange went; the reply tells how the installation went.
 #include <chrono>
+#include <string>
 #include <vector>
 
 #include "formats/installwire.h"
@@ -47,8 +48,10 @@ int run() {
     if (!pipe.read(text.data(), text.size(), keepWaiting)) {
         return kRequestNotRead;
     }
+    std::string requestText;
     formats::wire::InstallRequest request;
-    if (!formats::wire::parseRequest(formats::wire::decodeText(text), request)) {
+    if (!formats::wire::decodeText(text, requestText) ||
+        !formats::wire::parseRequest(requestText, request)) {
         return kRequestInvalid;
     }
 

@@ -1,6 +1,8 @@
 #include "base/logging.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStandardPaths>
@@ -49,6 +51,9 @@ void Logging::init(const QString& path, bool debug) {
             log.file.close();
         }
         log.file.setFileName(path);
+        // On a first run the application data folder does not exist yet, and that run is the
+        // one most likely to fail.
+        QDir().mkpath(QFileInfo(path).absolutePath());
         // QFile shares the file for reading and writing with other processes.
         if (log.file.open(QIODevice::Append | QIODevice::Text)) {
             log.stream.setDevice(&log.file);

@@ -11,7 +11,8 @@ public:
     static constexpr const char* kPattern =
         "%{time hh:mm:ss} %{type} %{if-category}%{category}: %{endif}%{message}";
 
-    // Appends to the file at `path`; when it cannot be opened, logging is off for the run.
+    // Appends to the file at `path`, creating its folder; when it cannot be opened, logging is
+    // off for the run.
     static void init(const QString& path, bool debug);
     // Restores Qt's own handler and closes the file.
     static void shutdown();

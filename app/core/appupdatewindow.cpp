@@ -16,9 +16,6 @@ void AppUpdateWindow::setTask(Task* task, Flow::Shared<Analytics> analytics) {
     m_task.reset(task);
     m_analytics = std::move(analytics);
     rootContext()->setContextProperty(QStringLiteral("tracker"), m_analytics.get());
-    if (task && task->metaObject()->indexOfSignal("close()") >= 0) {
-        connect(task, SIGNAL(close()), this, SLOT(closeWindow()));
-    }
 }
 
 void AppUpdateWindow::update() {

@@ -17,8 +17,8 @@ public:
     explicit AppUpdateWindow(QWindow* parent = nullptr);
     ~AppUpdateWindow() override;
 
-    // Takes the task, replacing (and destroying) any earlier one. A task with a
-    // `close` signal closes the window through it.
+    // Takes the task, replacing (and destroying) any earlier one. Whoever makes the
+    // self-update task knows its type and connects its `close` signal to closeWindow().
     void setTask(Task* task, Flow::Shared<Analytics> analytics);
     Task* task() const { return m_task.get(); }
 

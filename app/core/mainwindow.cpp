@@ -6,7 +6,7 @@
 
 #include "core/modulelist.h"
 #include "hardware/installer.h"
-#include "platform/systemactions.h"
+#include "hardware/systemactions.h"
 
 namespace Qln {
 
@@ -30,8 +30,8 @@ void MainWindow::setModules(const ModuleList& modules) {
                                 modules.configuration()->analytics.get());
     // The installer client may finish on a pool thread; the dialog opens on this one.
     if (const Flow::Shared<Installer>& installer = modules.configuration()->installer) {
-        connect(installer.get(), &Installer::ShowNeedRebootMessage, this,
-                &MainWindow::showNeedRebootDialog, Qt::UniqueConnection);
+        connect(installer.get(), &Installer::ShowNeedRebootMessage, this, &MainWindow::offerReboot,
+                Qt::UniqueConnection);
     }
 }
 
@@ -43,16 +43,17 @@ void MainWindow::setServiceFacts(bool available, const QString& dbUpdatedAt,
     context->setContextProperty(QStringLiteral("publicUrls"), publicUrls);
 }
 
+void MainWindow::offerReboot() {
+    emit showNeedRebootDialog();
+}
+
 void MainWindow::exit() {
     close();
 }
 
 void MainWindow::reboot() {
     qDebug() << "Rebooot accepted";
-    std::uint32_t error = 0;
-    if (!platform::rebootComputer(error)) {
-        qWarning().noquote() << "Reboot failed:" << error;
-    }
+    System::rebootComputer();
 }
 
 QRect MainWindow::resizedGeometry(const QRect& geometry, QPoint& anchor, const QPoint& cursor,

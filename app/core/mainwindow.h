@@ -26,6 +26,9 @@ public:
     // driver database and its public links.
     void setServiceFacts(bool available, const QString& dbUpdatedAt, const QVariantMap& publicUrls);
 
+    // Opens the reboot dialog, as an installation that asks for a reboot does.
+    void offerReboot();
+
     Q_INVOKABLE void exit();
     Q_INVOKABLE void reboot();
     Q_INVOKABLE void resizeWindow(bool left, bool top, bool right, bool bottom);

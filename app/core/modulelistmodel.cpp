@@ -30,7 +30,17 @@ void ModuleListModel::unselect() {
 }
 
 void ModuleListModel::setViewObject(QObject* view) {
+    if (m_viewObject == view) {
+        return;
+    }
+    if (m_viewObject) {
+        disconnect(m_viewObject, &QObject::destroyed, this, &ModuleListModel::viewObjectChanged);
+    }
     m_viewObject = view;
+    if (view) {
+        connect(view, &QObject::destroyed, this, &ModuleListModel::viewObjectChanged);
+    }
+    emit viewObjectChanged();
 }
 
 void ModuleListModel::showView(bool show) {

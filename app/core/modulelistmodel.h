@@ -15,7 +15,7 @@ class ModuleListModel : public QObject {
     Q_PROPERTY(QString title READ title CONSTANT)
     Q_PROPERTY(QString icon READ icon CONSTANT)
     Q_PROPERTY(QString qmlUrl READ qmlUrl CONSTANT)
-    Q_PROPERTY(QObject* viewObject READ viewObject CONSTANT)
+    Q_PROPERTY(QObject* viewObject READ viewObject NOTIFY viewObjectChanged)
     Q_PROPERTY(QObject* module READ module CONSTANT)
 
 public:
@@ -32,6 +32,10 @@ public:
     Q_INVOKABLE void select();
     Q_INVOKABLE void unselect();
     Q_INVOKABLE void setViewObject(QObject* view);
+
+signals:
+    // Also when the page is destroyed with its view.
+    void viewObjectChanged();
 
 private:
     void showView(bool show);

@@ -3,7 +3,7 @@
 #include <QDebug>
 #include <QDir>
 
-#include "platform/systemactions.h"
+#include "hardware/systemactions.h"
 
 namespace Qln {
 
@@ -15,11 +15,8 @@ ProgramsModule::ProgramsModule(QObject* parent)
 void ProgramsModule::launch(const QString& util, const QString& arg) {
     const QString program = QDir::toNativeSeparators(util);
     qDebug().noquote() << "Launch:" << program << arg;
-    // A tool the system lacks is nothing the user must be told about.
-    std::string error;
-    if (!platform::openPath(program.toStdString(), arg.toStdString(), error)) {
-        qDebug().noquote() << "Launch failed:" << QString::fromStdString(error);
-    }
+    // A tool the system lacks is nothing the user must be told about; the log has it.
+    System::openPath(program, arg);
 }
 
 }  // namespace Qln

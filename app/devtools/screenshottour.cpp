@@ -94,7 +94,7 @@ void ScreenshotTour::tourMainWindow() {
         if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
             QMetaObject::invokeMethod(dialog, "close");
         }
-        emit main->showNeedRebootDialog();
+        main->offerReboot();
     });
     step(kSettleMs, [this, main] { saveDialog(main, "dialog-reboot"); });
     step(0, [this] { m_windows->ShowErrorWindow(false); });

@@ -8,6 +8,7 @@
 #include "base/scopeprofiler.h"
 #include "formats/installwire.h"
 #include "platform/installpipe.h"
+#include "platform/systemerror.h"
 #include "platform/process.h"
 
 namespace Qln {
@@ -29,6 +30,22 @@ formats::wire::InstallRequest toWire(const InstallRequest& request) {
     wire.infSha1 = request.infSha1.toStdString();
     wire.rollback = request.rollback;
     return wire;
+}
+
+// A value holding CR, LF or NUL could add lines of its own to the request: the package fails.
+InstallResult refused(InstallResult result) {
+    result.systemErrorCode = platform::invalidDataError();
+    qCCritical(lcInstaller).noquote()
+        << "Request refused, a value holds a line break:" << systemMessage(result.systemErrorCode);
+    return result;
+}
+
+// A source is a QObject of the thread that made it; it must also end there, so the last
+// reference is handed back to that thread instead of being dropped on the pool thread.
+void releaseAtHome(Flow::Shared<InstallSource> source) {
+    QObject* home = source.get();
+    QMetaObject::invokeMethod(
+        home, [held = std::move(source)] {}, Qt::QueuedConnection);
 }
 
 }  // namespace
@@ -56,10 +73,13 @@ Installer::~Installer() {
     run.waitForFinished();
 }
 
-void Installer::append(InstallSource* source) {
+void Installer::append(Flow::Shared<InstallSource> source) {
+    if (!source) {
+        return;
+    }
     m_aborted = false;
     QMutexLocker lock(&m_mutex);
-    m_queue.append(source);
+    m_queue.append(std::move(source));
     if (!m_running) {
         m_running = true;
         m_run = QtConcurrent::run(QThreadPool::globalInstance(), [this] { run(); });
@@ -95,7 +115,7 @@ void Installer::waitForFinished() {
 }
 
 QString Installer::requestText(const InstallRequest& request) {
-    return QString::fromStdString(formats::wire::requestText(toWire(request)));
+    return QString::fromStdString(formats::wire::requestText(toWire(request)).value_or(""));
 }
 
 Installer::FakeOutcome Installer::drawFakeOutcome(QRandomGenerator& generator) {
@@ -110,7 +130,7 @@ Installer::FakeOutcome Installer::drawFakeOutcome(QRandomGenerator& generator) {
 
 void Installer::run() {
     for (;;) {
-        QPointer<InstallSource> source;
+        Flow::Shared<InstallSource> source;
         {
             QMutexLocker lock(&m_mutex);
             if (m_queue.isEmpty()) {
@@ -120,22 +140,17 @@ void Installer::run() {
             }
             source = m_queue.takeFirst();
         }
-        if (!source) {
-            continue;
-        }
         const int generation = m_abortGeneration;
-        emit source->state()->SetStatus(InstallState::Installation);
+        source->state()->postStatus(InstallState::Installation);
         const InstallRequest request = source->installRequest();
         const InstallResult result = m_fakeInstall ? fakeInstall(request) : realInstall(request);
-        if (m_aborted || generation != m_abortGeneration) {
-            continue;
-        }
-        if (source) {
+        if (!m_aborted && generation == m_abortGeneration) {
             source->setResult(result);
+            if (result.needReboot) {
+                m_needReboot = true;
+            }
         }
-        if (result.needReboot) {
-            m_needReboot = true;
-        }
+        releaseAtHome(std::move(source));
     }
 }
 
@@ -147,13 +162,17 @@ InstallResult Installer::realInstall(const InstallRequest& request) const {
     InstallResult result;
     result.errorCode = 1;
 
+    const std::optional<std::string> written = formats::wire::requestText(toWire(request));
+    if (!written) {
+        return refused(result);
+    }
+    const std::string& text = *written;
     platform::InstallPipeServer pipe;
     if (!pipe.create()) {
         result.systemErrorCode = pipe.error();
         qCCritical(lcInstaller).noquote() << "Pipe not created:" << systemMessage(pipe.error());
         return result;
     }
-    const std::string text = formats::wire::requestText(toWire(request));
     qCDebug(lcInstaller).noquote() << ">>" << QString::fromStdString(text);
 
     platform::Process process;
@@ -193,11 +212,16 @@ InstallResult Installer::realInstall(const InstallRequest& request) const {
     if (!pipe.read(reply.data(), reply.size(), stillRunning)) {
         return fail("Read data from Installer:", pipe.error());
     }
-    const std::string answer = formats::wire::decodeText(reply);
+    std::string answer;
+    if (!formats::wire::decodeText(reply, answer)) {
+        return fail("Read data from Installer:", platform::invalidDataError());
+    }
     qCDebug(lcInstaller).noquote() << "<<" << QString::fromStdString(answer);
     formats::wire::InstallResult parsed{result.systemErrorCode, result.errorCode,
                                         result.needReboot};
-    formats::wire::parseReply(answer, parsed);
+    if (!formats::wire::parseReply(answer, parsed)) {
+        return fail("Reply from Installer refused:", platform::invalidDataError());
+    }
     result.systemErrorCode = parsed.systemErrorCode;
     result.errorCode = parsed.errorCode;
     result.needReboot = parsed.needReboot;
@@ -209,9 +233,14 @@ InstallResult Installer::fakeInstall(const InstallRequest& request) const {
     const QString name = QStringLiteral("Fake Install %1").arg(request.infPath);
     qCInfo(lcInstaller).noquote() << name << "begin:";
     ScopeProfiler profiler(name);
-    qCDebug(lcInstaller).noquote() << ">>" << requestText(request);
-
     InstallResult result;
+    const QString text = requestText(request);
+    if (text.isEmpty()) {
+        result.errorCode = 1;
+        return refused(result);
+    }
+    qCDebug(lcInstaller).noquote() << ">>" << text;
+
     const FakeOutcome outcome = drawFakeOutcome(*QRandomGenerator::global());
     if (outcome.failed) {
         qCCritical(lcInstaller) << "Fake Install error";

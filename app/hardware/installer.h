@@ -4,12 +4,12 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
-#include <QPointer>
 #include <QRandomGenerator>
 #include <QString>
 #include <atomic>
 
 #include "base/argumentmap.h"
+#include "base/shared.h"
 #include "hardware/installsource.h"
 
 namespace Qln {
@@ -28,13 +28,16 @@ public:
     void setInstallerPath(const QString& path) { m_installerPath = path; }
     bool isFakeInstall() const { return m_fakeInstall; }
 
-    void append(InstallSource* source);
+    // The queue shares the source, so its holder may let go of it at any time; the last
+    // reference the queue holds is released on the source's own thread.
+    void append(Flow::Shared<InstallSource> source);
     // Drops what is queued; the installation under way runs to its end, its result unused.
     void abort();
     // Waits until the queue has drained; then offers the reboot when one was asked for.
     void waitForFinished();
 
-    // "tempDir=...\nhardwareId=...\ninfPath=...\ninfSha1=...\nrollback=true|false\n"
+    // "tempDir=...\nhardwareId=...\ninfPath=...\ninfSha1=...\nrollback=true|false\n"; empty
+    // when a value holds CR, LF or NUL, which the request refuses.
     static QString requestText(const InstallRequest& request);
 
     struct FakeOutcome {
@@ -52,7 +55,7 @@ private:
     InstallResult realInstall(const InstallRequest& request) const;
     InstallResult fakeInstall(const InstallRequest& request) const;
 
-    QList<QPointer<InstallSource>> m_queue;
+    QList<Flow::Shared<InstallSource>> m_queue;
     QMutex m_mutex;
     QFuture<void> m_run;
     bool m_running = false;  // guarded by m_mutex

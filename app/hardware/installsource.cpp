@@ -5,7 +5,7 @@ namespace Qln {
 InstallSource::InstallSource(QObject* parent) : QObject(parent), m_state(new InstallState(this)) {}
 
 void InstallSource::setResult(const InstallResult& result) {
-    emit m_state->SetStatus(result.succeeded() ? InstallState::Complete : InstallState::Error);
+    m_state->postStatus(result.succeeded() ? InstallState::Complete : InstallState::Error);
     handleResult(result);
 }
 

@@ -13,6 +13,10 @@ QString InstallState::statusText() const {
     return QString::fromLatin1(QMetaEnum::fromType<InstallStatus>().valueToKey(m_status));
 }
 
+void InstallState::postStatus(InstallStatus status) {
+    emit SetStatus(status);
+}
+
 void InstallState::OnSetStatus(InstallStatus status) {
     m_status = status;
     emit statusChanged();

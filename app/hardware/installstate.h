@@ -20,10 +20,12 @@ public:
     InstallStatus status() const { return m_status; }
     // The enumeration key, which the view shows.
     QString statusText() const;
+    // Callable from any thread; the status changes on this object's thread.
+    void postStatus(InstallStatus status);
 
 signals:
     void statusChanged();
-    // Emitted from any thread; delivered to OnSetStatus on this object's thread.
+    // Feeds OnSetStatus, queued when posted from another thread.
     void SetStatus(Qln::InstallState::InstallStatus status);
 
 public slots:

@@ -6,13 +6,17 @@
 
 #include "base/logcategories.h"
 #include "platform/systemactions.h"
+#include "platform/systemerror.h"
 
 namespace System {
 
 bool rebootComputer() {
     std::uint32_t error = 0;
     if (!platform::rebootComputer(error)) {
-        qCWarning(lcHardware) << "Restart refused:" << error;
+        qCWarning(lcHardware).noquote()
+            << "Restart refused:"
+            << QString::fromStdString(platform::systemErrorMessage(error)).trimmed()
+            << QStringLiteral("(%1)").arg(error);
         return false;
     }
     return true;
@@ -22,7 +26,7 @@ bool openPath(const QString& path, const QString& arguments) {
     std::string error;
     if (!platform::openPath(QDir::toNativeSeparators(path).toStdString(), arguments.toStdString(),
                             error)) {
-        qCWarning(lcHardware) << "Open failed:" << path << QString::fromStdString(error);
+        qCWarning(lcHardware).noquote() << "Open failed:" << path << QString::fromStdString(error);
         return false;
     }
     return true;
@@ -31,8 +35,8 @@ bool openPath(const QString& path, const QString& arguments) {
 bool showInExplorer(const QString& path) {
     std::string error;
     if (!platform::showInFileManager(QDir::toNativeSeparators(path).toStdString(), error)) {
-        qCWarning(lcHardware) << "Show in file manager failed:" << path
-                              << QString::fromStdString(error);
+        qCWarning(lcHardware).noquote()
+            << "Show in file manager failed:" << path << QString::fromStdString(error);
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+// Each logs its own failure, once, with the system's text for it.
 namespace System {
 
 // Restarts the computer for a driver change; false when the system refused.

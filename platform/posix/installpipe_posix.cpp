@@ -258,12 +258,4 @@ std::uint32_t parentProcessId() {
     return static_cast<std::uint32_t>(::getppid());
 }
 
-std::string systemErrorMessage(std::uint32_t code) {
-    return std::strerror(static_cast<int>(code));
-}
-
-std::uint32_t invalidDataError() {
-    return EBADMSG;
-}
-
 }  // namespace platform

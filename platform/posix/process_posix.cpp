@@ -1,7 +1,6 @@
 #include "platform/process.h"
 
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,7 +9,7 @@
 #include <climits>
 #include <thread>
 
-extern char** environ;
+#include "childprocess.h"
 
 namespace platform {
 
@@ -36,8 +35,8 @@ Process::Process() : d(std::make_unique<Impl>()) {}
 
 Process::~Process() {
     // A child nobody waits for would stay a zombie until this program ends.
-    if (d && d->running) {
-        d->reap(false);
+    if (d && d->running && !d->reap(false)) {
+        posix::reapInBackground(d->pid);
     }
 }
 
@@ -48,14 +47,7 @@ bool Process::start(const std::string& program, const std::vector<std::string>& 
     if (d->running) {
         return false;
     }
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    const int result =
-        ::posix_spawn(&d->pid, program.c_str(), nullptr, nullptr, argv.data(), environ);
+    const int result = posix::spawnProgram(program, arguments, nullptr, nullptr, d->pid);
     if (result != 0) {
         d->error = static_cast<std::uint32_t>(result);
         return false;

@@ -12,6 +12,7 @@
 #include <sstream>
 #include <vector>
 
+#include "childprocess.h"
 #include "platform/machinemodel.h"
 #include "platform/systemactions.h"
 
@@ -62,51 +63,27 @@ std::vector<std::string> splitArguments(const std::string& text) {
     return result;
 }
 
-// Starts a program that outlives the caller and never shares its output (a
-// test runner waits for every holder of its pipes).
+// Starts a program that outlives the caller in a session of its own and never shares its
+// output (a test runner waits for every holder of its pipes).
 bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
                    std::string& error) {
-    int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0) {
-        error = std::string("pipe: ") + std::strerror(errno);
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawnattr_init(&attributes);
+    for (const int stream : {0, 1, 2}) {
+        ::posix_spawn_file_actions_addopen(&actions, stream, "/dev/null", O_RDWR, 0);
+    }
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    pid_t child = 0;
+    const int result = posix::spawnProgram(program, arguments, &actions, &attributes, child);
+    ::posix_spawnattr_destroy(&attributes);
+    ::posix_spawn_file_actions_destroy(&actions);
+    if (result != 0) {
+        error = program + ": " + std::strerror(result);
         return false;
     }
-    const pid_t child = ::fork();
-    if (child < 0) {
-        error = std::string("fork: ") + std::strerror(errno);
-        ::close(report[0]);
-        ::close(report[1]);
-        return false;
-    }
-    if (child == 0) {
-        ::setsid();
-        if (::fork() != 0) {
-            ::_exit(0);
-        }
-        const int null = ::open("/dev/null", O_RDWR);
-        ::dup2(null, 0);
-        ::dup2(null, 1);
-        ::dup2(null, 2);
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(program.c_str()));
-        for (const std::string& argument : arguments) {
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        }
-        argv.push_back(nullptr);
-        ::execv(program.c_str(), argv.data());
-        const int code = errno;
-        (void)!::write(report[1], &code, sizeof code);
-        ::_exit(127);
-    }
-    ::close(report[1]);
-    ::waitpid(child, nullptr, 0);
-    int code = 0;
-    const ssize_t got = ::read(report[0], &code, sizeof code);
-    ::close(report[0]);
-    if (got == sizeof code) {
-        error = program + ": " + std::strerror(code);
-        return false;
-    }
+    posix::reapInBackground(child);
     return true;
 }
 
@@ -133,14 +110,19 @@ bool desktopOpen(const std::string& target, std::string& error) {
 bool rebootComputer(std::uint32_t& error) {
     // The machine is a model: the restart is recorded in it, for whoever drives it.
     const std::string root = machine::machineRoot();
-    std::ofstream log(root + "/restart-requests.log", std::ios::app);
-    if (root.empty() || !log) {
-        error = 5;  // access denied
+    if (root.empty()) {
+        error = ENOENT;
         return false;
     }
+    errno = 0;
+    std::ofstream log(root + "/restart-requests.log", std::ios::app);
     log << std::time(nullptr) << " restart for a driver change\n";
+    if (!log.flush()) {
+        error = errno != 0 ? static_cast<std::uint32_t>(errno) : EIO;
+        return false;
+    }
     error = 0;
-    return bool(log.flush());
+    return true;
 }
 
 bool openPath(const std::string& path, const std::string& arguments, std::string& error) {
@@ -179,22 +161,16 @@ bool copyToClipboard(const std::string& text) {
     if (::pipe2(input, O_CLOEXEC) != 0) {
         return false;
     }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(input[0], 0);
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, 1);
-        ::dup2(null, 2);
-        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
-        for (std::string& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        ::execv(tool.c_str(), argv.data());
-        ::_exit(127);
-    }
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_adddup2(&actions, input[0], 0);
+    ::posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    ::posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const bool started = posix::spawnProgram(tool, arguments, &actions, nullptr, child) == 0;
+    ::posix_spawn_file_actions_destroy(&actions);
     ::close(input[0]);
-    bool written = child > 0;
+    bool written = started;
     std::size_t done = 0;
     while (written && done < text.size()) {
         const ssize_t n = ::write(input[1], text.data() + done, text.size() - done);
@@ -203,7 +179,7 @@ bool copyToClipboard(const std::string& text) {
     }
     ::close(input[1]);
     int status = 0;
-    if (child > 0) {
+    if (started) {
         ::waitpid(child, &status, 0);
     }
     return written && WIFEXITED(status) && WEXITSTATUS(status) == 0;

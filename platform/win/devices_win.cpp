@@ -40,23 +40,6 @@ private:
     HDEVINFO set_;
 };
 
-class RegistryKey {
-public:
-    explicit RegistryKey(HKEY key) : key_(key) {}
-    ~RegistryKey() {
-        if (key_ != INVALID_HANDLE_VALUE && key_ != nullptr) {
-            ::RegCloseKey(key_);
-        }
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    HKEY get() const { return key_; }
-    bool isValid() const { return key_ != INVALID_HANDLE_VALUE && key_ != nullptr; }
-
-private:
-    HKEY key_;
-};
-
 std::string guidText(const GUID& guid) {
     if (::IsEqualGUID(guid, GUID{})) {
         return {};
@@ -201,7 +184,7 @@ void readInstalledDriver(HDEVINFO set, SP_DEVINFO_DATA& data, DeviceRecord& reco
 void readInfLocation(HDEVINFO set, SP_DEVINFO_DATA& data, DeviceRecord& record) {
     std::wstring infName = win::toWide(stringProperty(set, data, DEVPKEY_Device_DriverInfPath));
     if (!looksLikeInfName(win::toUtf8(infName))) {
-        RegistryKey key(
+        win::UniqueKey key(
             ::SetupDiOpenDevRegKey(set, &data, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_QUERY_VALUE));
         infName = key.isValid() ? readRegistryString(key.get(), L"InfPath", 260) : std::wstring();
     }
@@ -234,8 +217,8 @@ DeviceRecord describe(HDEVINFO set, SP_DEVINFO_DATA& data) {
         record.instanceId = win::toUtf8(instanceId);
     }
 
-    RegistryKey classKey(::SetupDiOpenClassRegKeyExW(&data.ClassGuid, KEY_QUERY_VALUE,
-                                                     DIOCR_INSTALLER, nullptr, nullptr));
+    win::UniqueKey classKey(::SetupDiOpenClassRegKeyExW(&data.ClassGuid, KEY_QUERY_VALUE,
+                                                        DIOCR_INSTALLER, nullptr, nullptr));
     if (classKey.isValid()) {
         record.lowerLogoVersion =
             win::toUtf8(lowerWide(readRegistryString(classKey.get(), L"LowerLogoVersion", 256)));

@@ -48,26 +48,33 @@ std::wstring lower(std::wstring text) {
 
 enum class Search { Found, NotFound, Failed };
 
+constexpr int kPropertyReadAttempts = 4;
+constexpr DWORD kMaxPropertyBytes = 64 * 1024;
+
 // Reads a multi-string property; Failed for errors other than a missing property.
 Search readIds(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property, std::vector<wchar_t>& ids) {
     DWORD size = 0;
     ::SetupDiGetDeviceRegistryPropertyW(set, &device, property, nullptr, nullptr, 0, &size);
-    for (;;) {
+    // The size may change between calls; a list that keeps growing is given up on.
+    for (int attempt = 0; attempt < kPropertyReadAttempts; ++attempt) {
         DWORD last = ::GetLastError();
         if (last == ERROR_INVALID_DATA) {
             return Search::NotFound;
         }
-        if (last != ERROR_INSUFFICIENT_BUFFER && last != ERROR_SUCCESS) {
+        if ((last != ERROR_INSUFFICIENT_BUFFER && last != ERROR_SUCCESS) ||
+            size > kMaxPropertyBytes) {
             return Search::Failed;
         }
-        // Two spare characters keep a malformed list terminated.
-        ids.assign(size / sizeof(wchar_t) + 2, L'\0');
+        // Rounded up, so an odd byte count fits; two spare characters keep a malformed list
+        // terminated.
+        ids.assign((size + sizeof(wchar_t) - 1) / sizeof(wchar_t) + 2, L'\0');
         if (::SetupDiGetDeviceRegistryPropertyW(
                 set, &device, property, nullptr, reinterpret_cast<BYTE*>(ids.data()),
                 static_cast<DWORD>((ids.size() - 2) * sizeof(wchar_t)), &size)) {
             return Search::Found;
         }
     }
+    return Search::Failed;
 }
 
 Search findByProperty(HDEVINFO set, DWORD property, const std::wstring& wanted,
@@ -123,17 +130,16 @@ std::vector<std::string> deviceIds(HDEVINFO set, SP_DEVINFO_DATA& device) {
 }
 
 std::wstring currentInfName(HDEVINFO set, SP_DEVINFO_DATA& device) {
-    HKEY key =
-        ::SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_QUERY_VALUE);
-    if (key == INVALID_HANDLE_VALUE) {
+    const win::UniqueKey key(
+        ::SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_QUERY_VALUE));
+    if (!key.isValid()) {
         return {};
     }
     wchar_t name[130] = {};
     DWORD size = sizeof(name) - sizeof(wchar_t);
     DWORD type = 0;
-    const LSTATUS status =
-        ::RegQueryValueExW(key, L"InfPath", nullptr, &type, reinterpret_cast<BYTE*>(name), &size);
-    ::RegCloseKey(key);
+    const LSTATUS status = ::RegQueryValueExW(key.get(), L"InfPath", nullptr, &type,
+                                              reinterpret_cast<BYTE*>(name), &size);
     return status == ERROR_SUCCESS && type == REG_SZ ? std::wstring(name) : std::wstring();
 }
 

@@ -13,8 +13,8 @@ bool walk(const std::wstring& folder, int depth,
         return true;
     }
     WIN32_FIND_DATAW data{};
-    HANDLE find = ::FindFirstFileW((folder + L"\\*.*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) {
+    const win::UniqueFind find(::FindFirstFileW((folder + L"\\*.*").c_str(), &data));
+    if (!find.isValid()) {
         return true;
     }
     bool goOn = true;
@@ -33,8 +33,7 @@ bool walk(const std::wstring& folder, int depth,
         } else {
             goOn = visit(win::toUtf8(path), win::toUtf8(name));
         }
-    } while (goOn && ::FindNextFileW(find, &data));
-    ::FindClose(find);
+    } while (goOn && ::FindNextFileW(find.get(), &data));
     return goOn;
 }
 

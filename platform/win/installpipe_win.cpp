@@ -257,20 +257,4 @@ std::uint32_t parentProcessId() {
     return 0;
 }
 
-std::string systemErrorMessage(std::uint32_t code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM,
-        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::string text = length && buffer ? win::toUtf8(std::wstring(buffer, length))
-                                        : "error " + std::to_string(code);
-    ::LocalFree(buffer);
-    return text;
-}
-
-std::uint32_t invalidDataError() {
-    return ERROR_INVALID_DATA;
-}
-
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "formats/sha1.h"
+#include "platform/systemerror.h"
 #include "winutil.h"
 
 namespace platform {
@@ -79,9 +80,10 @@ bool openPath(const std::string& path, const std::string& arguments, std::string
     const auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteW(nullptr, L"open", file.c_str(),
                         parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL));
-    // Values up to 32 are error codes.
+    // Values up to 32 mean failure; the reason is in the last error.
     if (result <= 32) {
-        error = "ShellExecute failed: " + std::to_string(result);
+        const DWORD code = ::GetLastError();
+        error = "ShellExecute: " + systemErrorMessage(code) + " (" + std::to_string(code) + ")";
         return false;
     }
     return true;
@@ -94,7 +96,9 @@ bool showInFileManager(const std::string& path, std::string& error) {
     PROCESS_INFORMATION process{};
     if (!::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
                           nullptr, &startup, &process)) {
-        error = "explorer not started: " + std::to_string(::GetLastError());
+        const DWORD code = ::GetLastError();
+        error =
+            "explorer not started: " + systemErrorMessage(code) + " (" + std::to_string(code) + ")";
         return false;
     }
     ::CloseHandle(process.hThread);

@@ -46,4 +46,44 @@ private:
     HANDLE handle_ = nullptr;
 };
 
+// Owns a handle that is closed with its own function (FindClose, RegCloseKey); closes it once.
+template <typename Handle, auto Close>
+class UniqueResource {
+public:
+    UniqueResource() = default;
+    explicit UniqueResource(Handle handle) : handle_(handle) {}
+    ~UniqueResource() { reset(); }
+    UniqueResource(UniqueResource&& other) noexcept : handle_(other.release()) {}
+    UniqueResource& operator=(UniqueResource&& other) noexcept {
+        if (this != &other) {
+            reset(other.release());
+        }
+        return *this;
+    }
+    UniqueResource(const UniqueResource&) = delete;
+    UniqueResource& operator=(const UniqueResource&) = delete;
+
+    Handle get() const { return handle_; }
+    bool isValid() const {
+        return handle_ != nullptr && handle_ != reinterpret_cast<Handle>(INVALID_HANDLE_VALUE);
+    }
+    Handle release() {
+        Handle handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
+    void reset(Handle handle = nullptr) {
+        if (isValid()) {
+            Close(handle_);
+        }
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using UniqueFind = UniqueResource<HANDLE, &::FindClose>;
+using UniqueKey = UniqueResource<HKEY, &::RegCloseKey>;
+
 }  // namespace platform::win

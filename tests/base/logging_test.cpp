@@ -64,12 +64,25 @@ private slots:
 
     void unopenableFileSwitchesLoggingOff() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("missing-folder/quillonpro.log");
+        QFile blocker(dir.filePath("not-a-folder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = dir.filePath("not-a-folder/quillonpro.log");
         Qln::Logging::init(path, true);
         QVERIFY(!Qln::Logging::isOpen());
         qInfo() << "dropped";
         qDebug() << "dropped";
         QVERIFY(!QFile::exists(path));
+    }
+
+    // The first run finds no application data folder, and must still leave a log to read.
+    void firstRunCreatesTheFolder() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("QuillonPro/quillonpro.log");
+        Qln::Logging::init(path, false);
+        qInfo() << "App start:";
+        Qln::Logging::shutdown();
+        QVERIFY(readLog(path).contains("App start:"));
     }
 
     void linesFromManyThreadsStayWhole() {

@@ -7,6 +7,8 @@
 #include "formats/sha1.h"
 #include "formats/utf.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 formats::wire::InstallRequest sampleRequest() {
@@ -31,7 +33,7 @@ bool lengthAccepted(std::int32_t value) {
 }  // namespace
 
 TEST_CASE("request text: key order, line feeds, rollback spelling") {
-    const std::string text = formats::wire::requestText(sampleRequest());
+    const std::string text = formats::wire::requestText(sampleRequest()).value_or("");
     CHECK_EQ(text, std::string("tempDir=C:\\Users\\me\\AppData\\Roaming\\QuillonPro\\Unpack\\abc\n"
                                "hardwareId=PCI\\VEN_8086&DEV_1234\n"
                                "infPath=Drivers/net/e1000.inf\n"
@@ -39,14 +41,14 @@ TEST_CASE("request text: key order, line feeds, rollback spelling") {
                                "rollback=true\n"));
     formats::wire::InstallRequest request = sampleRequest();
     request.rollback = false;
-    const std::string without = formats::wire::requestText(request);
+    const std::string without = formats::wire::requestText(request).value_or("");
     CHECK(without.size() > 15 && without.substr(without.size() - 15) == "rollback=false\n");
 }
 
 TEST_CASE("request round trip through the encoded message") {
     formats::wire::InstallRequest sent = sampleRequest();
     sent.tempDir = "C:\\Temp\\Пакет драйвера €";
-    const std::string text = formats::wire::requestText(sent);
+    const std::string text = formats::wire::requestText(sent).value_or("");
     const std::vector<unsigned char> length = formats::wire::encodeLength(text);
     const std::vector<unsigned char> bytes = formats::wire::encodeText(text);
     std::int32_t decoded = 0;
@@ -55,7 +57,9 @@ TEST_CASE("request round trip through the encoded message") {
     CHECK_EQ(bytes.size(), formats::toUtf16(text).size() * 2 + 2);
     CHECK(bytes[bytes.size() - 1] == 0 && bytes[bytes.size() - 2] == 0);
     formats::wire::InstallRequest received;
-    REQUIRE(formats::wire::parseRequest(formats::wire::decodeText(bytes), received));
+    std::string decodedText;
+    REQUIRE(formats::wire::decodeText(bytes, decodedText));
+    REQUIRE(formats::wire::parseRequest(decodedText, received));
     CHECK_EQ(received.tempDir, sent.tempDir);
     CHECK_EQ(received.hardwareId, sent.hardwareId);
     CHECK_EQ(received.infPath, sent.infPath);
@@ -63,7 +67,7 @@ TEST_CASE("request round trip through the encoded message") {
     CHECK(received.rollback);
 }
 
-TEST_CASE("request parsing: exact keys, first '=', later lines win") {
+TEST_CASE("request parsing: exact keys, first '='") {
     formats::wire::InstallRequest request;
     REQUIRE(formats::wire::parseRequest(
         "tempDir=a\nhardwareId=h=1\ninfPath=p\ninfSha1=s\nrollback=TRUE\n", request));
@@ -73,12 +77,33 @@ TEST_CASE("request parsing: exact keys, first '=', later lines win") {
         "tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=s\nrollback= true\n", request));
     CHECK(!request.rollback);
     REQUIRE(formats::wire::parseRequest(
-        "TempDir=x\ntempDir=a\nno equals\nhardwareId=h\ninfPath=p\ninfSha1=old\n"
-        "infSha1=new\nrollback=true",
+        "TempDir=x\ntempDir=a\nno equals\nhardwareId=h\ninfPath=p\ninfSha1=s\nrollback=true",
         request));
     CHECK_EQ(request.tempDir, std::string("a"));
-    CHECK_EQ(request.infSha1, std::string("new"));
     CHECK(request.rollback);
+}
+
+// A value with a line feed in it would otherwise add lines of its own choosing.
+TEST_CASE("request values holding CR, LF or NUL are refused by writer and reader") {
+    for (const char* bad : {"\n", "\r", "\0"}) {
+        const std::string breaker(bad, 1);
+        for (std::string formats::wire::InstallRequest::*field :
+             {&formats::wire::InstallRequest::tempDir, &formats::wire::InstallRequest::hardwareId,
+              &formats::wire::InstallRequest::infPath, &formats::wire::InstallRequest::infSha1}) {
+            formats::wire::InstallRequest request = sampleRequest();
+            request.*field += breaker + "infSha1=ffff";
+            CHECK(!formats::wire::requestText(request).has_value());
+        }
+    }
+    formats::wire::InstallRequest request;
+    CHECK(!formats::wire::parseRequest(
+        "tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=old\ninfSha1=new\n", request));
+    CHECK(!formats::wire::parseRequest(
+        "tempDir=a\nhardwareId=h\ninfPath=p\ninfSha1=s\nrollback=false\nrollback=true\n", request));
+    CHECK(
+        !formats::wire::parseRequest("tempDir=a\r\nhardwareId=h\ninfPath=p\ninfSha1=s\n", request));
+    CHECK(!formats::wire::parseRequest("tempDir=a\nhardwareId=h\ninfPath=p\0x\ninfSha1=s\n"s,
+                                       request));
 }
 
 TEST_CASE("request parsing: every text field is required") {
@@ -114,7 +139,7 @@ TEST_CASE("reply: format and parsing") {
         text,
         std::string("systemErrorCode=-536870389\nerrorCode=102\nneedRebootAfterDriversInstall=1"));
     formats::wire::InstallResult parsed{0, 1, false};
-    formats::wire::parseReply(text, parsed);
+    CHECK(formats::wire::parseReply(text, parsed));
     CHECK_EQ(parsed.systemErrorCode, result.systemErrorCode);
     CHECK_EQ(parsed.errorCode, 102);
     CHECK(parsed.needReboot);
@@ -138,10 +163,24 @@ TEST_CASE("reply: missing or malformed keys keep the start values") {
     CHECK(!parsed.needReboot);
 }
 
-TEST_CASE("decoding stops at the first NUL and survives a truncated tail") {
-    const std::vector<unsigned char> bytes = {'a', 0, 'b', 0, 0, 0, 'c', 0, 'd'};
-    CHECK_EQ(formats::wire::decodeText(bytes), std::string("ab"));
-    CHECK_EQ(formats::wire::decodeText({'x', 0, 'y'}), std::string("x"));
+TEST_CASE("reply: a repeated key, CR or NUL refuses the whole reply") {
+    for (const std::string& text :
+         {std::string("systemErrorCode=0\nerrorCode=5\nerrorCode=0\n"),
+          std::string("systemErrorCode=0\r\nerrorCode=0\nneedRebootAfterDriversInstall=1"),
+          "systemErrorCode=0\nerrorCode=0\0x"s}) {
+        formats::wire::InstallResult parsed{0, 1, false};
+        CHECK(!formats::wire::parseReply(text, parsed));
+        CHECK_EQ(parsed.errorCode, 1);
+    }
+}
+
+TEST_CASE("decoding ends at the NUL, refuses text after it, survives a truncated tail") {
+    std::string text;
+    CHECK(!formats::wire::decodeText({'a', 0, 'b', 0, 0, 0, 'c', 0, 'd'}, text));
+    CHECK(formats::wire::decodeText({'a', 0, 'b', 0, 0, 0, 0, 0}, text));
+    CHECK_EQ(text, std::string("ab"));
+    CHECK(formats::wire::decodeText({'x', 0, 'y'}, text));
+    CHECK_EQ(text, std::string("x"));
     CHECK_EQ(formats::toUtf8(formats::toUtf16("\xF0\x9F\x98\x80 ok")),
              std::string("\xF0\x9F\x98\x80 ok"));
 }

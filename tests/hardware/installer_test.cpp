@@ -27,7 +27,14 @@ const QString kAbsentId = QStringLiteral("PCI\\VEN_8086&DEV_3E98&SUBSYS_86941043
 
 class TestSource : public Qln::InstallSource {
 public:
-    explicit TestSource(const InstallRequest& request) : m_request(request) {}
+    explicit TestSource(const InstallRequest& request,
+                        std::shared_ptr<std::atomic<QThread*>> endedOn = nullptr)
+        : m_request(request), m_endedOn(std::move(endedOn)) {}
+    ~TestSource() override {
+        if (m_endedOn) {
+            *m_endedOn = QThread::currentThread();
+        }
+    }
     InstallRequest installRequest() const override { return m_request; }
     int results() const { return m_results; }
     InstallResult lastResult() const { return m_last; }
@@ -40,9 +47,17 @@ protected:
 
 private:
     InstallRequest m_request;
+    std::shared_ptr<std::atomic<QThread*>> m_endedOn;
     std::atomic<int> m_results{0};
     InstallResult m_last;
 };
+
+QString sha1OfFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex()
+               : QString();
+}
 
 // Writes a package with one INF naming hardwareId; returns its request.
 InstallRequest package(const QString& folder, const QString& hardwareId, const QString& provider,
@@ -102,15 +117,15 @@ private:
                     InstallResult& result) {
         QObject owner;
         Qln::Installer* installer = realInstaller(&owner);
-        TestSource source(request);
+        const auto source = std::make_shared<TestSource>(request);
         QSignalSpy reboot(installer, &Qln::Installer::ShowNeedRebootMessage);
-        installer->append(&source);
+        installer->append(source);
         installer->waitForFinished();
-        QTRY_COMPARE(source.state()->status(), expected);
-        QCOMPARE(source.results(), 1);
+        QTRY_COMPARE(source->state()->status(), expected);
+        QCOMPARE(source->results(), 1);
         // The machine model never asks for a reboot.
         QCOMPARE(reboot.count(), 0);
-        result = source.lastResult();
+        result = source->lastResult();
     }
 
 private slots:
@@ -138,7 +153,7 @@ private slots:
         InstallState state;
         QSignalSpy changed(&state, &InstallState::statusChanged);
         QtConcurrent::run([&state] {
-            emit state.SetStatus(InstallState::Unpacking);
+            state.postStatus(InstallState::Unpacking);
         }).waitForFinished();
         QCOMPARE(state.status(), InstallState::Normal);
         QVERIFY(changed.wait());
@@ -205,26 +220,35 @@ private slots:
     void fakeInstallOffersRebootOnSuccess() {
         Qln::Installer installer({{QStringLiteral("fi"), QString()}}, true);
         installer.setInstallerPath(QStringLiteral("/nonexistent/Installer"));
-        TestSource source(package(m_scratch.filePath("fake"), kAudioId, "X", "01/01/2024,1.0"));
+        const auto source = std::make_shared<TestSource>(
+            package(m_scratch.filePath("fake"), kAudioId, "X", "01/01/2024,1.0"));
         QSignalSpy reboot(&installer, &Qln::Installer::ShowNeedRebootMessage);
-        installer.append(&source);
+        installer.append(source);
         installer.waitForFinished();
-        QCOMPARE(source.results(), 1);
-        const bool failed = source.lastResult().errorCode == 740;
+        QCOMPARE(source->results(), 1);
+        const bool failed = source->lastResult().errorCode == 740;
         QCOMPARE(reboot.count(), failed ? 0 : 1);
-        QCOMPARE(source.lastResult().needReboot, !failed);
+        QCOMPARE(source->lastResult().needReboot, !failed);
     }
 
     void exchangeFailures_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("privateRuntime");
         QTest::addColumn<QString>("logged");
-        QTest::newRow("pipe not created")
-            << QStringLiteral(QLN_INSTALLER_PATH) << false << QStringLiteral("^Pipe not created: ");
-        QTest::newRow("program not there") << QStringLiteral("/nonexistent/Installer") << true
-                                           << QStringLiteral("^Installer process not created: ");
+        QTest::addColumn<QString>("infPathTail");
+        QTest::newRow("pipe not created") << QStringLiteral(QLN_INSTALLER_PATH) << false
+                                          << QStringLiteral("^Pipe not created: ") << QString();
+        QTest::newRow("program not there")
+            << QStringLiteral("/nonexistent/Installer") << true
+            << QStringLiteral("^Installer process not created: ") << QString();
         QTest::newRow("ends without connecting")
-            << QStringLiteral("/bin/true") << true << QStringLiteral("^Installer not connected: ");
+            << QStringLiteral("/bin/true") << true << QStringLiteral("^Installer not connected: ")
+            << QString();
+        // Installer would be sent to the other folder; nothing is started.
+        QTest::newRow("line feed in the INF path")
+            << QStringLiteral("/bin/true") << true
+            << QStringLiteral("^Request refused, a value holds a line break: ")
+            << QStringLiteral("\ntempDir=/elsewhere");
     }
     void exchangeFailures() {
         QFETCH(QString, path);
@@ -238,15 +262,19 @@ private slots:
                                           QFile::ReadOther | QFile::ExeOther);
         Qln::Installer installer({}, true);
         installer.setInstallerPath(path);
-        TestSource source(package(m_scratch.filePath("silent"), kAudioId, "X", "01/01/2024,1.0"));
+        InstallRequest request =
+            package(m_scratch.filePath("silent"), kAudioId, "X", "01/01/2024,1.0");
+        QFETCH(QString, infPathTail);
+        request.infPath += infPathTail;
+        const auto source = std::make_shared<TestSource>(request);
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(logged));
-        installer.append(&source);
+        installer.append(source);
         installer.waitForFinished();
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(source.results(), 1);
-        QCOMPARE(source.lastResult().errorCode, 1);
-        QVERIFY(source.lastResult().systemErrorCode != 0);
-        QTRY_COMPARE(source.state()->status(), InstallState::Error);
+        QCOMPARE(source->results(), 1);
+        QCOMPARE(source->lastResult().errorCode, 1);
+        QVERIFY(source->lastResult().systemErrorCode != 0);
+        QTRY_COMPARE(source->state()->status(), InstallState::Error);
     }
 
     void installThenRollBack() {
@@ -283,9 +311,15 @@ private slots:
         QCOMPARE(back.driver->version, before.driver->version);
         QCOMPARE(back.driver->date, before.driver->date);
         QCOMPARE(back.previousDrivers.size(), before.previousDrivers.size());
-        QVERIFY(!QFile::exists(m_machine + "/Windows/INF/" +
-                               QString::fromStdString(after.driver->infName)) ||
-                back.driver->infName == after.driver->infName);
+        // The update's published INF is gone; the name may be reused by the old package's.
+        const QString newSha1 =
+            sha1OfFile(m_scratch.filePath("new") + QStringLiteral("/sub/pkg.inf"));
+        for (const QString& name : QDir(m_machine + "/Windows/INF").entryList(QDir::Files)) {
+            QVERIFY2(sha1OfFile(m_machine + "/Windows/INF/" + name) != newSha1, qPrintable(name));
+        }
+        QCOMPARE(
+            sha1OfFile(m_machine + "/Windows/INF/" + QString::fromStdString(back.driver->infName)),
+            sha1OfFile(m_scratch.filePath("old") + QStringLiteral("/sub/pkg.inf")));
     }
 
     void deviceErrors_data() {
@@ -309,13 +343,13 @@ private slots:
         Qln::Installer* installer = realInstaller(this);
         QSignalSpy reboot(installer, &Qln::Installer::ShowNeedRebootMessage);
         const platform::machine::Device before = device(kAudioInstance);
-        std::vector<std::unique_ptr<TestSource>> sources;
+        std::vector<std::shared_ptr<TestSource>> sources;
         for (int i = 0; i < 3; ++i) {
-            sources.push_back(std::make_unique<TestSource>(package(
+            sources.push_back(std::make_shared<TestSource>(package(
                 m_scratch.filePath(QStringLiteral("queue%1").arg(i)), kAudioId,
                 QStringLiteral("Queued %1").arg(i), "07/08/2025,7.0.0." + QString::number(i))));
-            emit sources.back()->state()->SetStatus(InstallState::Waiting);
-            installer->append(sources.back().get());
+            sources.back()->state()->postStatus(InstallState::Waiting);
+            installer->append(sources.back());
         }
         QTRY_COMPARE(sources[0]->state()->status(), InstallState::Installation);
         installer->abort();
@@ -332,6 +366,23 @@ private slots:
         QCOMPARE(QString::fromStdString(device(kAudioInstance).driver->provider),
                  QStringLiteral("Queued 0"));
         QCOMPARE(device(kAudioInstance).previousDrivers.size(), before.previousDrivers.size() + 1);
+        delete installer;
+    }
+
+    // A pipeline that is aborted lets go of its packages while one is being installed.
+    void sourceReleasedDuringItsInstall() {
+        Qln::Installer* installer = realInstaller(this);
+        const auto endedOn = std::make_shared<std::atomic<QThread*>>(nullptr);
+        auto source = std::make_shared<TestSource>(
+            package(m_scratch.filePath("released"), kAbsentId, "X", "01/01/2024,1.0"), endedOn);
+        const std::weak_ptr<TestSource> watch = source;
+        installer->append(source);
+        QTRY_COMPARE(source->state()->status(), InstallState::Installation);
+        source.reset();
+        QVERIFY(!watch.expired());
+        installer->waitForFinished();
+        QTRY_VERIFY(watch.expired());
+        QCOMPARE(endedOn->load(), QThread::currentThread());
         delete installer;
     }
 };

@@ -101,8 +101,9 @@ Exchange serve(const std::vector<unsigned char>& bytes, std::uint32_t pipeDelayM
             formats::wire::decodeLength(header, length)) {
             std::vector<unsigned char> text(static_cast<size_t>(length));
             if (server.read(text.data(), text.size(), until(installer, 20))) {
-                exchange.replied = true;
-                formats::wire::parseReply(formats::wire::decodeText(text), exchange.result);
+                std::string reply;
+                exchange.replied = formats::wire::decodeText(text, reply) &&
+                                   formats::wire::parseReply(reply, exchange.result);
             }
         }
     }
@@ -143,8 +144,10 @@ int childServe(const std::string& marker) {
     if (!server.accept(keepWaiting)) {
         return 3;
     }
-    const std::vector<unsigned char> bytes = message(formats::wire::requestText(
-        requestFor(fs::u8path(marker).parent_path(), sha1Of(kInf), "QLN\\TEST_DEVICE")));
+    const std::vector<unsigned char> bytes =
+        message(formats::wire::requestText(
+                    requestFor(fs::u8path(marker).parent_path(), sha1Of(kInf), "QLN\\TEST_DEVICE"))
+                    .value());
     server.write(bytes.data(), bytes.size());
     unsigned char header[4];
     // Installer must hang up without answering.
@@ -171,7 +174,10 @@ void leaveStaleSocket() {
 // A device registered in Wine's device tree for the length of one case; it counts as present.
 class TestDevice {
 public:
-    TestDevice(const std::wstring& hardwareIds, const std::wstring& compatibleIds) {
+    // oddLength stores the hardware ids with one byte more than their characters take.
+    TestDevice(const std::wstring& hardwareIds, const std::wstring& compatibleIds,
+               bool oddLength = false)
+        : oddLength_(oddLength) {
         // The System setup class.
         const GUID system = {
             0x4d36e97d, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
@@ -202,11 +208,13 @@ private:
         std::wstring list = ids;
         list.push_back(L'\0');
         list.push_back(L'\0');
+        const bool odd = oddLength_ && property == SPDRP_HARDWAREID;
         return ::SetupDiSetDeviceRegistryPropertyW(
             set_, &device_, property, reinterpret_cast<const BYTE*>(list.c_str()),
-            static_cast<DWORD>(list.size() * sizeof(wchar_t)));
+            static_cast<DWORD>(list.size() * sizeof(wchar_t) + (odd ? 1 : 0)));
     }
 
+    bool oddLength_ = false;
     HDEVINFO set_ = INVALID_HANDLE_VALUE;
     SP_DEVINFO_DATA device_{};
     bool registered_ = false;
@@ -220,8 +228,8 @@ TEST_CASE("no INF with the given SHA-1 answers 100, even one at infPath") {
     // infPath names test/test.inf; the file there has other content.
     fs::create_directories(folder / "test");
     std::ofstream(folder / "test" / "test.inf", std::ios::binary) << kInf << "; changed\n";
-    const Exchange exchange = serve(
-        message(formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"))));
+    const Exchange exchange = serve(message(
+        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE")).value()));
     CHECK_EQ(exchange.exitCode, 0);
     CHECK(exchange.replied);
     CHECK_EQ(exchange.result.errorCode, 100);
@@ -231,7 +239,8 @@ TEST_CASE("matching INF for an unknown hardware id answers 103") {
     const fs::path folder = scratch("unknown");
     std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
     const Exchange exchange = serve(message(
-        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))));
+        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\NO_SUCH_DEVICE_4711"))
+            .value()));
     CHECK_EQ(exchange.exitCode, 0);
     CHECK(exchange.replied);
     CHECK_EQ(exchange.result.errorCode, 103);
@@ -250,13 +259,29 @@ TEST_CASE("a registered device is found by hardware or compatible id and install
     std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
     const std::string id = std::to_string(platform::currentProcessId());
     for (const std::string& hardwareId : {"QLN\\HW_" + id, "qln\\hw_" + id, "QLN\\COMPAT_" + id}) {
-        const Exchange exchange = serve(
-            message(formats::wire::requestText(requestFor(folder, sha1Of(kInf), hardwareId))));
+        const Exchange exchange = serve(message(
+            formats::wire::requestText(requestFor(folder, sha1Of(kInf), hardwareId)).value()));
         CHECK_EQ(exchange.exitCode, 0);
         CHECK(exchange.replied);
         CHECK_EQ(exchange.result.errorCode, 0);
         CHECK_EQ(exchange.result.systemErrorCode, 0u);
     }
+}
+
+// A size that is not a whole number of characters once made the lookup ask again forever.
+TEST_CASE("a hardware id list of odd byte length is read to its end") {
+    const std::wstring suffix = std::to_wstring(platform::currentProcessId());
+    const TestDevice odd(L"QLN\\ODD_" + suffix, L"", true);
+    REQUIRE(odd.registered());
+    const fs::path folder = scratch("odd");
+    std::ofstream(folder / "test.inf", std::ios::binary) << kInf;
+    const Exchange exchange =
+        serve(message(formats::wire::requestText(
+                          requestFor(folder, sha1Of(kInf),
+                                     "QLN\\ODD_" + std::to_string(platform::currentProcessId())))
+                          .value()));
+    CHECK_EQ(exchange.exitCode, 0);
+    CHECK_EQ(exchange.result.errorCode, 0);
 }
 #endif
 
@@ -336,6 +361,20 @@ TEST_CASE("a request without infSha1 exits 4 and sends no reply") {
         message("tempDir=C:\\x\nhardwareId=QLN\\TEST_DEVICE\ninfPath=a.inf\nrollback=false\n"));
     CHECK_EQ(exchange.exitCode, 4);
     CHECK(!exchange.replied);
+}
+
+// Each of these would let a value that holds a line break pick another folder or device.
+TEST_CASE("a request with a repeated key, a CR or a NUL inside exits 4 and sends no reply") {
+    const std::string valid =
+        "tempDir=C:\\x\nhardwareId=QLN\\TEST_DEVICE\ninfPath=a.inf\ninfSha1=" + sha1Of(kInf) +
+        "\nrollback=false\n";
+    for (const std::string& text : {valid + "tempDir=C:\\elsewhere\n",
+                                    "tempDir=C:\\x\r\n" + valid.substr(valid.find('\n') + 1),
+                                    valid + std::string(1, '\0') + "tempDir=y\n"}) {
+        const Exchange exchange = serve(message(text));
+        CHECK_EQ(exchange.exitCode, 4);
+        CHECK(!exchange.replied);
+    }
 }
 
 TEST_CASE("an odd or oversized length exits 2") {

@@ -21,6 +21,7 @@
 #include <thread>
 
 #include "platform/machinemodel.h"
+#include "platform/process.h"
 #endif
 
 #ifdef _WIN32
@@ -234,6 +235,22 @@ TEST_CASE("shell actions start programs and report a missing desktop") {
     CHECK(fs::file_size(dir / "restart-requests.log") > 0);
     ::setenv("QUILLON_MACHINE", previous.c_str(), 1);
     fs::remove_all(dir);
+}
+
+// An Installer still running when its owner lets go must not stay a zombie once it ends.
+TEST_CASE("a child still running when its Process ends is reaped when it exits") {
+    namespace fs = std::filesystem;
+    std::uint32_t pid = 0;
+    {
+        platform::Process child;
+        REQUIRE(child.start("/bin/sleep", {"0.2"}));
+        pid = child.pid();
+    }
+    const fs::path entry = "/proc/" + std::to_string(pid);
+    for (int i = 0; i < 1000 && fs::exists(entry); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    CHECK(!fs::exists(entry));
 }
 
 #else

@@ -140,7 +140,7 @@ TEST_CASE("activation: a second process reaches the running copy's window") {
                                     nullptr, windowClass.hInstance, nullptr);
     REQUIRE(window != nullptr);
     const auto handle = static_cast<std::uint32_t>(reinterpret_cast<ULONG_PTR>(window));
-    CHECK(platform::allowActivation(handle) || ::GetLastError() != 0);
+    CHECK(platform::allowActivation(handle));
     CHECK_EQ(runChild({"child-activate", std::to_string(handle)}), 0);
     MSG message;
     for (int i = 0; i < 200 && received == 0; ++i) {

@@ -121,16 +121,23 @@ void ModulesTest::selectingAnEntryShowsItsPage() {
     entry->select();
     QVERIFY(module.isSelected());
 
-    QObject page;
-    page.setProperty("show", false);
-    entry->setViewObject(&page);
+    auto page = std::make_unique<QObject>();
+    page->setProperty("show", false);
+    QSignalSpy viewChanged(entry, &Qln::ModuleListModel::viewObjectChanged);
+    entry->setViewObject(page.get());
+    entry->setViewObject(page.get());
+    QCOMPARE(viewChanged.count(), 1);
     entry->unselect();
     QVERIFY(!module.isSelected());
-    QCOMPARE(page.property("show").toBool(), false);
+    QCOMPARE(page->property("show").toBool(), false);
     entry->select();
-    QCOMPARE(page.property("show").toBool(), true);
+    QCOMPARE(page->property("show").toBool(), true);
     QCOMPARE(selected.count(), 3);
-    QCOMPARE(entry->viewObject(), &page);
+    QCOMPARE(entry->viewObject(), page.get());
+    // A rebuilt view destroys the page; bindings must hear of it.
+    page.reset();
+    QCOMPARE(viewChanged.count(), 2);
+    QCOMPARE(entry->viewObject(), nullptr);
 }
 
 void ModulesTest::aboutGivesTheProgramVersion() {

@@ -43,6 +43,8 @@ private slots:
 
 private:
     QObject* openPage(const QString& name);
+    // Late binding and loader warnings come at the latest with the next frame.
+    void waitForFrame(QQuickWindow* window);
     void verifyNoWarnings();
 
     std::unique_ptr<LogCapture> m_log;
@@ -94,6 +96,12 @@ void ViewsSmokeTest::verifyNoWarnings() {
     }
 }
 
+void ViewsSmokeTest::waitForFrame(QQuickWindow* window) {
+    QSignalSpy swapped(window, &QQuickWindow::frameSwapped);
+    window->update();
+    QVERIFY(swapped.wait());
+}
+
 QObject* ViewsSmokeTest::openPage(const QString& name) {
     QQuickItem* root = m_controller->mainWindow()->rootObject();
     QVariant entryValue;
@@ -138,7 +146,7 @@ void ViewsSmokeTest::rootViewsLoad() {
     QCOMPARE(window->status(), QQuickView::Ready);
     QVERIFY(window->rootObject());
     QVERIFY(window->rootObject()->width() > 0);
-    QTest::qWait(50);
+    waitForFrame(window);
     verifyNoWarnings();
 }
 
@@ -164,7 +172,7 @@ void ViewsSmokeTest::everyPageOpens() {
     QCOMPARE(page->property("show").toBool(), true);
     QTRY_VERIFY(views.count() >= 1);
     QCOMPARE(views.last().at(0).toString(), screen);
-    QTest::qWait(50);
+    waitForFrame(m_controller->mainWindow());
     verifyNoWarnings();
 }
 
@@ -189,7 +197,7 @@ void ViewsSmokeTest::rebootDialogOpensOnRequest() {
     QVERIFY(dialog);
     QCOMPARE(dialog->property("opened").toBool(), false);
     QSignalSpy views(m_tracker.get(), &Qln::TrackerStub::appViewSent);
-    emit m_controller->mainWindow()->showNeedRebootDialog();
+    m_controller->mainWindow()->offerReboot();
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(views.count(), 1);
     QCOMPARE(views.at(0).at(0).toString(), QStringLiteral("Reboot-screen"));
@@ -223,13 +231,24 @@ void ViewsSmokeTest::maximisedWindowHasNoGripsAndRestoresOnDoubleClick() {
 
 void ViewsSmokeTest::settingsSaveOffersTheRestart() {
     m_controller->ShowMainWindow();
+    Qln::MainWindow* main = m_controller->mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
     QObject* page = openPage("settings");
     QVERIFY(page);
+    QObject* module = m_modules->module("settings");
+    const Flow::Shared<Qln::Environment> environment = m_modules->configuration()->environment;
+    QVERIFY(environment->checkUpdates());
+    module->setProperty("checkUpdates", false);
     QObject* dialog = page->findChild<QObject*>("restartDialog");
     QVERIFY(dialog);
+    auto* save = page->findChild<QQuickItem*>("saveButton");
+    QVERIFY(save);
+    QTRY_VERIFY(save->isVisible() && save->width() > 0);
     QSignalSpy views(m_tracker.get(), &Qln::TrackerStub::appViewSent);
-    QMetaObject::invokeMethod(dialog, "open");
+    const QPointF centre = save->mapToScene(QPointF(save->width() / 2, save->height() / 2));
+    QTest::mouseClick(main, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     QTRY_VERIFY(dialog->property("opened").toBool());
+    QVERIFY(!environment->checkUpdates());
     QCOMPARE(views.last().at(0).toString(), QStringLiteral("Restart-screen"));
     QMetaObject::invokeMethod(dialog, "close");
     verifyNoWarnings();
@@ -252,8 +271,9 @@ void ViewsSmokeTest::languageListShowsTheModulesRow() {
     QCOMPARE(module->property("index").toInt(), 2);
     QCOMPARE(list->property("currentIndex").toInt(), 2);
 
-    // A reset from the module moves the list.
+    // A reset from the module moves the list away from the unsaved choice.
     QMetaObject::invokeMethod(module, "resetSettings");
+    QVERIFY(module->property("index").toInt() != 2);
     QCOMPARE(list->property("currentIndex").toInt(), module->property("index").toInt());
     verifyNoWarnings();
 }

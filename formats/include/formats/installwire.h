@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,13 +26,17 @@ struct InstallResult {
     bool needReboot = false;
 };
 
-std::string requestText(const InstallRequest& request);
-// False when one of tempDir, hardwareId, infPath or infSha1 is missing or empty.
+// Values are written verbatim, so one holding a CR, LF or NUL could forge or cut the
+// lines the other side reads: such a request is refused (nothing is returned).
+std::optional<std::string> requestText(const InstallRequest& request);
+// False when one of tempDir, hardwareId, infPath or infSha1 is missing or empty, when a
+// key appears twice, or when the text holds a CR or NUL.
 bool parseRequest(const std::string& text, InstallRequest& request);
 
 std::string replyText(const InstallResult& result);
-// Updates only the fields whose keys appear with a well-formed number.
-void parseReply(const std::string& text, InstallResult& result);
+// Updates only the fields whose keys appear with a well-formed number. False, leaving
+// result as it was, when a key appears twice or the text holds a CR or NUL.
+bool parseReply(const std::string& text, InstallResult& result);
 
 // The length header and the text with its NUL, ready to write.
 std::vector<unsigned char> encodeLength(const std::string& text);
@@ -39,7 +44,8 @@ std::vector<unsigned char> encodeText(const std::string& text);
 
 // Decodes a length header; false for a length that is not positive, odd or too large.
 bool decodeLength(const unsigned char header[4], std::int32_t& length);
-// The text up to its first NUL (or all of it), as UTF-8.
-std::string decodeText(const std::vector<unsigned char>& bytes);
+// The text up to its terminating NUL (or all of it), as UTF-8. False when anything but
+// NULs follows the first NUL: the text would otherwise be cut short unseen.
+bool decodeText(const std::vector<unsigned char>& bytes, std::string& text);
 
 }  // namespace formats::wire

@@ -62,9 +62,4 @@ private:
 // The process that started this one, or 0 when unknown.
 std::uint32_t parentProcessId();
 
-// The system's text for an error code (FormatMessageW on Windows, strerror elsewhere).
-std::string systemErrorMessage(std::uint32_t code);
-// The code for a message that breaks the wire format's bounds.
-std::uint32_t invalidDataError();
-
 }  // namespace platform
