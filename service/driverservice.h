@@ -10,9 +10,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include "filehosting.h"
 #include "serviceconfig.h"
 #include "servicestore.h"
 #include "tokensigner.h"
+#include "uploadstore.h"
 
 namespace httplib {
 class Server;
@@ -61,6 +63,15 @@ private:
     void handleSettings(const httplib::Request& request, httplib::Response& response);
     void handleCollect(const httplib::Request& request, httplib::Response& response,
                        const httplib::ContentReader& reader);
+    void installFileRoutes();
+    bool authorised(const httplib::Request& request, httplib::Response& response) const;
+    void handleFile(const httplib::Request& request, httplib::Response& response,
+                    const std::string& relative);
+    void handleAppUpdate(const httplib::Request& request, httplib::Response& response);
+    void handleUploadCheck(const httplib::Request& request, httplib::Response& response,
+                           const httplib::ContentReader& reader);
+    void handleUpload(const httplib::Request& request, httplib::Response& response,
+                      const httplib::ContentReader& reader);
     void handleCounters(httplib::Response& response);
     void handleCollected(httplib::Response& response);
 
@@ -82,6 +93,8 @@ private:
     std::unique_ptr<httplib::Server> server_;
     TokenSigner signer_;
     ServiceStore store_;
+    FileHosting files_;
+    UploadStore uploads_;
 
     std::mutex logMutex_;
     std::FILE* accessLog_ = nullptr;
