@@ -18,7 +18,13 @@ QNetworkReply* DownloadRequest::send(Kind kind, const QUrl& url, const Headers& 
             }
             return kind == Kind::Head ? access.head(copy) : access.get(copy);
         });
-    return request.reply();
+    QNetworkReply* reply = request.reply();
+    if (reply != nullptr && kind == Kind::Get) {
+        // Each reply is drained as it arrives; the bound only matters while the manager's
+        // thread is busy elsewhere, and keeps a download's memory independent of its size.
+        reply->setReadBufferSize(kReadBufferSize);
+    }
+    return reply;
 }
 
 bool DownloadRequest::wasCut(const QNetworkReply* reply) {

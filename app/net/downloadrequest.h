@@ -16,6 +16,7 @@ public:
     // Retries of one transfer after a cut, with a growing pause.
     static constexpr int kMaxRetries = 3;
     static int retryPauseMs(int retry) { return 250 * retry; }
+    static constexpr qint64 kReadBufferSize = 1024 * 1024;
 
     // Call in the manager's thread. Transfers with different pools use separate
     // connections, so more than one host's worth of parts run at once.
