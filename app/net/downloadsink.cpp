@@ -21,9 +21,17 @@ DownloadSink::Write DownloadSink::write(qint64 offset, const QByteArray& data) {
     return Write::Ok;
 }
 
+void DownloadSink::report(qint64 received, quint64 total) {
+    QMutexLocker lock(&m_mutex);
+    if (m_device != nullptr && m_progress) {
+        m_progress(received, total);
+    }
+}
+
 void DownloadSink::detach() {
     QMutexLocker lock(&m_mutex);
     m_device = nullptr;
+    m_progress = nullptr;
 }
 
 }  // namespace Net

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QRecursiveMutex>
+#include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "base/logcategories.h"
 #include "net/downloadrequest.h"
 #include "net/downloadsink.h"
+#include "net/downloadwait.h"
 #include "net/manager.h"
 #include "net/singledownloader.h"
 
@@ -49,8 +51,14 @@ struct MultiDownloader::Job : std::enable_shared_from_this<MultiDownloader::Job>
         QPointer<QNetworkReply> reply;
     };
 
-    Job(const QUrl& url, const Headers& headers, QIODevice* device, int partCount)
-        : url(url), headers(headers), device(device), sink(device), partCount(partCount) {}
+    Job(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
+        int partCount)
+        : url(url),
+          headers(headers),
+          device(device),
+          sink(device, progress),
+          hasProgress(static_cast<bool>(progress)),
+          partCount(partCount) {}
 
     void probe();
     void onProbeFinished();
@@ -67,8 +75,8 @@ struct MultiDownloader::Job : std::enable_shared_from_this<MultiDownloader::Job>
     const Headers headers;
     QIODevice* const device;
     DownloadSink sink;
+    const bool hasProgress;
     const int partCount;
-    Progress progress;
     IDownloader::Finished finished;
     std::atomic<bool> aborted{false};
     QRecursiveMutex delivery;
@@ -146,6 +154,14 @@ void MultiDownloader::Job::fallBack(bool resumable) {
             single = std::make_unique<SingleDownloader>();
             single->setResumable(resumable);
             const std::weak_ptr<Job> weak = shared_from_this();
+            Progress progress;
+            if (hasProgress) {
+                progress = [weak](qint64 received, quint64 size) {
+                    if (const std::shared_ptr<Job> self = weak.lock()) {
+                        self->sink.report(received, size);
+                    }
+                };
+            }
             started = single->downloadAsync(
                 url, headers, device, progress, [weak](const DownloadResult& result) {
                     // Delivered later, so the single downloader is not torn down inside its
@@ -252,9 +268,9 @@ void MultiDownloader::Job::onPartData(int index) {
     for (const Part& each : parts) {
         sum += each.written;
     }
-    if (progress && sum > reported) {
+    if (sum > reported) {
         reported = sum;
-        progress(sum, static_cast<quint64>(total));
+        sink.report(sum, static_cast<quint64>(total));
     }
 }
 
@@ -364,7 +380,7 @@ MultiDownloader::~MultiDownloader() {
 
 bool MultiDownloader::start(const QUrl& url, const Headers& headers, QIODevice* device,
                             const Progress& progress, const IDownloader::Finished& finished,
-                            DownloadResult& refusal) {
+                            const std::shared_ptr<DownloadWait>& wait, DownloadResult& refusal) {
     QMutexLocker lock(&m_mutex);
     if (m_job) {
         refusal = {DownloadResult::Busy, {}, QString()};
@@ -383,22 +399,28 @@ bool MultiDownloader::start(const QUrl& url, const Headers& headers, QIODevice* 
         refusal = {DownloadResult::Refused, {}, QStringLiteral("Not authorised")};
         return false;
     }
-    const auto job = std::make_shared<Job>(url, sent, device, m_partCount);
-    job->progress = progress;
+    const auto job = std::make_shared<Job>(url, sent, device, progress, m_partCount);
     const std::weak_ptr<Job> weak = job;
     job->finished = [this, weak, finished](const DownloadResult& result) {
+        bool current = false;
         {
             QMutexLocker lock(&m_mutex);
-            if (m_job == weak.lock()) {
+            current = m_job == weak.lock();
+            if (current) {
                 m_job.reset();
+                m_wait.reset();
             }
         }
-        emit Finished();
+        // A blocking job that was aborted has already ended for its caller.
+        if (current) {
+            emit Finished();
+        }
         if (finished) {
             finished(result);
         }
     };
     m_job = job;
+    m_wait = wait;
     QMetaObject::invokeMethod(
         Manager::instance(), [job] { job->probe(); }, Qt::QueuedConnection);
     return true;
@@ -406,50 +428,37 @@ bool MultiDownloader::start(const QUrl& url, const Headers& headers, QIODevice* 
 
 DownloadResult MultiDownloader::download(const QUrl& url, const Headers& headers, QIODevice* device,
                                          const Progress& progress) {
-    struct Wait {
-        QMutex mutex;
-        bool done = false;
-        DownloadResult result;
-    };
-    const auto wait = std::make_shared<Wait>();
     QEventLoop loop;
-    QPointer<QEventLoop> guard(&loop);
+    const auto wait = std::make_shared<DownloadWait>(
+        QThread::currentThread() == Manager::instance()->thread() ? &loop : nullptr);
     DownloadResult refusal;
-    const bool started = start(
-        url, headers, device, progress,
-        [wait, guard](const DownloadResult& result) {
-            QMutexLocker lock(&wait->mutex);
-            wait->result = result;
-            wait->done = true;
-            QMetaObject::invokeMethod(guard, "quit", Qt::QueuedConnection);
-        },
-        refusal);
-    if (!started) {
+    if (!start(
+            url, headers, device, progress,
+            [wait](const DownloadResult& result) { wait->complete(result); }, wait, refusal)) {
         return refusal;
     }
-    {
-        QMutexLocker lock(&wait->mutex);
-        if (wait->done) {
-            return wait->result;
-        }
-    }
-    loop.exec();
-    QMutexLocker lock(&wait->mutex);
-    return wait->result;
+    return wait->wait();
 }
 
 bool MultiDownloader::downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
                                     const Progress& progress,
                                     const IDownloader::Finished& finished) {
     DownloadResult refusal;
-    return start(url, headers, device, progress, finished, refusal);
+    return start(url, headers, device, progress, finished, nullptr, refusal);
 }
 
 void MultiDownloader::abort() {
     std::shared_ptr<Job> job;
+    std::shared_ptr<DownloadWait> wait;
     {
         QMutexLocker lock(&m_mutex);
         job = m_job;
+        wait = m_wait;
+        // The blocking caller returns at once; the replies end in the manager's thread.
+        if (wait) {
+            m_job.reset();
+            m_wait.reset();
+        }
     }
     if (!job) {
         return;
@@ -463,6 +472,10 @@ void MultiDownloader::abort() {
         }
     }
     job->cancelReplies();
+    if (wait) {
+        emit Finished();
+        wait->complete({});
+    }
 }
 
 bool MultiDownloader::isRunning() const {

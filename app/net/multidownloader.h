@@ -12,6 +12,8 @@
 
 namespace Net {
 
+class DownloadWait;
+
 // (from, to) byte ranges; the last part is open-ended (to = -1). No parts when count < 1.
 QList<QPair<qint64, qint64>> splitParts(qint64 total, int count);
 
@@ -35,19 +37,22 @@ public:
     int partCount() const { return m_partCount; }
 
 signals:
-    // Emitted in the manager's thread when a job has ended.
+    // Emitted when a job has ended: in the manager's thread, or in abort()'s for a blocking
+    // download, which abort() ends at once.
     void Finished();
 
 private:
     struct Job;
 
     bool start(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
-               const IDownloader::Finished& finished, DownloadResult& refusal);
+               const IDownloader::Finished& finished, const std::shared_ptr<DownloadWait>& wait,
+               DownloadResult& refusal);
 
     const int m_partCount = 10;
     Ptr<IParamsSetter> m_paramsSetter;
     mutable QMutex m_mutex;
     std::shared_ptr<Job> m_job;
+    std::shared_ptr<DownloadWait> m_wait;
 };
 
 }  // namespace Net

@@ -3,20 +3,23 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QRecursiveMutex>
+#include <QThread>
 #include <QTimer>
 #include <atomic>
 
 #include "base/logcategories.h"
 #include "net/downloadrequest.h"
 #include "net/downloadsink.h"
+#include "net/downloadwait.h"
 #include "net/manager.h"
 
 namespace Net {
 
 // Lives in the manager's thread once started; only abort() reaches it from elsewhere.
 struct SingleDownloader::Job : std::enable_shared_from_this<SingleDownloader::Job> {
-    Job(const QUrl& url, const Headers& headers, QIODevice* device, bool resumable)
-        : url(url), headers(headers), sink(device), resumable(resumable) {}
+    Job(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
+        bool resumable)
+        : url(url), headers(headers), sink(device, progress), resumable(resumable) {}
 
     void send();
     void onData();
@@ -27,7 +30,6 @@ struct SingleDownloader::Job : std::enable_shared_from_this<SingleDownloader::Jo
     const Headers headers;
     DownloadSink sink;
     const bool resumable;
-    Progress progress;
     Finished finished;
     std::atomic<bool> aborted{false};
     // Held while the result is delivered, so a downloader destroyed meanwhile waits for it.
@@ -106,9 +108,7 @@ void SingleDownloader::Job::onData() {
             reply->abort();
             return;
     }
-    if (progress) {
-        progress(written, total > 0 ? static_cast<quint64>(total) : 0);
-    }
+    sink.report(written, total > 0 ? static_cast<quint64>(total) : 0);
 }
 
 void SingleDownloader::Job::onFinished() {
@@ -173,54 +173,47 @@ SingleDownloader::~SingleDownloader() {
 
 DownloadResult SingleDownloader::download(const QUrl& url, const Headers& headers,
                                           QIODevice* device, const Progress& progress) {
-    struct Wait {
-        QMutex mutex;
-        bool done = false;
-        DownloadResult result;
-    };
-    const auto wait = std::make_shared<Wait>();
     QEventLoop loop;
-    QPointer<QEventLoop> guard(&loop);
-    const bool started =
-        downloadAsync(url, headers, device, progress, [wait, guard](const DownloadResult& result) {
-            QMutexLocker lock(&wait->mutex);
-            wait->result = result;
-            wait->done = true;
-            QMetaObject::invokeMethod(guard, "quit", Qt::QueuedConnection);
-        });
-    if (!started) {
-        return {isRunning() ? DownloadResult::Busy : DownloadResult::Refused, {}, QString()};
+    const auto wait = std::make_shared<DownloadWait>(
+        QThread::currentThread() == Manager::instance()->thread() ? &loop : nullptr);
+    const int refusal = start(
+        url, headers, device, progress,
+        [wait](const DownloadResult& result) { wait->complete(result); }, wait);
+    if (refusal != DownloadResult::Ok) {
+        return {refusal, {}, QString()};
     }
-    {
-        QMutexLocker lock(&wait->mutex);
-        if (wait->done) {
-            return wait->result;
-        }
-    }
-    loop.exec();
-    QMutexLocker lock(&wait->mutex);
-    return wait->result;
+    return wait->wait();
 }
 
 bool SingleDownloader::downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
                                      const Progress& progress, const Finished& finished) {
+    return start(url, headers, device, progress, finished, nullptr) == DownloadResult::Ok;
+}
+
+int SingleDownloader::start(const QUrl& url, const Headers& headers, QIODevice* device,
+                            const Progress& progress, const Finished& finished,
+                            const std::shared_ptr<DownloadWait>& wait) {
     QMutexLocker lock(&m_mutex);
-    if (m_job || !url.isValid() || device == nullptr) {
-        return false;
+    if (m_job) {
+        return DownloadResult::Busy;
+    }
+    if (!url.isValid() || device == nullptr) {
+        return DownloadResult::Refused;
     }
     Headers sent = headers;
     if (m_paramsSetter && !m_paramsSetter->setParams(sent)) {
-        return false;
+        return DownloadResult::Refused;
     }
-    const auto job = std::make_shared<Job>(url, sent, device, m_resumable);
-    job->progress = progress;
+    const auto job = std::make_shared<Job>(url, sent, device, progress, m_resumable);
     m_job = job;
+    m_wait = wait;
     std::weak_ptr<Job> weakJob = job;
     job->finished = [this, weakJob, finished](const DownloadResult& result) {
         {
             QMutexLocker lock(&m_mutex);
             if (m_job == weakJob.lock()) {
                 m_job.reset();
+                m_wait.reset();
             }
         }
         if (finished) {
@@ -229,14 +222,21 @@ bool SingleDownloader::downloadAsync(const QUrl& url, const Headers& headers, QI
     };
     QMetaObject::invokeMethod(
         Manager::instance(), [job] { job->send(); }, Qt::QueuedConnection);
-    return true;
+    return DownloadResult::Ok;
 }
 
 void SingleDownloader::abort() {
     std::shared_ptr<Job> job;
+    std::shared_ptr<DownloadWait> wait;
     {
         QMutexLocker lock(&m_mutex);
         job = m_job;
+        wait = m_wait;
+        // The blocking caller returns at once; the reply ends in the manager's thread.
+        if (wait) {
+            m_job.reset();
+            m_wait.reset();
+        }
     }
     if (!job) {
         return;
@@ -251,6 +251,9 @@ void SingleDownloader::abort() {
             }
         },
         Qt::QueuedConnection);
+    if (wait) {
+        wait->complete({});
+    }
 }
 
 bool SingleDownloader::isRunning() const {

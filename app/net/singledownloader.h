@@ -9,6 +9,8 @@
 
 namespace Net {
 
+class DownloadWait;
+
 // One GET streamed into the device as it arrives. The HTTP status is the caller's to judge.
 class SingleDownloader : public IDownloader {
 public:
@@ -29,10 +31,15 @@ public:
 private:
     struct Job;
 
+    // A code of DownloadResult: Ok when the job was started.
+    int start(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
+              const Finished& finished, const std::shared_ptr<DownloadWait>& wait);
+
     Ptr<IParamsSetter> m_paramsSetter;
     bool m_resumable = false;
     mutable QMutex m_mutex;
     std::shared_ptr<Job> m_job;
+    std::shared_ptr<DownloadWait> m_wait;
 };
 
 }  // namespace Net

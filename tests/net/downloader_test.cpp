@@ -1,6 +1,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QtConcurrent>
 #include <QtTest>
@@ -367,6 +368,32 @@ private slots:
         QCOMPARE(result.error, 0);
         QCOMPARE(result.response.status, 0);
         QVERIFY(!downloader.isRunning());
+    }
+
+    void abortEndsAWorkersWaitAtOnce() {
+        ScriptedServer server([](const Received&) {
+            Answer answer;
+            answer.silent = true;
+            return answer;
+        });
+        Net::MultiDownloader downloader;
+        QFile file(m_dir.filePath("worker-aborted"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QSemaphore returned;
+        Net::DownloadResult result;
+        result.error = -1;
+        QFuture<void> future = QtConcurrent::run([&] {
+            result = downloader.download(QUrl(server.baseUrl() + "/f"), {}, &file, {});
+            returned.release();
+        });
+        QVERIFY(QTest::qWaitFor([&] { return server.received().size() == 1; }, 5000));
+        downloader.abort();
+        // This thread, the manager's, runs no events meanwhile.
+        QVERIFY(returned.tryAcquire(1, 5000));
+        QCOMPARE(result.error, 0);
+        QCOMPARE(result.response.status, 0);
+        QVERIFY(!downloader.isRunning());
+        future.waitForFinished();
     }
 
     void refusals() {
