@@ -18,6 +18,12 @@ fonts-noto-core fonts-noto-cjk
 curl
 "
 
+# "bench" adds what only the benchmarks use (nginx and aria2c for download_bench);
+# the build and the tests never need them.
+if [ "${1:-}" = "bench" ]; then
+    packages="$packages nginx-light aria2"
+fi
+
 missing=""
 for package in $packages; do
     if ! dpkg -s "$package" >/dev/null 2>&1; then

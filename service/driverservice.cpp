@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <chrono>
 #include <cstring>
 #include <ctime>
@@ -70,6 +72,14 @@ std::string printableForLog(const std::string& text) {
     return out;
 }
 
+// The declared body size; 0 when absent or unreadable.
+std::uint64_t declaredLength(const httplib::Request& request) {
+    const std::string value = request.get_header_value("Content-Length");
+    return value.empty() || value.find_first_not_of("0123456789") != std::string::npos
+               ? 0
+               : std::strtoull(value.c_str(), nullptr, 10);
+}
+
 bool isCompressionLabel(const std::string& encoding) {
     return encoding == "gzip" || encoding == "deflate" || encoding == "br";
 }
@@ -101,7 +111,9 @@ bool DriverService::start(const Options& options, std::string& error) {
         return false;
     }
     if (!signer_.open(options.dataDir + "/token.key", error) ||
-        !store_.open(options.dataDir + "/service.db", error)) {
+        !store_.open(options.dataDir + "/service.db", error) ||
+        !files_.open(options.dataDir + "/files", error) ||
+        !uploads_.open(options.dataDir + "/uploads", error)) {
         return false;
     }
     if (config_.accessLog.empty()) {
@@ -139,7 +151,8 @@ bool DriverService::start(const Options& options, std::string& error) {
             return false;
         }
     }
-    server_->set_payload_max_length(config_.bodyLimit);
+    // Every JSON route bounds its own body; only the multipart upload may be larger.
+    server_->set_payload_max_length(std::max(config_.bodyLimit, config_.uploadLimit));
     server_->set_keep_alive_max_count(static_cast<std::size_t>(config_.keepAliveMaxCount));
     server_->set_keep_alive_timeout(config_.keepAliveTimeoutSeconds);
     // Answers are small; waiting to coalesce them only adds delayed-ack latency.
@@ -187,6 +200,7 @@ void DriverService::installRoutes() {
     // Each route that reads a body says here how much it may carry.
     routes_.set("PUT", "/app/auth", kAuthBodyLimit);
     routes_.set("POST", "/collect/batch", {config_.collectMaxBatchBytes, 0});
+    routes_.set("POST", "/upload/upload", {config_.uploadLimit, 0});
     server_->setRefusalHandler([this](const httplib::Request& request, httplib::Response& response,
                                       const std::string& message) {
         fail(response, response.status, message);
@@ -205,6 +219,8 @@ void DriverService::installRoutes() {
         "/collect/batch",
         [this](const httplib::Request& request, httplib::Response& response,
                const httplib::ContentReader& reader) { handleCollect(request, response, reader); });
+
+    installFileRoutes();
 
     const auto notAllowed = [](const httplib::Request&, httplib::Response& response) {
         fail(response, 405, "method not allowed");

@@ -15,6 +15,8 @@
 #include "servicestore.h"
 #include "tokensigner.h"
 #include "writequeue.h"
+#include "filehosting.h"
+#include "uploadstore.h"
 
 namespace httplib {
 struct Request;
@@ -65,6 +67,15 @@ private:
     void handleSettings(const httplib::Request& request, httplib::Response& response);
     void handleCollect(const httplib::Request& request, httplib::Response& response,
                        const httplib::ContentReader& reader);
+    void installFileRoutes();
+    bool authorised(const httplib::Request& request, httplib::Response& response) const;
+    void handleFile(const httplib::Request& request, httplib::Response& response,
+                    const std::string& relative);
+    void handleAppUpdate(const httplib::Request& request, httplib::Response& response);
+    void handleUploadCheck(const httplib::Request& request, httplib::Response& response,
+                           const httplib::ContentReader& reader);
+    void handleUpload(const httplib::Request& request, httplib::Response& response,
+                      const httplib::ContentReader& reader);
     void handleCounters(httplib::Response& response);
     void handleCollected(httplib::Response& response);
 
@@ -92,6 +103,8 @@ private:
     // The configuration is fixed once bound, and so is the settings answer.
     int settingsStatus_ = 200;
     std::string settingsAnswer_;
+    FileHosting files_;
+    UploadStore uploads_;
 
     std::mutex logMutex_;
     std::FILE* accessLog_ = nullptr;

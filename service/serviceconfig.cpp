@@ -128,7 +128,7 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         "public_urls",    "user_drivers",     "drivers_updated_at",    "ga_id",
         "update",         "user_country",     "contact_email",         "auth_error",
         "settings_error", "collect_max_hits", "collect_max_hit_bytes", "collect_max_batch_bytes",
-        "collect_keep"};
+        "collect_keep",   "upload_limit"};
     // The bounds of connections and requests.
     static const std::set<std::string> connection = {
         "keep_alive_max_count", "keep_alive_timeout", "request_deadline",  "min_body_rate",
@@ -169,7 +169,8 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         !readBounded(document, "collect_max_hit_bytes", 16, kMaxBody, collectMaxHitBytes, error) ||
         !readBounded(document, "collect_max_batch_bytes", 16, kMaxBody, collectMaxBatchBytes,
                      error) ||
-        !readBounded(document, "collect_keep", 0, 10000000, collectKeep, error)) {
+        !readBounded(document, "collect_keep", 0, 10000000, collectKeep, error) ||
+        !readBounded(document, "upload_limit", 1024, kMaxBody, uploadLimit, error)) {
         return false;
     }
     if (accessLog.find('/') != std::string::npos || accessLog == "..") {

@@ -78,15 +78,24 @@ void ScriptedServer::incomingConnection(qintptr descriptor) {
             if (!answer.contentEncoding.isEmpty()) {
                 reply += "Content-Encoding: " + answer.contentEncoding + "\r\n";
             }
-            if (answer.untilClose) {
-                reply += "Connection: close\r\n\r\n";
-            } else {
-                const qint64 length =
-                    answer.declaredLength >= 0 ? answer.declaredLength : answer.body.size();
-                reply += "Content-Length: " + QByteArray::number(length) + "\r\n";
-                reply += "Connection: keep-alive\r\n\r\n";
+            for (const auto& header : answer.headers) {
+                reply += header.first + ": " + header.second + "\r\n";
             }
-            const QByteArray body = answer.stallBody ? QByteArray() : answer.body;
+            const bool endsWithClose = answer.untilClose || answer.contentLength == -2;
+            if (!endsWithClose) {
+                const qint64 length = answer.declaredLength >= 0  ? answer.declaredLength
+                                      : answer.contentLength >= 0 ? answer.contentLength
+                                                                  : answer.body.size();
+                reply += "Content-Length: " + QByteArray::number(length) + "\r\n";
+            }
+            reply += endsWithClose ? "Connection: close\r\n\r\n" : "Connection: keep-alive\r\n\r\n";
+            const bool close = answer.cutAfter >= 0 || endsWithClose;
+            QByteArray body = answer.stallBody ? QByteArray() : answer.body;
+            if (answer.cutAfter >= 0) {
+                body = answer.body.left(answer.cutAfter);
+            } else if (answer.stallAfter >= 0) {
+                body = answer.body.left(answer.stallAfter);
+            }
             QPointer<QTcpSocket> guard(socket);
             if (answer.trickleMs > 0) {
                 guard->write(reply);
@@ -102,7 +111,6 @@ void ScriptedServer::incomingConnection(qintptr descriptor) {
                 timer->start(answer.trickleMs);
                 continue;
             }
-            const bool close = answer.untilClose;
             QTimer::singleShot(answer.delayMs, this, [guard, reply, body, close] {
                 if (guard) {
                     guard->write(reply + body);
