@@ -108,6 +108,9 @@ bool Catalog::open(const std::string& path, std::string& error) {
         error = "catalogue tables in " + path + ": " + error;
         return false;
     }
+    // Searches touch the id index all over; keep it in memory rather than read it page by page.
+    std::string ignored;
+    executeSql(db_, "PRAGMA cache_size=-65536; PRAGMA mmap_size=1073741824;", ignored);
     statements_ = std::make_unique<Statements>();
     Statements& s = *statements_;
     const bool prepared =
@@ -195,6 +198,18 @@ bool Catalog::find(const std::vector<SearchDevice>& devices, const CR::Platform&
         error = "the catalogue is closed";
         return false;
     }
+    // One read transaction for the whole search: thousands of lookups would otherwise each
+    // take and drop the file lock and revalidate the page cache.
+    if (!executeSql(db_, "BEGIN", error)) {
+        return false;
+    }
+    struct EndRead {
+        sqlite3* db;
+        ~EndRead() {
+            std::string ignored;
+            executeSql(db, "COMMIT", ignored);
+        }
+    } endRead{db_};
     Statements& s = *statements_;
     // INFs come up again and again for the devices of one PC; each is read once per search.
     std::unordered_map<std::int64_t, InfInfo> infs;
