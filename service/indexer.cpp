@@ -431,6 +431,7 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
 
     const auto started = std::chrono::steady_clock::now();
     auto lastReport = started;
+    std::set<std::string> stored;
     for (const std::string& path : paths) {
         PackageData package;
         if (!readPackage(path, package, summary, report)) {
@@ -441,6 +442,7 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
             error = path + ": " + error;
             return false;
         }
+        stored.insert(path);
         ++summary.packages;
         summary.infs += package.infs.size();
         for (const Inf& inf : package.infs) {
@@ -458,9 +460,10 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
         }
     }
 
-    // A package taken out of the folder is no longer offered.
+    // A package taken out of the folder is no longer offered, nor one damaged since: its file no
+    // longer has the SHA-1 the offers would name.
     const std::string prefix = root.string() + "/";
-    const std::set<std::string> present(paths.begin(), paths.end());
+    const std::set<std::string>& present = stored;
     std::vector<std::int64_t> gone;
     Statements& s = *statements_;
     while (s.paths.next()) {
