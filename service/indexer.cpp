@@ -204,7 +204,7 @@ bool hashFile(const std::string& path, std::string& sha1, std::uint64_t& size) {
         return false;
     }
     sha1 = hash.hexDigest(false);
-    return true;
+    return !sha1.empty();
 }
 
 }  // namespace
@@ -282,7 +282,7 @@ bool Indexer::readPackage(const std::string& path, PackageData& package, Summary
                           const Reporter& report) {
     package.path = path;
     if (!hashFile(path, package.sha1, package.size)) {
-        report("skipped " + path + ": cannot be read");
+        report("skipped " + path + ": cannot be read or hashed");
         return false;
     }
     formats::ZipReader zip;
@@ -317,6 +317,11 @@ bool Indexer::readPackage(const std::string& path, PackageData& package, Summary
         formats::Sha1 hash;
         hash.add(bytes.data(), bytes.size());
         inf.sha1 = hash.hexDigest(false);
+        if (inf.sha1.empty()) {
+            report("skipped " + path + " " + entry.name + ": cannot be hashed");
+            ++summary.skipped;
+            continue;
+        }
         const std::string key = folderKey(entry.name);
         const std::size_t slash = key.rfind('/');
         readInf(file, slash == std::string::npos ? std::string() : key.substr(0, slash + 1), names,
