@@ -113,7 +113,8 @@ bool DriverService::start(const Options& options, std::string& error) {
     if (!signer_.open(options.dataDir + "/token.key", error) ||
         !store_.open(options.dataDir + "/service.db", error) ||
         !files_.open(options.dataDir + "/files", error) ||
-        !uploads_.open(options.dataDir + "/uploads", error)) {
+        !uploads_.open(options.dataDir + "/uploads", error) ||
+        !catalog_.open(options.dataDir + "/service.db", error)) {
         return false;
     }
     if (config_.accessLog.empty()) {
@@ -190,6 +191,7 @@ void DriverService::closeStore() {
         writes_->stop();
     }
     store_.close();
+    catalog_.close();
     std::lock_guard<std::mutex> lock(logMutex_);
     std::fflush(accessLog_);
 }
@@ -219,6 +221,10 @@ void DriverService::installRoutes() {
         "/collect/batch",
         [this](const httplib::Request& request, httplib::Response& response,
                const httplib::ContentReader& reader) { handleCollect(request, response, reader); });
+    server.Put("/updates/find", [this](const httplib::Request& request, httplib::Response& response,
+                                       const httplib::ContentReader& reader) {
+        handleUpdatesFind(request, response, reader);
+    });
 
     installFileRoutes();
 
@@ -236,6 +242,8 @@ void DriverService::installRoutes() {
     server.Post("/app/settings", notAllowedWithBody);
     server.Get("/collect/batch", notAllowed);
     server.Put("/collect/batch", notAllowedWithBody);
+    server.Get("/updates/find", notAllowed);
+    server.Post("/updates/find", notAllowedWithBody);
 
     if (options_.testHooks) {
         server.Get("/_test/counters", [this](const httplib::Request&, httplib::Response& response) {

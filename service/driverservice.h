@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "routelimits.h"
+#include "catalog.h"
 #include "serviceconfig.h"
 #include "servicestore.h"
 #include "tokensigner.h"
@@ -28,7 +29,8 @@ namespace Service {
 
 class GuardedServer;
 
-// The reference service: authorisation, settings and the analytics collector over HTTP(S).
+// The reference service: authorisation, settings, file hosting, the driver search and the
+// analytics collector over HTTP(S).
 class DriverService {
 public:
     struct Options {
@@ -76,6 +78,9 @@ private:
                            const httplib::ContentReader& reader);
     void handleUpload(const httplib::Request& request, httplib::Response& response,
                       const httplib::ContentReader& reader);
+    // Defined in catalogservice.cpp.
+    void handleUpdatesFind(const httplib::Request& request, httplib::Response& response,
+                           const httplib::ContentReader& reader);
     void handleCounters(httplib::Response& response);
     void handleCollected(httplib::Response& response);
 
@@ -105,6 +110,7 @@ private:
     std::string settingsAnswer_;
     FileHosting files_;
     UploadStore uploads_;
+    Catalog catalog_;
 
     std::mutex logMutex_;
     std::FILE* accessLog_ = nullptr;
