@@ -3,10 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <strings.h>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <strings.h>
 #include <ctime>
 #include <filesystem>
 #include <fstream>

@@ -320,7 +320,9 @@ std::optional<std::time_t> nextRunOf(const xml::Element& trigger, std::time_t no
     day.tm_hour = 12;  // noon steps over daylight-saving changes safely
     day.tm_isdst = -1;
     const std::time_t firstNoon = std::mktime(&day);
-    for (int offset = 0; offset < kSearchDays; ++offset) {
+    // Schedules that began long ago are searched from the day before today on.
+    const long firstOffset = std::max(0L, static_cast<long>((now - firstNoon) / 86400) - 1);
+    for (long offset = firstOffset; offset < firstOffset + kSearchDays; ++offset) {
         std::time_t noon = firstNoon + static_cast<std::time_t>(offset) * 86400;
         std::tm candidate{};
         localtime_r(&noon, &candidate);
