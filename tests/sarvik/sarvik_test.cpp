@@ -2,6 +2,7 @@
 #include <QDomDocument>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include "ostask/remindertask.h"
@@ -80,6 +81,23 @@ private slots:
         QFETCH(QString, defaultLocale);
         QFETCH(QString, chosen);
         QCOMPARE(LanguageChoice::localeFor(arguments, QLocale(defaultLocale)).name(), chosen);
+    }
+
+    void eachLanguageHasItsCatalogue_data() {
+        QTest::addColumn<QLocale>("locale");
+        for (const QLocale& locale : LanguageChoice::supportedLocales()) {
+            QTest::newRow(qPrintable(locale.name())) << locale;
+        }
+    }
+    void eachLanguageHasItsCatalogue() {
+        QFETCH(QLocale, locale);
+        QTranslator translator;
+        QVERIFY(translator.load(locale, "Launcher", "_", ":/Lang"));
+        QVERIFY(QFileInfo(translator.filePath())
+                    .fileName()
+                    .startsWith("Launcher_" + locale.name().section('_', 0, 0)));
+        const QString text = translator.translate("main", "TransferButton");
+        QVERIFY2(!text.isEmpty() && text != "TransferButton", qPrintable(text));
     }
 
     void moveToTomorrowKeepsOneSingleTrigger_data() {

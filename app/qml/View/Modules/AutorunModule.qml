@@ -7,6 +7,11 @@ ModulePage {
     id: page
     aCategory: "Autorun-screen"
 
+    // The next run in bold where the text asks for it (%1 date, %2 time).
+    function nextRunText(text, date, time) {
+        return text.split("%1").join("<b>" + date + "</b>").split("%2").join("<b>" + time + "</b>")
+    }
+
     // Sent by other pages (the drivers search's "ToAutorunButton").
     function launchInMonth() {
         monthly.checked = true
@@ -109,8 +114,10 @@ ModulePage {
                 objectName: "nextRunText"
                 anchors.centerIn: parent
                 textFormat: Text.StyledText
-                text: page.module ? qsTr("AutosaveStartDesc").arg("<b>" + page.module.nextDate + "</b>")
-                                                   .arg("<b>" + page.module.nextTime + "</b>") : ""
+                text: page.module && page.module.enabled
+                      ? page.nextRunText(qsTr("AutosaveStartDesc"), page.module.nextDate,
+                                         page.module.nextTime)
+                      : ""
                 font.family: Fonts.openSans
                 font.pixelSize: Fonts.body
                 color: Colors.black
