@@ -20,6 +20,7 @@ fi
 "$root/scripts/build.sh" linux
 
 program="$root/build/linux/app/QuillonPro"
+reminder="$root/build/linux/app/QuillonProSetup"
 service="$root/build/linux/service/quillon-service"
 listen="127.0.0.1:8787"
 base="http://$listen"
@@ -88,10 +89,14 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     rm -f "$screenshots"/*.png
     QUILLON_SCREENSHOTS="$screenshots" timeout 300 \
         xvfb-run -a -s "-screen 0 1280x800x24" "$program" -log "$@" </dev/null || status=$?
+    # The reminder window the scheduled task brings up saves its own picture.
+    (cd "$(dirname "$reminder")" && QUILLON_SCREENSHOTS="$screenshots" timeout 60 \
+        xvfb-run -a -s "-screen 0 1280x800x24" "$reminder" </dev/null) || status=$?
 elif [ -n "$screenshots" ]; then
     mkdir -p "$screenshots"
     screenshots=$(cd "$screenshots" && pwd)
     QUILLON_SCREENSHOTS="$screenshots" "$program" -log "$@" || status=$?
+    (cd "$(dirname "$reminder")" && QUILLON_SCREENSHOTS="$screenshots" "$reminder") || status=$?
 else
     "$program" -log "$@" || status=$?
 fi

@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QUrl>
 
+#include "autorun/autorunmodule.h"
 #include "base/scopeprofiler.h"
 #include "core/application.h"
 #include "core/initializetask.h"
@@ -96,6 +97,12 @@ Launcher::MigrationSteps Launcher::migrate() {
     environment->setVersion(current);
     m_configuration->analytics->sendEvent(QStringLiteral("FirstRun"), current.toString(),
                                           stored.isNull() ? QString() : stored.toString());
+    if (steps.makeDefaultTask) {
+        AutorunModule::makeDefaultTask(m_applicationDir);
+    }
+    if (steps.repointTask) {
+        AutorunModule::repointTask(m_applicationDir);
+    }
     return steps;
 }
 

@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QQmlEngine>
 
+#include "autorun/autorunmodule.h"
 #include "core/aboutmodule.h"
 #include "core/modulelistmodel.h"
 #include "core/programsmodule.h"
@@ -35,9 +36,6 @@ const PendingModule kRecovery = {"recovery", "Qln::RecoveryModule",
 const PendingModule kBackup = {"backup", "Qln::BackupModule",
                                QT_TRANSLATE_NOOP("Qln::BackupModule", "CloudBackupTitle"), "backup",
                                "BackupModule"};
-const PendingModule kAutorun = {"autorun", "Qln::AutorunModule",
-                                QT_TRANSLATE_NOOP("Qln::AutorunModule", "AutorunTitle"), "autorun",
-                                "AutorunModule"};
 
 Module* pending(const PendingModule& entry) {
     return new Module(
@@ -51,14 +49,13 @@ Module* pending(const PendingModule& entry) {
 ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString& applicationDir,
                        const QString& tab)
     : m_configuration(std::move(configuration)) {
-    Q_UNUSED(applicationDir)
     qDebug().noquote() << "StartModule:" << tab;
     append(pending(kDrivers));
     append(pending(kHistory));
     append(pending(kRecovery));
     append(new ProgramsModule());
     append(pending(kBackup));
-    append(pending(kAutorun));
+    append(new AutorunModule(applicationDir));
     append(new SettingsModule(m_configuration->environment, m_configuration->analytics));
     append(new AboutModule());
     int counter = 0;

@@ -21,8 +21,8 @@ namespace {
 // Time for incubated pages and images to appear before a picture is taken.
 constexpr int kSettleMs = 900;
 
-const QStringList kPages = {QStringLiteral("utility"), QStringLiteral("settings"),
-                            QStringLiteral("about")};
+const QStringList kPages = {QStringLiteral("utility"), QStringLiteral("autorun"),
+                            QStringLiteral("settings"), QStringLiteral("about")};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <strings.h>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -125,8 +126,22 @@ bool rebootComputer(std::uint32_t& error) {
     return true;
 }
 
-bool openPath(const std::string& path, const std::string& arguments, std::string& error) {
+std::string programFile(const std::string& path) {
     const std::string target = nativePath(path);
+    const std::string suffix = ".exe";
+    struct stat info {};
+    if (target.size() > suffix.size() && ::stat(target.c_str(), &info) != 0 &&
+        strcasecmp(target.c_str() + target.size() - suffix.size(), suffix.c_str()) == 0) {
+        const std::string bare = target.substr(0, target.size() - suffix.size());
+        if (::access(bare.c_str(), X_OK) == 0) {
+            return bare;
+        }
+    }
+    return target;
+}
+
+bool openPath(const std::string& path, const std::string& arguments, std::string& error) {
+    const std::string target = programFile(path);
     struct stat info {};
     const bool program = ::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
                          ::access(target.c_str(), X_OK) == 0;

@@ -89,6 +89,10 @@ bool openPath(const std::string& path, const std::string& arguments, std::string
     return true;
 }
 
+std::string programFile(const std::string& path) {
+    return path;
+}
+
 bool showInFileManager(const std::string& path, std::string& error) {
     std::wstring command = L"explorer /select,\"" + nativePath(path) + L"\"";
     STARTUPINFOW startup{};

@@ -12,8 +12,10 @@
 #include <QThreadPool>
 #include <QUrlQuery>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 
+#include "autorun/autorunmodule.h"
 #include "base/task.h"
 #include "core/application.h"
 #include "core/connecterrorwindow.h"
@@ -27,6 +29,8 @@
 #include "net/manager.h"
 #include "net/serviceclient.h"
 #include "net/settingsdata.h"
+#include "ostask/remindertask.h"
+#include "ostask/taskscheduler.h"
 #include "servicerunner.h"
 #include "testenvironment.h"
 
@@ -355,8 +359,19 @@ void LauncherTest::versionChangeIsReportedOnce() {
     Launcher* launcher = makeLauncher(service.url());
     const Flow::Shared<Qln::Environment> environment = launcher->configuration()->environment;
     environment->setVersion(QVersionNumber::fromString(stored));
+    // An earlier install's reminder, where there was one, names the old folder.
+    const QString reminder = System::OSTask::ReminderTask::name();
+    System::OSTask::remove(reminder);
+    if (!stored.isEmpty()) {
+        QVERIFY(Qln::AutorunModule::makeDefaultTask("/old"));
+    }
 
     const Launcher::MigrationSteps chosen = launcher->migrate();
+    const bool pointedHere = steps.contains('d') || steps.contains('r');
+    const QString command = System::OSTask::ReminderTask::command(
+        pointedHere ? launcher->applicationDir() : QStringLiteral("/old"));
+    QVERIFY(System::OSTask::xml(reminder).contains(">" + command + "<"));
+    QVERIFY(System::OSTask::nextRunTime(reminder).isValid());
     QCOMPARE(chosen.firstRun, steps.contains('f'));
     QCOMPARE(chosen.makeDefaultTask, steps.contains('d'));
     QCOMPARE(chosen.repointTask, steps.contains('r'));
@@ -424,7 +439,12 @@ void LauncherTest::quitDuringStartUpAgainstASilentService() {
 }
 
 int main(int argc, char** argv) {
-    isolateUserFolders();
+    // A copy of the machine, whose Tasks/ folder the version steps write to.
+    const QByteArray base = isolateUserFolders();
+    const QString machine = QString::fromLocal8Bit(base) + QStringLiteral("/machine");
+    std::filesystem::copy(qEnvironmentVariable("QUILLON_MACHINE").toStdString(),
+                          machine.toStdString(), std::filesystem::copy_options::recursive);
+    qputenv("QUILLON_MACHINE", machine.toLocal8Bit());
     QCoreApplication::setApplicationName(QStringLiteral("QuillonPro"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Qln::Application::kVersion));
     QGuiApplication app(argc, argv);

@@ -2,6 +2,7 @@
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>
@@ -40,6 +41,7 @@ private slots:
     void maximisedWindowHasNoGripsAndRestoresOnDoubleClick();
     void settingsSaveOffersTheRestart();
     void languageListShowsTheModulesRow();
+    void autorunPageTurnsTheMonthlyReminderOn();
 
 private:
     QObject* openPage(const QString& name);
@@ -159,6 +161,8 @@ void ViewsSmokeTest::everyPageOpens_data() {
                               << "Settings-screen";
     QTest::newRow("about") << "about"
                            << "About-screen";
+    QTest::newRow("autorun") << "autorun"
+                             << "Autorun-screen";
 }
 
 void ViewsSmokeTest::everyPageOpens() {
@@ -275,6 +279,44 @@ void ViewsSmokeTest::languageListShowsTheModulesRow() {
     QMetaObject::invokeMethod(module, "resetSettings");
     QVERIFY(module->property("index").toInt() != 2);
     QCOMPARE(list->property("currentIndex").toInt(), module->property("index").toInt());
+    verifyNoWarnings();
+}
+
+// What the drivers page's "ToAutorunButton" does, then what the user does on the page.
+void ViewsSmokeTest::autorunPageTurnsTheMonthlyReminderOn() {
+    QTranslator english;
+    QVERIFY(english.load(":/Lang/QuillonPro_en.qm"));
+    QCoreApplication::installTranslator(&english);
+    m_controller->ShowMainWindow();
+    Qln::MainWindow* main = m_controller->mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QObject* module = m_modules->module("autorun");
+    QVERIFY(module);
+    QMetaObject::invokeMethod(main->rootObject(), "sendCommand", Q_ARG(QVariant, "autorun"),
+                              Q_ARG(QVariant, "launchInMonth"));
+    QObject* page = nullptr;
+    QTRY_VERIFY((page = m_modules->module("autorun")->entry()->viewObject()));
+    auto* monthly = page->findChild<QQuickItem*>("monthlySelect");
+    QVERIFY(monthly);
+    QTRY_VERIFY(monthly->property("checked").toBool());
+    QCOMPARE(module->property("taskType").toInt(), 1);
+
+    auto* nextRun = page->findChild<QQuickItem*>("nextRun");
+    QVERIFY(nextRun);
+    QVERIFY(!nextRun->isVisible());
+    auto* save = page->findChild<QQuickItem*>("saveButton");
+    QVERIFY(save);
+    QSignalSpy enabled(module, SIGNAL(enabledChanged()));
+    QTest::mouseClick(main, Qt::LeftButton, Qt::NoModifier,
+                      save->mapToScene(QPointF(save->width() / 2, save->height() / 2)).toPoint());
+    QVERIFY(enabled.count() == 1 || enabled.wait(5000));
+    QVERIFY(module->property("enabled").toBool());
+    QTRY_VERIFY(nextRun->isVisible());
+    const QString shown = page->findChild<QQuickItem*>("nextRunText")->property("text").toString();
+    QVERIFY2(shown.contains("<b>" + module->property("nextDate").toString() + "</b>"),
+             qPrintable(shown));
+    QVERIFY(shown.contains("<b>" + module->property("nextTime").toString() + "</b>"));
+    QCoreApplication::removeTranslator(&english);
     verifyNoWarnings();
 }
 

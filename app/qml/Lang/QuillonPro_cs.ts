@@ -699,23 +699,4 @@
         <translation>Vybrat vše</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 už nějakou dobu nekontroloval vaše ovladače. Spusťte kontrolu, aby počítač běžel bez problémů.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Zkontrolovat</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Nastavení</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Připomenout zítra</translation>
-    </message>
-</context>
 </TS>

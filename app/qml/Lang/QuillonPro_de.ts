@@ -699,23 +699,4 @@
         <translation>Alles auswählen</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 hat Ihre Treiber schon länger nicht geprüft. Suchen Sie jetzt, damit Ihr Computer reibungslos läuft.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Jetzt suchen</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Morgen erinnern</translation>
-    </message>
-</context>
 </TS>

@@ -699,23 +699,4 @@
         <translation>Select all</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 has not checked your drivers for a while. Scan now to keep your computer running smoothly.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Scan now</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Remind me tomorrow</translation>
-    </message>
-</context>
 </TS>

@@ -699,23 +699,4 @@
         <translation>Valitse kaikki</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 ei ole tarkistanut ohjaimiasi vähään aikaan. Tarkista nyt, jotta tietokone toimii sujuvasti.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Tarkista nyt</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Asetukset</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Muistuta huomenna</translation>
-    </message>
-</context>
 </TS>

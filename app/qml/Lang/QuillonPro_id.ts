@@ -699,23 +699,4 @@
         <translation>Pilih semua</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 sudah lama tidak memeriksa driver Anda. Pindai sekarang agar komputer tetap berjalan lancar.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Pindai sekarang</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Pengaturan</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Ingatkan besok</translation>
-    </message>
-</context>
 </TS>

@@ -699,23 +699,4 @@
         <translation>Seleziona tutto</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 non controlla i tuoi driver da un po’. Avvia una scansione per mantenere il computer efficiente.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Avvia scansione</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Ricordamelo domani</translation>
-    </message>
-</context>
 </TS>

@@ -699,23 +699,4 @@
         <translation>すべて選択</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 でしばらくドライバーがチェックされていません。今すぐスキャンして、コンピューターを快適に保ちましょう。</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>今すぐスキャン</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>明日通知する</translation>
-    </message>
-</context>
 </TS>

@@ -699,23 +699,4 @@
         <translation>모두 선택</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1에서 한동안 드라이버를 검사하지 않았습니다. 지금 검사하여 컴퓨터를 원활하게 유지하세요.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>지금 검사</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>설정</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>내일 알림</translation>
-    </message>
-</context>
 </TS>

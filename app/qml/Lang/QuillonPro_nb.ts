@@ -699,23 +699,4 @@
         <translation>Merk alt</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 har ikke sjekket driverne dine på en stund. Skann nå for at datamaskinen skal gå problemfritt.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Skann nå</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Innstillinger</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Minn meg på i morgen</translation>
-    </message>
-</context>
 </TS>

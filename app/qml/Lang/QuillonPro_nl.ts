@@ -699,23 +699,4 @@
         <translation>Alles selecteren</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 heeft uw stuurprogramma’s al een tijdje niet gecontroleerd. Scan nu om uw computer soepel te laten draaien.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Nu scannen</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Instellingen</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Morgen herinneren</translation>
-    </message>
-</context>
 </TS>

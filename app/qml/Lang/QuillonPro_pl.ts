@@ -699,23 +699,4 @@
         <translation>Zaznacz wszystko</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 od dawna nie sprawdzał Twoich sterowników. Przeskanuj teraz, aby komputer działał sprawnie.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Skanuj teraz</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Przypomnij jutro</translation>
-    </message>
-</context>
 </TS>

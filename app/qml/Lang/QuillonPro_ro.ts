@@ -699,23 +699,4 @@
         <translation>Selectare totală</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 nu v-a mai verificat driverele de ceva timp. Scanați acum ca să vă funcționeze computerul fără probleme.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Scanați acum</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Setări</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Amintește-mi mâine</translation>
-    </message>
-</context>
 </TS>

@@ -699,23 +699,4 @@
         <translation>Выделить все</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 давно не проверял ваши драйверы. Запустите сканирование, чтобы компьютер работал без сбоев.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Сканировать</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Напомнить завтра</translation>
-    </message>
-</context>
 </TS>

@@ -699,23 +699,4 @@
         <translation>Vybrať všetko</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 už dlhšie nekontroloval vaše ovládače. Spustite kontrolu, aby počítač bežal bez problémov.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Skontrolovať</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Nastavenia</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Pripomenúť zajtra</translation>
-    </message>
-</context>
 </TS>

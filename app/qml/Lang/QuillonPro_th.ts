@@ -699,23 +699,4 @@
         <translation>เลือกทั้งหมด</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 ไม่ได้ตรวจสอบไดรเวอร์ของคุณมาระยะหนึ่งแล้ว สแกนเดี๋ยวนี้เพื่อให้คอมพิวเตอร์ทำงานได้อย่างราบรื่น</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>สแกนเดี๋ยวนี้</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>การตั้งค่า</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>เตือนพรุ่งนี้</translation>
-    </message>
-</context>
 </TS>

@@ -699,23 +699,4 @@
         <translation>Tümünü seç</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 bir süredir sürücülerinizi denetlemedi. Bilgisayarınızın sorunsuz çalışması için şimdi tarayın.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Şimdi tara</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Ayarlar</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Yarın hatırlat</translation>
-    </message>
-</context>
 </TS>

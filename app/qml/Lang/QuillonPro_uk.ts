@@ -699,23 +699,4 @@
         <translation>Виділити все</translation>
     </message>
 </context>
-<context>
-    <name>main</name>
-    <message>
-        <source>AutorunDesc</source>
-        <translation>%1 давно не перевіряв ваші драйвери. Запустіть сканування, щоб комп’ютер працював без збоїв.</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Сканувати</translation>
-    </message>
-    <message>
-        <source>SettingsBtn</source>
-        <translation>Налаштування</translation>
-    </message>
-    <message>
-        <source>TransferButton</source>
-        <translation>Нагадати завтра</translation>
-    </message>
-</context>
 </TS>

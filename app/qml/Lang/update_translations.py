@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes QuillonPro_<code>.ts for every language from the texts in texts/<code>.txt.
+"""Writes QuillonPro_<code>.ts for every language from the texts in texts/<code>.txt,
+and Sarvik's sarvik/Lang/Launcher_<code>.ts from the same texts.
 
 Each identifier is placed in every context that uses it: the QML files under app/qml
 and sarvik (qsTr takes the file's base name as its context) and the C++ classes that
@@ -74,9 +75,9 @@ def literals(pattern, text):
         yield unescape(match.group(1) if match.group(1) is not None else match.group(2))
 
 
-def qml_usages():
+def qml_usages(tops):
     usages = {}
-    for top in ("app/qml", "sarvik"):
+    for top in tops:
         for folder, _, files in os.walk(os.path.join(ROOT, top)):
             for name in sorted(files):
                 if not name.endswith(".qml"):
@@ -89,7 +90,7 @@ def qml_usages():
     return usages
 
 
-def cpp_usages():
+def cpp_usages(tops):
     """tr() calls in C++, with the class taken from the enclosing namespaces and the
     nearest preceding member definition (Class::method at the start of a line) or class
     declaration; texts marked with an explicit context are taken as they are."""
@@ -98,7 +99,7 @@ def cpp_usages():
                                re.MULTILINE)
     explicit = re.compile(r"\b(?:QT_TRANSLATE_NOOP|QCoreApplication::translate|qsTranslate)\s*\(\s*"
                           r"\"((?:[^\"\\\n]|\\.)*)\"\s*,\s*\"((?:[^\"\\\n]|\\.)*)\"")
-    for top in ("app", "sarvik"):
+    for top in tops:
         for folder, _, files in os.walk(os.path.join(ROOT, top)):
             for name in sorted(files):
                 if not name.endswith((".cpp", ".h", ".qml")):
@@ -135,35 +136,52 @@ def read_pairs(path):
     return pairs
 
 
-def main():
-    usages = qml_usages()
-    for context, identifiers in cpp_usages().items():
+def usages_of(qml_tops, cpp_tops):
+    usages = qml_usages(qml_tops)
+    for context, identifiers in cpp_usages(cpp_tops).items():
         usages.setdefault(context, set()).update(identifiers)
-    used = set().union(*usages.values()) if usages else set()
+    return usages
+
+
+def write_ts(path, language, usages, texts, code, missing):
+    lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
+             '<TS version="2.1" language="%s">' % language]
+    for context in sorted(usages):
+        lines += ["<context>", "    <name>%s</name>" % escape(context)]
+        for identifier in sorted(usages[context]):
+            text = texts.get(context + "/" + identifier, texts.get(identifier))
+            lines += ["    <message>", "        <source>%s</source>" % escape(identifier)]
+            if text:
+                lines.append("        <translation>%s</translation>" % escape(text))
+            else:
+                lines.append('        <translation type="unfinished"></translation>')
+                missing.append("%s: %s/%s" % (code, context, identifier))
+            lines.append("    </message>")
+        lines.append("</context>")
+    lines.append("</TS>")
+    with open(path, "w", encoding="utf-8") as out:
+        out.write("\n".join(lines) + "\n")
+
+
+def main():
+    usages = usages_of(["app/qml"], ["app"])
+    # Sarvik ships its own, smaller catalogue.
+    sarvik = usages_of(["sarvik"], ["sarvik"])
+    used = set().union(*usages.values(), *sarvik.values())
     for identifier, context in read_pairs(os.path.join(HERE, "texts", "contexts.txt")).items():
         if identifier not in used:
             usages.setdefault(context, set()).add(identifier)
 
     missing = []
+    sarvik_lang = os.path.join(ROOT, "sarvik", "Lang")
     for code, language in LANGUAGES:
         texts = read_pairs(os.path.join(HERE, "texts", code + ".txt"))
-        lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
-                 '<TS version="2.1" language="%s">' % language]
-        for context in sorted(usages):
-            lines += ["<context>", "    <name>%s</name>" % escape(context)]
-            for identifier in sorted(usages[context]):
-                text = texts.get(context + "/" + identifier, texts.get(identifier))
-                lines += ["    <message>", "        <source>%s</source>" % escape(identifier)]
-                if text:
-                    lines.append("        <translation>%s</translation>" % escape(text))
-                else:
-                    lines.append('        <translation type="unfinished"></translation>')
-                    missing.append("%s: %s/%s" % (code, context, identifier))
-                lines.append("    </message>")
-            lines.append("</context>")
-        lines.append("</TS>")
-        with open(os.path.join(HERE, "QuillonPro_%s.ts" % code), "w", encoding="utf-8") as out:
-            out.write("\n".join(lines) + "\n")
+        write_ts(os.path.join(HERE, "QuillonPro_%s.ts" % code), language, usages, texts, code,
+                 missing)
+        if sarvik:
+            os.makedirs(sarvik_lang, exist_ok=True)
+            write_ts(os.path.join(sarvik_lang, "Launcher_%s.ts" % code), language, sarvik, texts,
+                     code, missing)
     if missing:
         sys.exit("No text yet (written as unfinished):\n  " + "\n  ".join(missing))
 

@@ -14,6 +14,10 @@ bool rebootComputer(std::uint32_t& error);
 // string for programs. Paths are UTF-8 with either separator.
 bool openPath(const std::string& path, const std::string& arguments, std::string& error);
 
+// The file that starts the program at `path`. On Linux the programs carry no
+// ".exe": a missing "Name.exe" stands for the program "Name" beside it.
+std::string programFile(const std::string& path);
+
 // Shows the file manager with the item selected (or its folder opened).
 bool showInFileManager(const std::string& path, std::string& error);
 
