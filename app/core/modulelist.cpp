@@ -5,6 +5,7 @@
 #include <QQmlEngine>
 
 #include "core/aboutmodule.h"
+#include "core/installdriversmodule.h"
 #include "core/modulelistmodel.h"
 #include "core/programsmodule.h"
 #include "core/settingsmodule.h"
@@ -22,10 +23,6 @@ struct PendingModule {
     const char* page;
 };
 
-const PendingModule kDrivers = {
-    "drivers", "Qln::InstallDriversModule",
-    QT_TRANSLATE_NOOP("Qln::InstallDriversModule", "InstallDriversTitle"), "drivers",
-    "InstallDriversModule"};
 const PendingModule kHistory = {"history", "Qln::HistoryModule",
                                 QT_TRANSLATE_NOOP("Qln::HistoryModule", "DownloadHistoryTitle"),
                                 "history", "HistoryModule"};
@@ -53,7 +50,7 @@ ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString&
     : m_configuration(std::move(configuration)) {
     Q_UNUSED(applicationDir)
     qDebug().noquote() << "StartModule:" << tab;
-    append(pending(kDrivers));
+    append(new InstallDriversModule(m_configuration));
     append(pending(kHistory));
     append(pending(kRecovery));
     append(new ProgramsModule());
