@@ -35,7 +35,9 @@ bool FindUpdates::work(Flow::Shared<QObject>& data) {
             << QStringLiteral("%1/%2").arg(response.status).arg(serializer->error.code);
     }
     QMutexLocker lock(&m_mutex);
-    m_error = failed && !serializer->error.isOk();
+    // Any failed exchange counts: the page must not call the drivers current
+    // when the service never answered.
+    m_error = failed;
     if (!failed) {
         m_offers = serializer->updates();
     }

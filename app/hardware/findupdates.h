@@ -19,7 +19,8 @@ public:
     bool work(Flow::Shared<QObject>& data) override;
     void abort() override;
 
-    // What the last run found; read once the run has ended.
+    // What the last run found; read once the run has ended. The error is
+    // set by any failed exchange with the service.
     QList<UpdateOffer> offers() const;
     bool isError() const;
     // The scan the last run searched for; null before the first.

@@ -262,7 +262,7 @@ private slots:
         QTest::newRow("no scan_id")
             << 200 << QVariantMap{{"updates", QVariantList{offer(0)}}} << false << 0;
         QTest::newRow("refused with an error") << 400 << errorObject << true << 0;
-        QTest::newRow("refused without an error") << 503 << QVariantMap() << false << 0;
+        QTest::newRow("refused without an error") << 503 << QVariantMap() << true << 0;
         QTest::newRow("error code in a 200 answer") << 200 << errorObject << false << 0;
     }
 

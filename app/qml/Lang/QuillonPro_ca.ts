@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>No hi ha connexió amb el servei de controladors</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Torna-ho a provar</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>El servei de controladors no està disponible ara mateix. Torneu-ho a provar d’aquí a uns minuts.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Bez připojení ke službě ovladačů</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Služba ovladačů teď není dostupná. Zkuste to znovu za několik minut.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Keine Verbindung zum Treiberdienst</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Der Treiberdienst ist gerade nicht verfügbar. Bitte versuchen Sie es in einigen Minuten erneut.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

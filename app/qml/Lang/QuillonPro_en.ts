@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>No connection to the driver service</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>The driver service is not available right now. Please try again in a few minutes.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

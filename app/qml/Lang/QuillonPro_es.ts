@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sin conexión con el servicio de controladores</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>El servicio de controladores no está disponible en este momento. Vuelva a intentarlo en unos minutos.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

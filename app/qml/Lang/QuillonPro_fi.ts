@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Takaisin</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Ei yhteyttä ohjainpalveluun</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Yritä uudelleen</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Ohjainpalvelu ei ole juuri nyt käytettävissä. Yritä uudelleen muutaman minuutin kuluttua.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

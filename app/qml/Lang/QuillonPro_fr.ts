@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Pas de connexion au service de pilotes</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Le service de pilotes est indisponible pour le moment. Veuillez réessayer dans quelques minutes.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

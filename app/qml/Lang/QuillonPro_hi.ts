@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>वापस</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ड्राइवर सेवा से कोई कनेक्शन नहीं</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>फिर से प्रयास करें</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>ड्राइवर सेवा अभी उपलब्ध नहीं है। कृपया कुछ मिनट बाद फिर से प्रयास करें।</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Vissza</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nincs kapcsolat az illesztőprogram-szolgáltatással</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Újra</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Az illesztőprogram-szolgáltatás jelenleg nem érhető el. Néhány perc múlva próbálja újra.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Kembali</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Tidak ada koneksi ke layanan driver</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Coba lagi</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Layanan driver sedang tidak tersedia. Coba lagi dalam beberapa menit.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nessuna connessione al servizio driver</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Il servizio driver non è disponibile al momento. Riprova tra qualche minuto.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ドライバー サービスに接続できません</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>ドライバー サービスは現在利用できません。数分後にもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Артқа</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Драйверлер қызметімен байланыс жоқ</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Қайталау</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Драйверлер қызметі қазір қолжетімсіз. Бірнеше минуттан кейін қайталап көріңіз.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>드라이버 서비스에 연결되지 않음</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>지금은 드라이버 서비스를 사용할 수 없습니다. 몇 분 후에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

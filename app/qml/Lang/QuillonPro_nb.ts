@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Ingen tilkobling til drivertjenesten</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Prøv igjen</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Drivertjenesten er ikke tilgjengelig akkurat nå. Prøv igjen om noen minutter.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

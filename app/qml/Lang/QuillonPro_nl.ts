@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Geen verbinding met de stuurprogrammaservice</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>De stuurprogrammaservice is op dit moment niet beschikbaar. Probeer het over een paar minuten opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Brak połączenia z usługą sterowników</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Usługa sterowników jest teraz niedostępna. Spróbuj ponownie za kilka minut.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

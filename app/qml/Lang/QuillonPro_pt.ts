@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sem conexão com o serviço de drivers</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>O serviço de drivers não está disponível no momento. Tente novamente em alguns minutos.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

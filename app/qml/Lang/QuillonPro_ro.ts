@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Înapoi</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nu există conexiune cu serviciul de drivere</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Reîncercați</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Serviciul de drivere nu este disponibil acum. Încercați din nou peste câteva minute.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Нет связи со службой драйверов</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Служба драйверов сейчас недоступна. Повторите попытку через несколько минут.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

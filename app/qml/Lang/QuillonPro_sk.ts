@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Späť</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Bez pripojenia k službe ovládačov</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Skúsiť znova</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Služba ovládačov teraz nie je dostupná. Skúste to znova o niekoľko minút.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

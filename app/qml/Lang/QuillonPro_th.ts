@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ไม่ได้เชื่อมต่อกับบริการไดรเวอร์</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>ลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>บริการไดรเวอร์ไม่พร้อมใช้งานในขณะนี้ โปรดลองอีกครั้งในอีกสักครู่</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

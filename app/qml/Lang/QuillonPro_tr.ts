@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sürücü hizmetine bağlantı yok</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Yeniden dene</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Sürücü hizmeti şu anda kullanılamıyor. Lütfen birkaç dakika sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Немає зв’язку зі службою драйверів</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Служба драйверів зараз недоступна. Спробуйте ще раз за кілька хвилин.</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

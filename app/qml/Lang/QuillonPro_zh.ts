@@ -578,6 +578,25 @@
     </message>
 </context>
 <context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>无法连接驱动服务</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>驱动服务暂时不可用，请几分钟后重试。</translation>
+    </message>
+</context>
+<context>
     <name>SelectPage</name>
     <message>
         <source>BackButton</source>

@@ -114,6 +114,7 @@ ModulePage {
             onBackRequested: page.backToStart()
             onAutorunRequested: page.sendCommand("autorun", "launchInMonth")
             onFinishRequested: window.exit()
+            onRetryRequested: page.scan()
         }
         InstallPage {
             id: installPage

@@ -15,9 +15,11 @@ Item {
     signal backRequested()
     signal autorunRequested()
     signal finishRequested()
+    signal retryRequested()
+    readonly property bool failed: result ? result.error : false
 
     function load(model) {
-        result = model
+        result = model ? model : null
         devices = model ? model.devices : []
     }
     function pressInstall() {
@@ -144,10 +146,18 @@ Item {
         }
     }
 
+    SearchFailed {
+        objectName: "searchFailed"
+        anchors.fill: parent
+        visible: select.devices.length === 0 && select.failed
+        onRetryRequested: select.retryRequested()
+        onBackRequested: select.backRequested()
+    }
+
     SearchComplete {
         objectName: "searchComplete"
         anchors.fill: parent
-        visible: select.devices.length === 0
+        visible: select.devices.length === 0 && !select.failed
         onAutorunRequested: select.autorunRequested()
         onFinishRequested: select.finishRequested()
     }
