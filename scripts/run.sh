@@ -43,6 +43,10 @@ cat >"$run/service.json" <<'EOF'
 }
 EOF
 
+# The sample catalogue, so that a first scan of the sample PC finds updates.
+python3 "$root/scripts/make-sample-catalog.py" --out "$run/packages" >/dev/null
+"$service" index --data "$run/service-data" --packages "$run/packages"
+
 # The service's streams go to files, so that nothing it holds keeps this
 # script's output open after it ends.
 "$service" --data "$run/service-data" --listen "$listen" --config "$run/service.json" \

@@ -90,7 +90,8 @@ bool DriverService::start(const Options& options, std::string& error) {
         return false;
     }
     if (!signer_.open(options.dataDir + "/token.key", error) ||
-        !store_.open(options.dataDir + "/service.db", error)) {
+        !store_.open(options.dataDir + "/service.db", error) ||
+        !catalog_.open(options.dataDir + "/service.db", error)) {
         return false;
     }
     if (config_.accessLog.empty()) {
@@ -160,6 +161,7 @@ void DriverService::stop() {
 
 void DriverService::closeStore() {
     store_.close();
+    catalog_.close();
     std::lock_guard<std::mutex> lock(logMutex_);
     std::fflush(accessLog_);
 }
@@ -192,6 +194,10 @@ void DriverService::installRoutes() {
         "/collect/batch",
         [this](const httplib::Request& request, httplib::Response& response,
                const httplib::ContentReader& reader) { handleCollect(request, response, reader); });
+    server.Put("/updates/find", [this](const httplib::Request& request, httplib::Response& response,
+                                       const httplib::ContentReader& reader) {
+        handleUpdatesFind(request, response, reader);
+    });
 
     const auto notAllowed = [](const httplib::Request&, httplib::Response& response) {
         fail(response, 405, "method not allowed");
@@ -207,6 +213,8 @@ void DriverService::installRoutes() {
     server.Post("/app/settings", notAllowedWithBody);
     server.Get("/collect/batch", notAllowed);
     server.Put("/collect/batch", notAllowedWithBody);
+    server.Get("/updates/find", notAllowed);
+    server.Post("/updates/find", notAllowedWithBody);
 
     if (options_.testHooks) {
         server.Get("/_test/counters", [this](const httplib::Request&, httplib::Response& response) {

@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "catalog.h"
 #include "serviceconfig.h"
 #include "servicestore.h"
 #include "tokensigner.h"
@@ -23,7 +24,8 @@ class ContentReader;
 
 namespace Service {
 
-// The reference service: authorisation, settings and the analytics collector over HTTP(S).
+// The reference service: authorisation, settings, the driver search and the analytics collector
+// over HTTP(S).
 class DriverService {
 public:
     struct Options {
@@ -61,6 +63,9 @@ private:
     void handleSettings(const httplib::Request& request, httplib::Response& response);
     void handleCollect(const httplib::Request& request, httplib::Response& response,
                        const httplib::ContentReader& reader);
+    // Defined in catalogservice.cpp.
+    void handleUpdatesFind(const httplib::Request& request, httplib::Response& response,
+                           const httplib::ContentReader& reader);
     void handleCounters(httplib::Response& response);
     void handleCollected(httplib::Response& response);
 
@@ -82,6 +87,7 @@ private:
     std::unique_ptr<httplib::Server> server_;
     TokenSigner signer_;
     ServiceStore store_;
+    Catalog catalog_;
 
     std::mutex logMutex_;
     std::FILE* accessLog_ = nullptr;

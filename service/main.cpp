@@ -1,7 +1,9 @@
 #include <pthread.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -12,12 +14,54 @@
 #include <thread>
 
 #include "driverservice.h"
+#include "indexer.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
-    "                       [--config FILE] [--test-hooks]\n";
+    "                       [--config FILE] [--test-hooks]\n"
+    "       quillon-service index --data DIR --packages FOLDER\n";
+
+int runIndex(int argc, char** argv) {
+    std::string data;
+    std::string packages;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 < argc && arg == "--data") {
+            data = argv[++i];
+        } else if (i + 1 < argc && arg == "--packages") {
+            packages = argv[++i];
+        } else {
+            std::fprintf(stderr, "quillon-service index: unknown or incomplete option %s\n%s",
+                         arg.c_str(), kUsage);
+            return 2;
+        }
+    }
+    if (data.empty() || packages.empty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (::mkdir(data.c_str(), 0700) != 0 && errno != EEXIST) {
+        std::fprintf(stderr, "quillon-service index: cannot create %s: %s\n", data.c_str(),
+                     std::strerror(errno));
+        return 1;
+    }
+    Service::Indexer indexer;
+    Service::Indexer::Summary summary;
+    std::string error;
+    const auto report = [](const std::string& line) {
+        std::fprintf(stderr, "quillon-service index: %s\n", line.c_str());
+    };
+    if (!indexer.open(data + "/service.db", error) ||
+        !indexer.run(packages, summary, report, error)) {
+        std::fprintf(stderr, "quillon-service index: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("indexed %zu packages, %zu INFs, %zu ids; %zu skipped, %zu removed\n",
+                summary.packages, summary.infs, summary.ids, summary.skipped, summary.removed);
+    return 0;
+}
 
 bool parseListen(const std::string& text, std::string& host, int& port) {
     const std::size_t colon = text.rfind(':');
@@ -39,6 +83,9 @@ bool parseListen(const std::string& text, std::string& host, int& port) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "index") == 0) {
+        return runIndex(argc, argv);
+    }
     Service::DriverService::Options options;
     bool haveListen = false;
     for (int i = 1; i < argc; ++i) {

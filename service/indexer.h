@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct sqlite3;
+
+namespace Service {
+
+// Fills the catalogue from a folder of driver packages (zip files holding INFs and their
+// files): one pass over every *.zip below the folder, each INF read once.
+class Indexer {
+public:
+    struct Summary {
+        std::size_t packages = 0;
+        std::size_t infs = 0;
+        std::size_t ids = 0;
+        std::size_t skipped = 0;  // damaged packages and INFs
+        std::size_t removed = 0;  // packages no longer in the folder
+    };
+    // Damaged inputs and progress, one line each.
+    using Reporter = std::function<void(const std::string& line)>;
+
+    Indexer();
+    ~Indexer();
+    Indexer(const Indexer&) = delete;
+    Indexer& operator=(const Indexer&) = delete;
+
+    // Opens the database file (creating the catalogue tables).
+    bool open(const std::string& databasePath, std::string& error);
+    // False only when the database could not be written; damaged packages are reported and
+    // skipped.
+    bool run(const std::string& packagesFolder, Summary& summary, const Reporter& report,
+             std::string& error);
+
+private:
+    struct Statements;
+    struct PackageData;
+
+    bool readPackage(const std::string& path, PackageData& package, Summary& summary,
+                     const Reporter& report);
+    bool store(const PackageData& package, std::string& error);
+
+    sqlite3* db_ = nullptr;
+    Statements* statements_ = nullptr;
+};
+
+}  // namespace Service
