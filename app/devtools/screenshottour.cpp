@@ -140,6 +140,13 @@ void ScreenshotTour::tourDriversPages(MainWindow* main) {
         if (QQuickItem* page = driversPage()) {
             page->setState(QStringLiteral("SELECT"));
             if (auto* select = page->findChild<QQuickItem*>(QStringLiteral("selectPage"))) {
+                QMetaObject::invokeMethod(select, "showAlternatives");
+            }
+        }
+    });
+    step(kSettleMs, [driversPage] {
+        if (QQuickItem* page = driversPage()) {
+            if (auto* select = page->findChild<QQuickItem*>(QStringLiteral("selectPage"))) {
                 QMetaObject::invokeMethod(select, "expandAll");
             }
         }
@@ -156,9 +163,7 @@ void ScreenshotTour::tourDriversPages(MainWindow* main) {
 }
 
 void ScreenshotTour::waitUntil(int timeoutMs, std::function<bool()> done) {
-    step(0, [this, timeoutMs, done = std::move(done)] {
-        pollUntil(timeoutMs, done);
-    });
+    step(0, [this, timeoutMs, done = std::move(done)] { pollUntil(timeoutMs, done); });
 }
 
 void ScreenshotTour::pollUntil(int remainingMs, const std::function<bool()>& done) {

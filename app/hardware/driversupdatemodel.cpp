@@ -24,11 +24,27 @@ DriversUpdateModel::DriversUpdateModel(const QList<UpdateOffer>& offers, bool er
                 << "Offer skipped, no installed driver:" << offer.hardware->id;
             continue;
         }
+        // Devices that share one hardware are sent one by one, but a row
+        // stands for the hardware, which is updated once.
+        if (hasRowFor(*offer.hardware)) {
+            qCDebug(lcHardware).noquote()
+                << "Offer merged into the row of its hardware:" << offer.hardware->id;
+            continue;
+        }
         auto* row = new DeviceSelectViewModel(offer, this);
         connect(row, &DeviceSelectViewModel::selectChanged, this,
                 &DriversUpdateModel::onRowSelectChanged);
         m_devices.append(row);
     }
+}
+
+bool DriversUpdateModel::hasRowFor(const Hrdw::Hardware& hardware) const {
+    for (const DeviceSelectViewModel* row : m_devices) {
+        if (row->hardware().get() == &hardware) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool DriversUpdateModel::selectAll() {

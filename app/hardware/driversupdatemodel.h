@@ -34,6 +34,7 @@ signals:
 
 private:
     void onRowSelectChanged();
+    bool hasRowFor(const Hrdw::Hardware& hardware) const;
 
     bool m_error;
     bool m_selectAll = true;

@@ -74,6 +74,15 @@ private slots:
         QCOMPARE(row(model, 1)->name(), QString("B"));
     }
 
+    void devicesOfOneHardwareMakeOneRow() {
+        const auto shared = hardware("A");
+        UpdateOffer second = offer(shared, 2);
+        DriversUpdateModel model({offer(shared), second, offer(hardware("B"))}, false);
+        QCOMPARE(model.devices().size(), 2);
+        QCOMPARE(row(model, 0)->drivers().size(), 1);
+        QCOMPARE(row(model, 1)->name(), QString("B"));
+    }
+
     void rowsStartSelectedOnTheFirstOffer() {
         DriversUpdateModel model(threeRows(), true);
         QVERIFY(model.error());

@@ -27,9 +27,40 @@ namespace {
 
 constexpr int kWaitMs = 60000;
 
-// The sample catalogue's offers for the sample PC, best first: device name
-// and the offered versions.
-const QStringList kExpectedRows = {};
+// The sample catalogue's offers for the sample PC, one row per hardware in
+// scan order: its name and the offered versions, best first.
+const QStringList kExpectedRows = {
+    "ACPI x64-based PC: 10.0.19041.102",
+    "PCI Express Root Complex: 10.0.19041.103",
+    "Microsoft Windows Management Interface for ACPI: 10.0.19041.104",
+    "Trusted Platform Module 2.0: 10.0.19041.105",
+    "Microsoft Basic Render Driver: 10.0.19041.106",
+    "Plug and Play Software Device Enumerator: 10.0.19041.107",
+    "Remote Desktop Device Redirector Bus: 10.0.19041.108",
+    "NDIS Virtual Network Adapter Enumerator: 10.0.19041.109",
+    "Microsoft Kernel Debug Network Adapter: 10.0.19041.110",
+    "WAN Miniport (SSTP): 10.0.19041.111",
+    "Microsoft Print to PDF: 10.0.19041.112",
+    "Intel(R) Xeon(R) E3 - 1200/1500 v5/6th Gen Intel(R) Core(TM) Gaussian Mixture Model - 1911: "
+    "10.1.17.113",
+    "Intel(R) USB 3.1 eXtensible Host Controller - 1.10 (Microsoft): 10.0.19041.114",
+    "Intel(R) Management Engine Interface: 1914.12.0.1370",
+    "Intel(R) PCI Express Root Port #1 - A330: 10.0.19041.103",
+    "High Definition Audio Controller: 10.0.19041.116",
+    "Intel(R) Wireless-AC 9560 160MHz: 22.80.0.304",
+    "NVIDIA GeForce RTX 2080: 27.21.14.6571, 27.21.14.6671",
+    "Realtek High Definition Audio: 6.0.8899.151",
+    "NVIDIA High Definition Audio: 1.3.38.135, 1.3.38.235, 1.3.38.335",
+    "Realtek Audio Effects Component: 11.0.6000.315",
+    "USB Root Hub (USB 3.0): 10.0.19041.117",
+    "Generic USB Hub: 10.0.19041.117",
+    "Generic SuperSpeed USB Hub: 10.0.19041.117",
+    "HID-compliant mouse: 10.0.19041.118",
+    "Logitech Webcam C925e: 10.0.19041.119",
+    "Microsoft Bluetooth LE Enumerator: 10.0.19041.120",
+    "Samsung SSD 970 EVO Plus 1TB: 10.0.19041.121",
+    "Generic PnP Monitor: 10.0.19041.122",
+};
 
 QString runProgram(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -84,9 +115,9 @@ void DriversJourneyTest::initTestCase() {
     QDir().mkpath(QString::fromStdString(m_catalogueData));
     QString failure = runProgram("python3", {QLN_CATALOGUE_SCRIPT, "--out", packages});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    failure = runProgram(QString::fromStdString(ServiceRunner::binary()),
-                         {"index", "--data", QString::fromStdString(m_catalogueData), "--packages",
-                          packages});
+    failure = runProgram(
+        QString::fromStdString(ServiceRunner::binary()),
+        {"index", "--data", QString::fromStdString(m_catalogueData), "--packages", packages});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
@@ -119,7 +150,8 @@ void DriversJourneyTest::cleanup() {
 bool DriversJourneyTest::startProgram(const std::string& dataDir) {
     m_service = std::make_unique<ServiceRunner>();
     if (!m_service->start(dataDir, {}, dataDir + "/service.log")) {
-        qWarning().noquote() << "Service not started:" << QString::fromStdString(m_service->error());
+        qWarning().noquote() << "Service not started:"
+                             << QString::fromStdString(m_service->error());
         return false;
     }
     m_arguments = {{"0", QStringLiteral("QuillonPro")},
@@ -133,7 +165,8 @@ bool DriversJourneyTest::startProgram(const std::string& dataDir) {
         return false;
     }
     m_windows->setTracker(m_tracker.get());
-    m_module = qobject_cast<Qln::InstallDriversModule*>(m_launcher->moduleList()->module("drivers"));
+    m_module =
+        qobject_cast<Qln::InstallDriversModule*>(m_launcher->moduleList()->module("drivers"));
     Qln::ModuleListModel* entry = m_module ? m_module->entry() : nullptr;
     if (!entry || !QTest::qWaitFor([entry] { return entry->viewObject() != nullptr; }, kWaitMs)) {
         return false;
@@ -180,7 +213,7 @@ void DriversJourneyTest::scanShowsTheCatalogueOffers() {
     QVERIFY(result);
     QVERIFY(!result->error());
     const QStringList rows = rowsOf(result);
-    QCOMPARE(rows, kExpectedRows);
+    QVERIFY2(rows == kExpectedRows, qPrintable("Rows:\n" + rows.join('\n')));
     QTRY_COMPARE(pageItem("deviceList")->property("count").toInt(), rows.size());
     QVERIFY(pageItem("installButton")->property("enabled").toBool());
 

@@ -38,6 +38,8 @@ ModulePage {
 
     function scan() {
         installComplete = false
+        // The rows belong to the result the new scan discards.
+        selectPage.load(null)
         state = "SCAN"
         module.beginScan()
     }

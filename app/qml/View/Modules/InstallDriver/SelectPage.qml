@@ -33,6 +33,15 @@ Item {
         tracker.sendEvent(aCategory, "Click", "Install-button")
         installRequested()
     }
+    // Brings the first device with a choice of drivers to the top.
+    function showAlternatives() {
+        for (var i = 0; i < devices.length; ++i) {
+            if (devices[i].drivers.length > 1) {
+                deviceList.positionViewAtIndex(i, ListView.Beginning)
+                return
+            }
+        }
+    }
     function expandAll() {
         for (var i = 0; i < deviceList.count; ++i) {
             var row = deviceList.itemAtIndex(i)
