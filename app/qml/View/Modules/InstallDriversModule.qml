@@ -31,9 +31,11 @@ ModulePage {
     // without a backup module has nothing to offer here.
     Component.onCompleted: startPage.backupChecked = page.readModuleProperty("backup", "isExists") === false
 
+    // From the state itself: the aCategory binding may not have followed yet.
     onStateChanged: {
-        if (show && aCategory !== "")
-            tracker.sendAppView(aCategory)
+        var screen = screens[state] || ""
+        if (show && screen !== "")
+            tracker.sendAppView(screen)
     }
 
     function scan() {

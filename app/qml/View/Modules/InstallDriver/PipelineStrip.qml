@@ -14,6 +14,8 @@ Rectangle {
     Row {
         anchors.centerIn: parent
         spacing: 0
+        // Long step names in some languages would run past the page's edges.
+        scale: Math.min(1, (strip.width - 24) / Math.max(1, implicitWidth))
         Repeater {
             model: strip.steps.length
             delegate: Row {
@@ -24,7 +26,7 @@ Rectangle {
                 spacing: 10
                 Rectangle {
                     visible: index > 0
-                    width: 56
+                    width: 40
                     height: 2
                     anchors.verticalCenter: parent.verticalCenter
                     color: step.done || step.active ? Colors.cyan_4 : Colors.gray_6

@@ -90,7 +90,7 @@ Item {
                         width: infoColumn.width
                         spacing: 12
                         Text {
-                            width: 150
+                            width: 200
                             font.family: Fonts.openSans
                             font.pixelSize: Fonts.body
                             color: Colors.gray_3
@@ -98,7 +98,7 @@ Item {
                             text: modelData.title
                         }
                         Text {
-                            width: parent.width - 162
+                            width: parent.width - 212
                             font.family: Fonts.openSans
                             font.pixelSize: Fonts.body
                             color: Colors.black
