@@ -6,6 +6,7 @@
 
 #include "autorun/autorunmodule.h"
 #include "core/aboutmodule.h"
+#include "core/installdriversmodule.h"
 #include "core/modulelistmodel.h"
 #include "core/programsmodule.h"
 #include "core/settingsmodule.h"
@@ -23,10 +24,6 @@ struct PendingModule {
     const char* page;
 };
 
-const PendingModule kDrivers = {
-    "drivers", "Qln::InstallDriversModule",
-    QT_TRANSLATE_NOOP("Qln::InstallDriversModule", "InstallDriversTitle"), "drivers",
-    "InstallDriversModule"};
 const PendingModule kHistory = {"history", "Qln::HistoryModule",
                                 QT_TRANSLATE_NOOP("Qln::HistoryModule", "DownloadHistoryTitle"),
                                 "history", "HistoryModule"};
@@ -50,7 +47,7 @@ ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString&
                        const QString& tab)
     : m_configuration(std::move(configuration)) {
     qDebug().noquote() << "StartModule:" << tab;
-    append(pending(kDrivers));
+    append(new InstallDriversModule(m_configuration));
     append(pending(kHistory));
     append(pending(kRecovery));
     append(new ProgramsModule());

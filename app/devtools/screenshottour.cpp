@@ -83,6 +83,7 @@ void ScreenshotTour::tourMainWindow() {
         });
         step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
     }
+    tourDriversPages(main);
     step(0, [main] {
         QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "settings"));
         if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
@@ -108,6 +109,71 @@ void ScreenshotTour::tourMainWindow() {
         QCoreApplication::quit();
     });
     next();
+}
+
+void ScreenshotTour::tourDriversPages(MainWindow* main) {
+    const auto driversPage = [main] {
+        return main->rootObject()->findChild<QQuickItem*>(QStringLiteral("driversPage"));
+    };
+    step(0, [main] {
+        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "drivers"));
+    });
+    step(kSettleMs, [this, main] { save(main, "page-drivers"); });
+    step(0, [driversPage] {
+        if (QQuickItem* page = driversPage()) {
+            QMetaObject::invokeMethod(page, "scan");
+        }
+    });
+    // A real scan and search against the service: wait for the select page.
+    waitUntil(60000, [driversPage] {
+        QQuickItem* page = driversPage();
+        return !page || page->state() != QLatin1String("SCAN");
+    });
+    // The scan page as the finished scan left it: its last message and full progress.
+    step(0, [driversPage] {
+        if (QQuickItem* page = driversPage()) {
+            page->setState(QStringLiteral("SCAN"));
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "drivers-scan"); });
+    step(0, [driversPage] {
+        if (QQuickItem* page = driversPage()) {
+            page->setState(QStringLiteral("SELECT"));
+            if (auto* select = page->findChild<QQuickItem*>(QStringLiteral("selectPage"))) {
+                QMetaObject::invokeMethod(select, "showAlternatives");
+            }
+        }
+    });
+    step(kSettleMs, [driversPage] {
+        if (QQuickItem* page = driversPage()) {
+            if (auto* select = page->findChild<QQuickItem*>(QStringLiteral("selectPage"))) {
+                QMetaObject::invokeMethod(select, "expandAll");
+            }
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "drivers-select"); });
+    step(0, [driversPage] {
+        if (QQuickItem* page = driversPage()) {
+            if (auto* select = page->findChild<QQuickItem*>(QStringLiteral("selectPage"))) {
+                QMetaObject::invokeMethod(select, "load", Q_ARG(QVariant, QVariant()));
+            }
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "drivers-search-complete"); });
+}
+
+void ScreenshotTour::waitUntil(int timeoutMs, std::function<bool()> done) {
+    step(0, [this, timeoutMs, done = std::move(done)] { pollUntil(timeoutMs, done); });
+}
+
+void ScreenshotTour::pollUntil(int remainingMs, const std::function<bool()>& done) {
+    constexpr int kPollMs = 100;
+    if (done() || remainingMs <= 0) {
+        return;
+    }
+    m_steps.prepend(qMakePair(kPollMs, std::function<void()>([this, remainingMs, done] {
+                                  pollUntil(remainingMs - kPollMs, done);
+                              })));
 }
 
 void ScreenshotTour::step(int delayMs, std::function<void()> action) {

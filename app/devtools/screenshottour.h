@@ -11,6 +11,8 @@
 
 namespace Qln {
 
+class MainWindow;
+
 // Walks every window and every finished page once and saves a picture of each
 // into a folder, then ends the program: how the design is reviewed on machines
 // without a screen. Started only when QUILLON_SCREENSHOTS names that folder.
@@ -28,10 +30,14 @@ public:
 private:
     void onStateChanged(WindowController::State state);
     void tourMainWindow();
+    void tourDriversPages(MainWindow* main);
     void save(QWindow* window, const QString& name);
     // The dialog window `owner` shows at the moment.
     void saveDialog(QWindow* owner, const QString& name);
     void step(int delayMs, std::function<void()> action);
+    // A step that holds the tour until `done` holds or the time is up.
+    void waitUntil(int timeoutMs, std::function<bool()> done);
+    void pollUntil(int remainingMs, const std::function<bool()>& done);
     void next();
 
     WindowController* m_windows;

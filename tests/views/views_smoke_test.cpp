@@ -155,6 +155,8 @@ void ViewsSmokeTest::rootViewsLoad() {
 void ViewsSmokeTest::everyPageOpens_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("screen");
+    QTest::newRow("drivers") << "drivers"
+                             << "Drivers-start-scan-screen";
     QTest::newRow("useful programs") << "utility"
                                      << "Useful-programs-screen";
     QTest::newRow("settings") << "settings"

@@ -55,10 +55,6 @@
         <translation>Voleu baixar-la i instal·lar-la ara?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>kB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Ara no</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternatiu</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Controladors trobats: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Controlador actual</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Versió nova</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recomanat</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Mida</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Proveïdor</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versió</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternatiu</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Els baixa i els instal·la automàticament</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Enrere</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Què és una còpia de seguretat?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Fet</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Fet</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Fes una còpia de tots els controladors abans de l’anàlisi</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Controlador actual</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Proveïdor</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Baixada i instal·lació</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>A punt per instal·lar</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Troba els controladors que falten</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Instal·lació completada</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Instal·la</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>S’estan instal·lant els controladors:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memòria</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Placa base</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Versió nova</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Sistema operatiu</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processador</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Recomanat</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Us recorda que els reviseu periòdicament</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Els resultats depenen de la base de controladors i poden canviar. Actualitzar controladors comporta alguns riscos.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Analitza ara</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Anàlisi</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>No s’han trobat controladors més recents per als vostres dispositius. Programeu una revisió periòdica per no perdre-us-en cap de nou.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Els controladors estan al dia</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Selecciona-ho tot</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Selecció</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Mida</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Mantingueu els controladors al dia</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informació del sistema</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Programa revisions</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>S’està descomprimint</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Finalitza</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Actualitza els controladors obsolets</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Dispositius amb actualitzacions:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Data</translation>
+        <source>InstallDriversHeader</source>
+        <translation>S’estan instal·lant els controladors:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Abans d’instal·lar</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Fet</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Baixada i instal·lació</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Anàlisi</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Selecció</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memòria</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Placa base</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Sistema operatiu</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processador</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informació del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>No s’han trobat controladors més recents per als vostres dispositius. Programeu una revisió periòdica per no perdre-us-en cap de nou.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Els controladors estan al dia</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Programa revisions</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Finalitza</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>No hi ha connexió amb el servei de controladors</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Torna-ho a provar</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>El servei de controladors no està disponible ara mateix. Torneu-ho a provar d’aquí a uns minuts.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Instal·la</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Riscos</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Els resultats depenen de la base de controladors i poden canviar. Actualitzar controladors comporta alguns riscos.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Selecciona-ho tot</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispositius amb actualitzacions:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Reinicia ara</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Els baixa i els instal·la automàticament</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Què és una còpia de seguretat?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Fes una còpia de tots els controladors abans de l’anàlisi</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Troba els controladors que falten</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Us recorda que els reviseu periòdicament</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Analitza ara</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Mantingueu els controladors al dia</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Actualitza els controladors obsolets</translation>
     </message>
 </context>
 <context>

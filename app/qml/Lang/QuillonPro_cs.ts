@@ -55,10 +55,6 @@
         <translation>Stáhnout a nainstalovat ji nyní?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>kB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Teď ne</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternativní</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Nalezené ovladače: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Aktuální ovladač</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nová verze</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Doporučený</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Velikost</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Dodavatel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternativní</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Automaticky je stáhne a nainstaluje</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Zpět</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Co je záloha?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Hotovo</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Hotovo</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Před kontrolou zálohovat všechny ovladače</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Aktuální ovladač</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Dodavatel</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Stažení a instalace</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Připraveno k instalaci</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Najde chybějící ovladače</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Instalace dokončena</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Nainstalovat</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalace ovladačů:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Paměť</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Základní deska</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Nová verze</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Operační systém</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Procesor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Doporučený</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Připomene pravidelnou kontrolu</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Výsledky závisejí na databázi ovladačů a mohou se měnit. Aktualizace ovladačů s sebou nese určitá rizika.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Zkontrolovat</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Kontrola</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Pro vaše zařízení nebyly nalezeny novější ovladače. Naplánujte pravidelnou kontrolu, abyste nové nepropásli.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Vaše ovladače jsou aktuální</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Vybrat vše</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Výběr</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Velikost</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Udržujte ovladače aktuální</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informace o systému</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Naplánovat kontroly</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Rozbalování</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Dokončit</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Aktualizuje zastaralé ovladače</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Zařízení s aktualizacemi:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Datum</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Instalace ovladačů:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Před instalací</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Stažení a instalace</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Výběr</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Paměť</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Základní deska</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Operační systém</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Procesor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informace o systému</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Pro vaše zařízení nebyly nalezeny novější ovladače. Naplánujte pravidelnou kontrolu, abyste nové nepropásli.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Vaše ovladače jsou aktuální</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Naplánovat kontroly</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Dokončit</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Bez připojení ke službě ovladačů</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Služba ovladačů teď není dostupná. Zkuste to znovu za několik minut.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Nainstalovat</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Rizika</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Výsledky závisejí na databázi ovladačů a mohou se měnit. Aktualizace ovladačů s sebou nese určitá rizika.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Vybrat vše</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Zařízení s aktualizacemi:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Restartovat</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Automaticky je stáhne a nainstaluje</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Co je záloha?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Před kontrolou zálohovat všechny ovladače</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Najde chybějící ovladače</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Připomene pravidelnou kontrolu</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Zkontrolovat</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Udržujte ovladače aktuální</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Aktualizuje zastaralé ovladače</translation>
     </message>
 </context>
 <context>

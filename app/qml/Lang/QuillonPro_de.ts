@@ -55,10 +55,6 @@
         <translation>Jetzt herunterladen und installieren?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Nicht jetzt</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Gefundene Treiber: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Aktueller Treiber</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Empfohlen</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternative</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Lädt sie automatisch herunter und installiert sie</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Was ist eine Sicherung?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Vor der Suche alle Treiber sichern</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Aktueller Treiber</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Anbieter</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Download und Installation</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Bereit zur Installation</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Findet fehlende Treiber</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Installation abgeschlossen</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Installieren</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Treiber werden installiert:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Arbeitsspeicher</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Mainboard</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Neue Version</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Betriebssystem</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Prozessor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Empfohlen</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Erinnert an regelmäßige Prüfungen</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Die Ergebnisse hängen von der Treiberdatenbank ab und können sich ändern. Treiber-Updates sind mit gewissen Risiken verbunden.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Jetzt suchen</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Suche</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Für Ihre Geräte wurden keine neueren Treiber gefunden. Planen Sie regelmäßige Prüfungen, um keine neuen zu verpassen.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Ihre Treiber sind aktuell</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Alle auswählen</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Auswahl</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Halten Sie Ihre Treiber aktuell</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Systeminformationen</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Prüfungen planen</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Wird entpackt</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Aktualisiert veraltete Treiber</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Geräte mit Treiber-Updates:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Datum</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Treiber werden installiert:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Vor der Installation</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Download und Installation</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Auswahl</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Mainboard</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Betriebssystem</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Prozessor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Systeminformationen</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Für Ihre Geräte wurden keine neueren Treiber gefunden. Planen Sie regelmäßige Prüfungen, um keine neuen zu verpassen.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Ihre Treiber sind aktuell</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Prüfungen planen</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Keine Verbindung zum Treiberdienst</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Der Treiberdienst ist gerade nicht verfügbar. Bitte versuchen Sie es in einigen Minuten erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Risiken</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Die Ergebnisse hängen von der Treiberdatenbank ab und können sich ändern. Treiber-Updates sind mit gewissen Risiken verbunden.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Geräte mit Treiber-Updates:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Jetzt neu starten</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Lädt sie automatisch herunter und installiert sie</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Was ist eine Sicherung?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Vor der Suche alle Treiber sichern</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Findet fehlende Treiber</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Erinnert an regelmäßige Prüfungen</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Jetzt suchen</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Halten Sie Ihre Treiber aktuell</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Aktualisiert veraltete Treiber</translation>
     </message>
 </context>
 <context>

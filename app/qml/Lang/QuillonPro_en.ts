@@ -55,10 +55,6 @@
         <translation>Do you want to update now?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Not now</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Drivers found: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Current driver</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>New version</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recommended</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternative</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Downloads and installs them automatically</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>What is a backup?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Done</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Done</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Back up all drivers before scanning</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Current driver</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Provider</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Download and install</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Ready to install</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Finds missing drivers</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Installation complete</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Install</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installing drivers:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memory</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Motherboard</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>New version</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Operating system</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Recommended</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Reminds you to check regularly</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Results depend on the driver database and may change over time. Updating drivers carries some risk.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Scan now</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Scan</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>No newer drivers were found for your devices. Schedule a regular check so you don't miss new ones.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Your drivers are up to date</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Select all</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Select</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Keep your drivers up to date</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>System information</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Schedule checks</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Unpacking</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Finish</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Updates outdated drivers</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Devices with driver updates:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Date</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Installing drivers:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Before you install</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Download and install</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Select</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Motherboard</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Operating system</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>System information</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>No newer drivers were found for your devices. Schedule a regular check so you don't miss new ones.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Your drivers are up to date</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Schedule checks</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Finish</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>No connection to the driver service</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>The driver service is not available right now. Please try again in a few minutes.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Risks of updating drivers</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Results depend on the driver database and may change over time. Updating drivers carries some risk.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Devices with driver updates:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Restart now</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Downloads and installs them automatically</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>What is a backup?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Back up all drivers before scanning</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Finds missing drivers</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Reminds you to check regularly</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Scan now</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Keep your drivers up to date</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Updates outdated drivers</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>¿Desea descargarla e instalarla ahora?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Ahora no</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternativo</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Controladores encontrados: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Controlador actual</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nueva versión</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recomendado</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Fecha</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternativo</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Los descarga e instala automáticamente</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Atrás</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>¿Qué es una copia de seguridad?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Listo</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Listo</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Hacer una copia de todos los controladores antes del análisis</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Controlador actual</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Proveedor</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Descarga e instalación</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Listo para instalar</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Encuentra los controladores que faltan</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Instalación completada</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Instalar</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalando controladores:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memoria</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Placa base</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Nueva versión</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Sistema operativo</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Procesador</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Recomendado</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Le recuerda revisarlos con regularidad</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Los resultados dependen de la base de controladores y pueden cambiar. Actualizar controladores conlleva ciertos riesgos.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Analizar ahora</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Análisis</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>No se han encontrado controladores más recientes para sus dispositivos. Programe una revisión periódica para no perderse los nuevos.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Sus controladores están al día</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Seleccionar todo</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Selección</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Mantenga sus controladores al día</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Información del sistema</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Programar revisiones</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Descomprimiendo</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Finalizar</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Actualiza los controladores obsoletos</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Dispositivos con actualizaciones:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Fecha</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Instalando controladores:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Antes de instalar</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Descarga e instalación</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Análisis</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Selección</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Placa base</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Procesador</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Información del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>No se han encontrado controladores más recientes para sus dispositivos. Programe una revisión periódica para no perderse los nuevos.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Sus controladores están al día</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Programar revisiones</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Finalizar</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sin conexión con el servicio de controladores</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>El servicio de controladores no está disponible en este momento. Vuelva a intentarlo en unos minutos.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Riesgos</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Los resultados dependen de la base de controladores y pueden cambiar. Actualizar controladores conlleva ciertos riesgos.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispositivos con actualizaciones:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Reiniciar ahora</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Los descarga e instala automáticamente</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>¿Qué es una copia de seguridad?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Hacer una copia de todos los controladores antes del análisis</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Encuentra los controladores que faltan</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Le recuerda revisarlos con regularidad</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Analizar ahora</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Mantenga sus controladores al día</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Actualiza los controladores obsoletos</translation>
     </message>
 </context>
 <context>

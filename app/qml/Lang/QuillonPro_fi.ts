@@ -55,10 +55,6 @@
         <translation>Ladataanko ja asennetaanko se nyt?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>kt</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Ei nyt</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Vaihtoehtoinen</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Ajureita löytyi: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Nykyinen ohjain</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Uusi versio</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Suositeltu</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Koko</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Toimittaja</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versio</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Päivämäärä</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Vaihtoehtoinen</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Lataa ja asentaa ne automaattisesti</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Takaisin</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Mikä on varmuuskopio?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Valmis</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Valmis</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Varmuuskopioi kaikki ohjaimet ennen tarkistusta</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Nykyinen ohjain</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Toimittaja</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Lataus ja asennus</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Valmis asennettavaksi</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Löytää puuttuvat ohjaimet</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Asennus valmis</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Asenna</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Asennetaan ohjaimia:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Muisti</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Emolevy</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Uusi versio</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Käyttöjärjestelmä</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Suoritin</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Suositeltu</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Muistuttaa säännöllisestä tarkistuksesta</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Tulokset riippuvat ohjaintietokannasta ja voivat muuttua. Ohjainten päivittämiseen liittyy tiettyjä riskejä.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Tarkista nyt</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Tarkistus</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Laitteillesi ei löytynyt uudempia ohjaimia. Ajasta säännöllinen tarkistus, niin et missaa uusia.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Ohjaimesi ovat ajan tasalla</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Valitse kaikki</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Valinta</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Koko</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Pidä ohjaimet ajan tasalla</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Järjestelmätiedot</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Ajasta tarkistukset</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Puretaan</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Valmis</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Päivittää vanhentuneet ohjaimet</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Laitteet, joille on päivityksiä:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Päivämäärä</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Asennetaan ohjaimia:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Ennen asennusta</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Valmis</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Lataus ja asennus</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Tarkistus</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Valinta</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>kt</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>Mt</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Gt</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Muisti</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Emolevy</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Käyttöjärjestelmä</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Suoritin</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Järjestelmätiedot</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Laitteillesi ei löytynyt uudempia ohjaimia. Ajasta säännöllinen tarkistus, niin et missaa uusia.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Ohjaimesi ovat ajan tasalla</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Ajasta tarkistukset</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Valmis</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Takaisin</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Ei yhteyttä ohjainpalveluun</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Yritä uudelleen</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Ohjainpalvelu ei ole juuri nyt käytettävissä. Yritä uudelleen muutaman minuutin kuluttua.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Takaisin</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Asenna</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Riskit</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Tulokset riippuvat ohjaintietokannasta ja voivat muuttua. Ohjainten päivittämiseen liittyy tiettyjä riskejä.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Valitse kaikki</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Laitteet, joille on päivityksiä:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Käynnistä uudelleen</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Lataa ja asentaa ne automaattisesti</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Mikä on varmuuskopio?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Varmuuskopioi kaikki ohjaimet ennen tarkistusta</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Löytää puuttuvat ohjaimet</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Muistuttaa säännöllisestä tarkistuksesta</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Tarkista nyt</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Pidä ohjaimet ajan tasalla</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Päivittää vanhentuneet ohjaimet</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>La télécharger et l’installer maintenant ?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>Ko</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Pas maintenant</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Pilotes trouvés : %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Pilote actuel</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recommandé</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternative</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Les télécharge et les installe automatiquement</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Qu’est-ce qu’une sauvegarde ?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Sauvegarder tous les pilotes avant l’analyse</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Pilote actuel</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Fournisseur</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Téléchargement et installation</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Prêt à installer</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Trouve les pilotes manquants</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Installation terminée</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Installer</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installation des pilotes :</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Mémoire</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Carte mère</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Nouvelle version</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Système d’exploitation</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processeur</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Recommandé</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Vous rappelle de vérifier régulièrement</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Les résultats dépendent de la base de pilotes et peuvent évoluer. La mise à jour des pilotes comporte certains risques.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Analyser</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Analyse</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Aucun pilote plus récent n’a été trouvé pour vos périphériques. Planifiez une vérification régulière pour ne manquer aucune nouveauté.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Vos pilotes sont à jour</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Tout sélectionner</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Sélection</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Gardez vos pilotes à jour</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informations système</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Planifier</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Décompression</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Terminer</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Met à jour les pilotes obsolètes</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Périphériques à mettre à jour :</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Date</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Installation des pilotes :</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Avant l’installation</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Téléchargement et installation</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Sélection</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>Mo</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Carte mère</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Système d’exploitation</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processeur</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informations système</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Aucun pilote plus récent n’a été trouvé pour vos périphériques. Planifiez une vérification régulière pour ne manquer aucune nouveauté.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Vos pilotes sont à jour</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Planifier</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Terminer</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Pas de connexion au service de pilotes</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Le service de pilotes est indisponible pour le moment. Veuillez réessayer dans quelques minutes.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Risques</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Les résultats dépendent de la base de pilotes et peuvent évoluer. La mise à jour des pilotes comporte certains risques.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Périphériques à mettre à jour :</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Redémarrer</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Les télécharge et les installe automatiquement</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Qu’est-ce qu’une sauvegarde ?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Sauvegarder tous les pilotes avant l’analyse</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Trouve les pilotes manquants</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Vous rappelle de vérifier régulièrement</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Gardez vos pilotes à jour</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Met à jour les pilotes obsolètes</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>क्या इसे अभी डाउनलोड और इंस्टॉल करें?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>अभी नहीं</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>वैकल्पिक</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>मिले ड्राइवर: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>वर्तमान ड्राइवर</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>नया संस्करण</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>अनुशंसित</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>आकार</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>प्रदाता</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>संस्करण</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>दिनांक</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>वैकल्पिक</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>उन्हें अपने आप डाउनलोड और इंस्टॉल करता है</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>वापस</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>बैकअप क्या है?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>पूर्ण</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>पूर्ण</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>स्कैन से पहले सभी ड्राइवरों का बैकअप लें</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>वर्तमान ड्राइवर</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>प्रदाता</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>डाउनलोड और इंस्टॉल</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>इंस्टॉल के लिए तैयार</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>गुम ड्राइवर ढूँढता है</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>इंस्टॉलेशन पूर्ण</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>इंस्टॉल करें</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>ड्राइवर इंस्टॉल हो रहे हैं:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>मेमोरी</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>मदरबोर्ड</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>नया संस्करण</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>ऑपरेटिंग सिस्टम</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>प्रोसेसर</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>अनुशंसित</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>नियमित जाँच की याद दिलाता है</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>परिणाम ड्राइवर डेटाबेस पर निर्भर करते हैं और समय के साथ बदल सकते हैं। ड्राइवर अपडेट करने में कुछ जोखिम होता है।</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>अभी स्कैन करें</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>स्कैन</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>आपके डिवाइसों के लिए कोई नया ड्राइवर नहीं मिला। नियमित जाँच शेड्यूल करें ताकि कोई नया ड्राइवर न छूटे।</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>आपके ड्राइवर अप-टू-डेट हैं</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>सभी चुनें</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>चयन</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>आकार</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>अपने ड्राइवर अप-टू-डेट रखें</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>सिस्टम जानकारी</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>जाँच शेड्यूल करें</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>अनपैक हो रहा है</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>समाप्त करें</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>पुराने ड्राइवर अपडेट करता है</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>ड्राइवर अपडेट वाले डिवाइस:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>दिनांक</translation>
+        <source>InstallDriversHeader</source>
+        <translation>ड्राइवर इंस्टॉल हो रहे हैं:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>इंस्टॉल करने से पहले</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>पूर्ण</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>डाउनलोड और इंस्टॉल</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>स्कैन</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>चयन</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>मेमोरी</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>मदरबोर्ड</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>ऑपरेटिंग सिस्टम</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>प्रोसेसर</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>सिस्टम जानकारी</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>आपके डिवाइसों के लिए कोई नया ड्राइवर नहीं मिला। नियमित जाँच शेड्यूल करें ताकि कोई नया ड्राइवर न छूटे।</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>आपके ड्राइवर अप-टू-डेट हैं</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>जाँच शेड्यूल करें</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>समाप्त करें</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>वापस</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ड्राइवर सेवा से कोई कनेक्शन नहीं</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>फिर से प्रयास करें</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>ड्राइवर सेवा अभी उपलब्ध नहीं है। कृपया कुछ मिनट बाद फिर से प्रयास करें।</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>वापस</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>इंस्टॉल करें</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>जोखिम</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>परिणाम ड्राइवर डेटाबेस पर निर्भर करते हैं और समय के साथ बदल सकते हैं। ड्राइवर अपडेट करने में कुछ जोखिम होता है।</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>सभी चुनें</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>ड्राइवर अपडेट वाले डिवाइस:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>अभी पुनरारंभ करें</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>उन्हें अपने आप डाउनलोड और इंस्टॉल करता है</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>बैकअप क्या है?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>स्कैन से पहले सभी ड्राइवरों का बैकअप लें</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>गुम ड्राइवर ढूँढता है</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>नियमित जाँच की याद दिलाता है</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>अभी स्कैन करें</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>अपने ड्राइवर अप-टू-डेट रखें</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>पुराने ड्राइवर अपडेट करता है</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>Letölti és telepíti most?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Most nem</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternatív</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Talált illesztőprogramok: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Jelenlegi illesztőprogram</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Új verzió</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Ajánlott</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Méret</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Szolgáltató</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzió</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dátum</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternatív</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Automatikusan letölti és telepíti őket</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Vissza</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Mi a biztonsági mentés?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Kész</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Kész</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Biztonsági mentés minden illesztőprogramról a vizsgálat előtt</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Jelenlegi illesztőprogram</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Szolgáltató</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Letöltés és telepítés</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Telepítésre kész</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Megkeresi a hiányzó illesztőprogramokat</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>A telepítés befejeződött</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Telepítés</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Illesztőprogramok telepítése:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memória</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Alaplap</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Új verzió</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Operációs rendszer</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processzor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Ajánlott</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Emlékeztet a rendszeres ellenőrzésre</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Az eredmények az illesztőprogram-adatbázistól függenek, és idővel változhatnak. Az illesztőprogramok frissítése némi kockázattal jár.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Vizsgálat</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Vizsgálat</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Nem található újabb illesztőprogram az eszközeihez. Ütemezzen rendszeres ellenőrzést, hogy ne maradjon le az újakról.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Illesztőprogramjai naprakészek</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Összes kijelölése</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Kiválasztás</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Méret</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Tartsa naprakészen illesztőprogramjait</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Rendszerinformáció</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Ellenőrzés ütemezése</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Kicsomagolás</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Befejezés</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Frissíti az elavult illesztőprogramokat</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Frissíthető eszközök:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Dátum</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Illesztőprogramok telepítése:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Telepítés előtt</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Kész</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Letöltés és telepítés</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Vizsgálat</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Kiválasztás</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memória</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Alaplap</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Operációs rendszer</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processzor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Rendszerinformáció</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Nem található újabb illesztőprogram az eszközeihez. Ütemezzen rendszeres ellenőrzést, hogy ne maradjon le az újakról.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Illesztőprogramjai naprakészek</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Ellenőrzés ütemezése</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Befejezés</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Vissza</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nincs kapcsolat az illesztőprogram-szolgáltatással</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Újra</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Az illesztőprogram-szolgáltatás jelenleg nem érhető el. Néhány perc múlva próbálja újra.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Vissza</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Telepítés</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Kockázatok</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Az eredmények az illesztőprogram-adatbázistól függenek, és idővel változhatnak. Az illesztőprogramok frissítése némi kockázattal jár.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Összes kijelölése</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Frissíthető eszközök:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Újraindítás most</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Automatikusan letölti és telepíti őket</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Mi a biztonsági mentés?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Biztonsági mentés minden illesztőprogramról a vizsgálat előtt</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Megkeresi a hiányzó illesztőprogramokat</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Emlékeztet a rendszeres ellenőrzésre</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Vizsgálat</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Tartsa naprakészen illesztőprogramjait</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Frissíti az elavult illesztőprogramokat</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>Unduh dan pasang sekarang?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Nanti saja</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternatif</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Driver ditemukan: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Driver saat ini</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Versi baru</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Disarankan</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Ukuran</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Penyedia</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versi</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Tanggal</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternatif</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Mengunduh dan memasangnya secara otomatis</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Kembali</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Apa itu cadangan?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Selesai</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Selesai</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Cadangkan semua driver sebelum pemindaian</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Driver saat ini</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Penyedia</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Unduh dan pasang</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Siap dipasang</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Menemukan driver yang hilang</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Pemasangan selesai</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Pasang</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Memasang driver:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memori</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Motherboard</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Versi baru</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Sistem operasi</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Prosesor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Disarankan</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Mengingatkan Anda untuk memeriksa secara rutin</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Hasil bergantung pada database driver dan dapat berubah seiring waktu. Memperbarui driver memiliki sejumlah risiko.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Pindai sekarang</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Pemindaian</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Tidak ditemukan driver yang lebih baru untuk perangkat Anda. Jadwalkan pemeriksaan rutin agar tidak melewatkan driver baru.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Driver Anda sudah mutakhir</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Pilih semua</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Pilihan</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Ukuran</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Jaga driver Anda tetap mutakhir</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informasi sistem</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Jadwalkan pemeriksaan</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Mengekstrak</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Selesai</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Memperbarui driver yang usang</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Perangkat dengan pembaruan driver:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Tanggal</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Memasang driver:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Sebelum memasang</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Selesai</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Unduh dan pasang</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Pemindaian</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Pilihan</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memori</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Motherboard</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Sistem operasi</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Prosesor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informasi sistem</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Tidak ditemukan driver yang lebih baru untuk perangkat Anda. Jadwalkan pemeriksaan rutin agar tidak melewatkan driver baru.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Driver Anda sudah mutakhir</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Jadwalkan pemeriksaan</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Selesai</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Kembali</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Tidak ada koneksi ke layanan driver</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Coba lagi</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Layanan driver sedang tidak tersedia. Coba lagi dalam beberapa menit.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Kembali</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Pasang</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Risiko</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Hasil bergantung pada database driver dan dapat berubah seiring waktu. Memperbarui driver memiliki sejumlah risiko.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Pilih semua</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Perangkat dengan pembaruan driver:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Mulai ulang sekarang</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Mengunduh dan memasangnya secara otomatis</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Apa itu cadangan?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Cadangkan semua driver sebelum pemindaian</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Menemukan driver yang hilang</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Mengingatkan Anda untuk memeriksa secara rutin</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Pindai sekarang</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Jaga driver Anda tetap mutakhir</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Memperbarui driver yang usang</translation>
     </message>
 </context>
 <context>

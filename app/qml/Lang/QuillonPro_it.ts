@@ -55,10 +55,6 @@
         <translation>Scaricarla e installarla ora?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Non ora</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternativo</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Driver trovati: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Driver attuale</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nuova versione</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Consigliato</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Fornitore</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternativo</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Li scarica e li installa automaticamente</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Cos’è un backup?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Fatto</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Fatto</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Esegui il backup di tutti i driver prima della scansione</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Driver attuale</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Fornitore</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Download e installazione</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Pronto per l’installazione</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Trova i driver mancanti</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Installazione completata</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Installa</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installazione dei driver:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memoria</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Scheda madre</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Nuova versione</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Sistema operativo</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processore</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Consigliato</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Ti ricorda di controllare regolarmente</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>I risultati dipendono dal database dei driver e possono cambiare nel tempo. L’aggiornamento dei driver comporta alcuni rischi.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Avvia scansione</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Scansione</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Non sono stati trovati driver più recenti per i tuoi dispositivi. Pianifica un controllo regolare per non perdere i nuovi.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>I tuoi driver sono aggiornati</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Seleziona tutto</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Selezione</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Mantieni aggiornati i tuoi driver</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informazioni di sistema</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Pianifica controlli</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Estrazione</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Fine</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Aggiorna i driver obsoleti</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Dispositivi con aggiornamenti:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Data</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Installazione dei driver:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Prima di installare</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Download e installazione</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Scansione</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Selezione</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Scheda madre</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processore</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informazioni di sistema</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Non sono stati trovati driver più recenti per i tuoi dispositivi. Pianifica un controllo regolare per non perdere i nuovi.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>I tuoi driver sono aggiornati</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Pianifica controlli</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nessuna connessione al servizio driver</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Il servizio driver non è disponibile al momento. Riprova tra qualche minuto.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Rischi</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>I risultati dipendono dal database dei driver e possono cambiare nel tempo. L’aggiornamento dei driver comporta alcuni rischi.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispositivi con aggiornamenti:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Riavvia ora</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Li scarica e li installa automaticamente</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Cos’è un backup?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Esegui il backup di tutti i driver prima della scansione</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Trova i driver mancanti</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Ti ricorda di controllare regolarmente</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Avvia scansione</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Mantieni aggiornati i tuoi driver</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Aggiorna i driver obsoleti</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>今すぐダウンロードしてインストールしますか?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>今はしない</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>代替</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>見つかったドライバー: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>現在のドライバー</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>新しいバージョン</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>推奨</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>提供元</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>日付</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>代替</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>自動でダウンロードしてインストール</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>戻る</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>バックアップとは?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>完了</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>完了</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>スキャンの前にすべてのドライバーをバックアップする</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>現在のドライバー</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>提供元</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>ダウンロードとインストール</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>インストール待ち</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>不足しているドライバーを検出</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>インストールが完了しました</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>インストール</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>ドライバーをインストールしています:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>メモリ</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>マザーボード</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>新しいバージョン</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>オペレーティング システム</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>プロセッサ</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>推奨</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>定期的なチェックをお知らせ</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>結果はドライバー データベースに基づくため、変わることがあります。ドライバーの更新には一定のリスクが伴います。</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>今すぐスキャン</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>スキャン</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>お使いのデバイスに新しいドライバーは見つかりませんでした。定期チェックを設定すれば、新しいドライバーを見逃しません。</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>ドライバーは最新の状態です</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>すべて選択</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>選択</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>サイズ</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>ドライバーを常に最新の状態に</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>システム情報</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>定期チェックを設定</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>展開中</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>終了</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>古いドライバーを更新</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>ドライバーの更新があるデバイス:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>日付</translation>
+        <source>InstallDriversHeader</source>
+        <translation>ドライバーをインストールしています:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>インストールの前に</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>ダウンロードとインストール</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>選択</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリ</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>マザーボード</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>オペレーティング システム</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>プロセッサ</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>システム情報</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>お使いのデバイスに新しいドライバーは見つかりませんでした。定期チェックを設定すれば、新しいドライバーを見逃しません。</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>ドライバーは最新の状態です</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>定期チェックを設定</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ドライバー サービスに接続できません</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>ドライバー サービスは現在利用できません。数分後にもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>リスク</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>結果はドライバー データベースに基づくため、変わることがあります。ドライバーの更新には一定のリスクが伴います。</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>ドライバーの更新があるデバイス:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>今すぐ再起動</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>自動でダウンロードしてインストール</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>バックアップとは?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>スキャンの前にすべてのドライバーをバックアップする</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>不足しているドライバーを検出</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>定期的なチェックをお知らせ</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>今すぐスキャン</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>ドライバーを常に最新の状態に</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>古いドライバーを更新</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>Оны қазір жүктеп, орнату керек пе?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>КБ</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Қазір емес</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Балама</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Табылған драйверлер: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Ағымдағы драйвер</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Жаңа нұсқа</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Ұсынылған</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Өлшемі</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Жеткізуші</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Нұсқа</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Күні</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Балама</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Оларды автоматты түрде жүктеп, орнатады</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Артқа</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Сақтық көшірме деген не?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Дайын</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Дайын</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Сканерлеу алдында барлық драйверлердің сақтық көшірмесін жасау</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Ағымдағы драйвер</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Жеткізуші</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Жүктеу және орнату</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Орнатуға дайын</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Жетіспейтін драйверлерді табады</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Орнату аяқталды</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Орнату</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Драйверлер орнатылуда:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Жад</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Аналық плата</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Жаңа нұсқа</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Операциялық жүйе</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Процессор</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Ұсынылған</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Тұрақты тексеру туралы еске салады</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Нәтижелер драйверлер дерекқорына байланысты және уақыт өте өзгеруі мүмкін. Драйверлерді жаңарту белгілі бір тәуекелге ие.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Сканерлеу</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Сканерлеу</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Құрылғыларыңызға жаңарақ драйверлер табылмады. Жаңаларын өткізіп алмау үшін тұрақты тексеруді жоспарлаңыз.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Драйверлеріңіз жаңартылған</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Барлығын таңдау</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Таңдау</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Өлшемі</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Драйверлерді әрдайым жаңартып отырыңыз</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Жүйе туралы мәлімет</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Тексеруді жоспарлау</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Ашылуда</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Аяқтау</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Ескірген драйверлерді жаңартады</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Драйвер жаңартулары бар құрылғылар:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Күні</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Драйверлер орнатылуда:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Орнату алдында</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Дайын</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Жүктеу және орнату</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Сканерлеу</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Таңдау</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>КБ</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>МБ</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>ГБ</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Жад</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Аналық плата</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Операциялық жүйе</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Процессор</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Жүйе туралы мәлімет</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Құрылғыларыңызға жаңарақ драйверлер табылмады. Жаңаларын өткізіп алмау үшін тұрақты тексеруді жоспарлаңыз.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Драйверлеріңіз жаңартылған</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Тексеруді жоспарлау</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Аяқтау</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Артқа</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Драйверлер қызметімен байланыс жоқ</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Қайталау</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Драйверлер қызметі қазір қолжетімсіз. Бірнеше минуттан кейін қайталап көріңіз.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Артқа</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Орнату</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Тәуекелдер</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Нәтижелер драйверлер дерекқорына байланысты және уақыт өте өзгеруі мүмкін. Драйверлерді жаңарту белгілі бір тәуекелге ие.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Барлығын таңдау</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Драйвер жаңартулары бар құрылғылар:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Қазір қайта іске қосу</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Оларды автоматты түрде жүктеп, орнатады</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Сақтық көшірме деген не?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Сканерлеу алдында барлық драйверлердің сақтық көшірмесін жасау</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Жетіспейтін драйверлерді табады</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Тұрақты тексеру туралы еске салады</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Сканерлеу</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Драйверлерді әрдайым жаңартып отырыңыз</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Ескірген драйверлерді жаңартады</translation>
     </message>
 </context>
 <context>

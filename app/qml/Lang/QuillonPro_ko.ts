@@ -55,10 +55,6 @@
         <translation>지금 다운로드하여 설치하시겠습니까?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>나중에</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>대체</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>찾은 드라이버: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>현재 드라이버</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>새 버전</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>권장</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>공급자</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>날짜</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>대체</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>자동으로 다운로드 및 설치</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>뒤로</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>백업이란?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>완료</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>완료</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>검사 전에 모든 드라이버 백업</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>현재 드라이버</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>공급자</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>다운로드 및 설치</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>설치 준비됨</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>누락된 드라이버 검색</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>설치 완료</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>설치</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>드라이버 설치 중:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>메모리</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>메인보드</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>새 버전</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>운영 체제</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>프로세서</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>권장</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>정기 검사 알림</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>결과는 드라이버 데이터베이스에 따라 달라질 수 있습니다. 드라이버 업데이트에는 일정한 위험이 따릅니다.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>지금 검사</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>검사</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>장치에 맞는 새 드라이버를 찾지 못했습니다. 정기 검사를 예약하면 새 드라이버를 놓치지 않습니다.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>드라이버가 최신 상태입니다</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>모두 선택</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>선택</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>크기</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>드라이버를 항상 최신 상태로</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>시스템 정보</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>정기 검사 예약</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>압축 푸는 중</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>마침</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>오래된 드라이버 업데이트</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>드라이버 업데이트가 있는 장치:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>날짜</translation>
+        <source>InstallDriversHeader</source>
+        <translation>드라이버 설치 중:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>설치하기 전에</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>다운로드 및 설치</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>검사</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>선택</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>메모리</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>메인보드</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>운영 체제</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>프로세서</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>시스템 정보</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>장치에 맞는 새 드라이버를 찾지 못했습니다. 정기 검사를 예약하면 새 드라이버를 놓치지 않습니다.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>드라이버가 최신 상태입니다</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>정기 검사 예약</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>마침</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>드라이버 서비스에 연결되지 않음</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>지금은 드라이버 서비스를 사용할 수 없습니다. 몇 분 후에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>설치</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>위험</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>결과는 드라이버 데이터베이스에 따라 달라질 수 있습니다. 드라이버 업데이트에는 일정한 위험이 따릅니다.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>드라이버 업데이트가 있는 장치:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>지금 다시 시작</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>자동으로 다운로드 및 설치</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>백업이란?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>검사 전에 모든 드라이버 백업</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>누락된 드라이버 검색</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>정기 검사 알림</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>지금 검사</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>드라이버를 항상 최신 상태로</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>오래된 드라이버 업데이트</translation>
     </message>
 </context>
 <context>

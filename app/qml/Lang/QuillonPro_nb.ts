@@ -55,10 +55,6 @@
         <translation>Vil du laste ned og installere den nå?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>kB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Ikke nå</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Drivere funnet: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Gjeldende driver</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Ny versjon</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Anbefalt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Størrelse</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versjon</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dato</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternativ</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Laster ned og installerer dem automatisk</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Tilbake</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Hva er en sikkerhetskopi?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Ferdig</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Ferdig</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Sikkerhetskopier alle drivere før skanning</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Gjeldende driver</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Leverandør</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Nedlasting og installasjon</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Klar til installasjon</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Finner manglende drivere</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Installasjonen er fullført</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Installer</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installerer drivere:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Minne</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Hovedkort</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Ny versjon</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Operativsystem</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Prosessor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Anbefalt</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Minner deg på å sjekke jevnlig</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Resultatene avhenger av driverdatabasen og kan endre seg over tid. Oppdatering av drivere innebærer en viss risiko.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Skann nå</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Skanning</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Det ble ikke funnet nyere drivere for enhetene dine. Planlegg en jevnlig sjekk så du ikke går glipp av nye.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Driverne dine er oppdatert</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Velg alle</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Utvalg</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Størrelse</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Hold driverne oppdatert</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Systeminformasjon</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Planlegg sjekk</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Pakker ut</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Fullfør</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Oppdaterer utdaterte drivere</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Enheter med driveroppdateringer:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Dato</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Installerer drivere:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Før du installerer</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Ferdig</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Nedlasting og installasjon</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Skanning</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Utvalg</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Minne</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Hovedkort</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Operativsystem</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Prosessor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Systeminformasjon</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Det ble ikke funnet nyere drivere for enhetene dine. Planlegg en jevnlig sjekk så du ikke går glipp av nye.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Driverne dine er oppdatert</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Planlegg sjekk</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Fullfør</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Ingen tilkobling til drivertjenesten</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Prøv igjen</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Drivertjenesten er ikke tilgjengelig akkurat nå. Prøv igjen om noen minutter.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Risikoer</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Resultatene avhenger av driverdatabasen og kan endre seg over tid. Oppdatering av drivere innebærer en viss risiko.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Velg alle</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Enheter med driveroppdateringer:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Start på nytt nå</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Laster ned og installerer dem automatisk</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Hva er en sikkerhetskopi?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Sikkerhetskopier alle drivere før skanning</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Finner manglende drivere</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Minner deg på å sjekke jevnlig</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Skann nå</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Hold driverne oppdatert</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Oppdaterer utdaterte drivere</translation>
     </message>
 </context>
 <context>

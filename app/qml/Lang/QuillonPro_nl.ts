@@ -55,10 +55,6 @@
         <translation>Nu downloaden en installeren?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>kB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Niet nu</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternatief</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Gevonden stuurprogramma's: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Huidig stuurprogramma</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nieuwe versie</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Aanbevolen</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Leverancier</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternatief</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Downloadt en installeert ze automatisch</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Terug</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Wat is een back-up?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Klaar</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Klaar</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Vóór de scan een back-up van alle stuurprogramma’s maken</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Huidig stuurprogramma</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Leverancier</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Downloaden en installeren</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Klaar om te installeren</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Vindt ontbrekende stuurprogramma’s</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Installatie voltooid</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Installeren</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Stuurprogramma’s installeren:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Geheugen</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Moederbord</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Nieuwe versie</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Besturingssysteem</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Aanbevolen</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Herinnert u aan regelmatige controles</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>De resultaten hangen af van de stuurprogrammadatabase en kunnen veranderen. Stuurprogramma’s bijwerken brengt enig risico met zich mee.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Nu scannen</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Scannen</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Er zijn geen nieuwere stuurprogramma’s gevonden voor uw apparaten. Plan een regelmatige controle om nieuwe niet te missen.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Uw stuurprogramma’s zijn up-to-date</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Alles selecteren</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Selecteren</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Grootte</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Houd uw stuurprogramma’s up-to-date</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Systeeminformatie</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Controles plannen</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Uitpakken</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Voltooien</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Werkt verouderde stuurprogramma’s bij</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Apparaten met updates:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Datum</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Stuurprogramma’s installeren:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Voordat u installeert</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Downloaden en installeren</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Selecteren</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Geheugen</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Moederbord</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Besturingssysteem</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Systeeminformatie</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Er zijn geen nieuwere stuurprogramma’s gevonden voor uw apparaten. Plan een regelmatige controle om nieuwe niet te missen.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Uw stuurprogramma’s zijn up-to-date</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Controles plannen</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Voltooien</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Geen verbinding met de stuurprogrammaservice</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>De stuurprogrammaservice is op dit moment niet beschikbaar. Probeer het over een paar minuten opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Installeren</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Risico’s</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>De resultaten hangen af van de stuurprogrammadatabase en kunnen veranderen. Stuurprogramma’s bijwerken brengt enig risico met zich mee.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Apparaten met updates:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Nu opnieuw starten</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Downloadt en installeert ze automatisch</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Wat is een back-up?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Vóór de scan een back-up van alle stuurprogramma’s maken</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Vindt ontbrekende stuurprogramma’s</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Herinnert u aan regelmatige controles</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Nu scannen</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Houd uw stuurprogramma’s up-to-date</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Werkt verouderde stuurprogramma’s bij</translation>
     </message>
 </context>
 <context>

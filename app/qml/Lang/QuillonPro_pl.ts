@@ -55,10 +55,6 @@
         <translation>Pobrać i zainstalować ją teraz?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Nie teraz</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternatywny</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Znalezione sterowniki: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Obecny sterownik</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nowa wersja</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Zalecany</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Dostawca</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternatywny</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Automatycznie je pobiera i instaluje</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Czym jest kopia zapasowa?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Gotowe</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Gotowe</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Utwórz kopię zapasową wszystkich sterowników przed skanowaniem</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Obecny sterownik</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Dostawca</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Pobieranie i instalacja</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Gotowy do instalacji</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Znajduje brakujące sterowniki</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Instalacja zakończona</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Zainstaluj</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalowanie sterowników:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Pamięć</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Płyta główna</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Nowa wersja</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>System operacyjny</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Procesor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Zalecany</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Przypomina o regularnym sprawdzaniu</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Wyniki zależą od bazy sterowników i mogą się zmieniać. Aktualizacja sterowników wiąże się z pewnym ryzykiem.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Skanuj teraz</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Skanowanie</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Nie znaleziono nowszych sterowników dla Twoich urządzeń. Zaplanuj regularne sprawdzanie, aby nie przegapić nowych.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Sterowniki są aktualne</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Zaznacz wszystko</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Wybór</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Rozmiar</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Dbaj o aktualność sterowników</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informacje o systemie</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Zaplanuj sprawdzanie</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Rozpakowywanie</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Zakończ</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Aktualizuje przestarzałe sterowniki</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Urządzenia z aktualizacjami:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Data</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Instalowanie sterowników:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Przed instalacją</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Pobieranie i instalacja</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Skanowanie</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Wybór</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Pamięć</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Płyta główna</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>System operacyjny</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Procesor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informacje o systemie</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Nie znaleziono nowszych sterowników dla Twoich urządzeń. Zaplanuj regularne sprawdzanie, aby nie przegapić nowych.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Sterowniki są aktualne</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Zaplanuj sprawdzanie</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Brak połączenia z usługą sterowników</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Usługa sterowników jest teraz niedostępna. Spróbuj ponownie za kilka minut.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Zainstaluj</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Ryzyko</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Wyniki zależą od bazy sterowników i mogą się zmieniać. Aktualizacja sterowników wiąże się z pewnym ryzykiem.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Urządzenia z aktualizacjami:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Uruchom ponownie</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Automatycznie je pobiera i instaluje</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Czym jest kopia zapasowa?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Utwórz kopię zapasową wszystkich sterowników przed skanowaniem</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Znajduje brakujące sterowniki</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Przypomina o regularnym sprawdzaniu</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Skanuj teraz</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Dbaj o aktualność sterowników</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Aktualizuje przestarzałe sterowniki</translation>
     </message>
 </context>
 <context>

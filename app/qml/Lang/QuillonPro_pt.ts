@@ -55,10 +55,6 @@
         <translation>Baixar e instalar agora?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Agora não</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternativo</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Drivers encontrados: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Driver atual</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nova versão</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recomendado</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Fornecedor</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternativo</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Baixa e instala automaticamente</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Voltar</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>O que é um backup?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Concluído</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Fazer backup de todos os drivers antes da verificação</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Driver atual</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Fornecedor</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Download e instalação</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Pronto para instalar</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Encontra drivers ausentes</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Instalação concluída</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Instalar</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalando drivers:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memória</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Placa-mãe</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Nova versão</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Sistema operacional</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processador</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Recomendado</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Lembra você de verificar regularmente</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Os resultados dependem do banco de drivers e podem mudar com o tempo. Atualizar drivers envolve alguns riscos.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Verificar agora</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Verificação</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Não foram encontrados drivers mais recentes para seus dispositivos. Agende uma verificação regular para não perder os novos.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Seus drivers estão atualizados</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Selecionar tudo</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Seleção</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamanho</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Mantenha seus drivers atualizados</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informações do sistema</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Agendar verificações</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Descompactando</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Concluir</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Atualiza drivers desatualizados</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Dispositivos com atualizações:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Data</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Instalando drivers:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Antes de instalar</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Download e instalação</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Verificação</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Seleção</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memória</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Placa-mãe</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Sistema operacional</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processador</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informações do sistema</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Não foram encontrados drivers mais recentes para seus dispositivos. Agende uma verificação regular para não perder os novos.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Seus drivers estão atualizados</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Agendar verificações</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Concluir</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sem conexão com o serviço de drivers</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>O serviço de drivers não está disponível no momento. Tente novamente em alguns minutos.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Riscos</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Os resultados dependem do banco de drivers e podem mudar com o tempo. Atualizar drivers envolve alguns riscos.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispositivos com atualizações:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Reiniciar agora</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Baixa e instala automaticamente</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>O que é um backup?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Fazer backup de todos os drivers antes da verificação</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Encontra drivers ausentes</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Lembra você de verificar regularmente</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Verificar agora</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Mantenha seus drivers atualizados</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Atualiza drivers desatualizados</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>O descărcați și o instalați acum?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Nu acum</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Drivere găsite: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Driver actual</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Versiune nouă</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recomandat</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensiune</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Furnizor</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versiune</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dată</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternativ</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Le descarcă și le instalează automat</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Înapoi</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Ce este o copie de rezervă?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Gata</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Gata</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Creați o copie de rezervă a tuturor driverelor înainte de scanare</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Driver actual</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Furnizor</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Descărcare și instalare</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Gata de instalare</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Găsește driverele lipsă</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Instalare finalizată</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Instalare</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Se instalează driverele:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memorie</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Placă de bază</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Versiune nouă</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Sistem de operare</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Procesor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Recomandat</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Vă amintește să verificați periodic</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Rezultatele depind de baza de drivere și se pot schimba în timp. Actualizarea driverelor implică anumite riscuri.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Scanați acum</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Scanare</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Nu s-au găsit drivere mai noi pentru dispozitivele dvs. Programați o verificare periodică pentru a nu rata driverele noi.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Driverele sunt actualizate</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Selectați tot</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Selectare</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Dimensiune</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Mențineți driverele actualizate</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informații despre sistem</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Programați verificări</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Se dezarhivează</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Terminare</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Actualizează driverele învechite</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Dispozitive cu actualizări:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Dată</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Se instalează driverele:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Înainte de instalare</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Descărcare și instalare</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Scanare</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Selectare</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memorie</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Placă de bază</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Sistem de operare</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Procesor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informații despre sistem</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Nu s-au găsit drivere mai noi pentru dispozitivele dvs. Programați o verificare periodică pentru a nu rata driverele noi.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Driverele sunt actualizate</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Programați verificări</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Terminare</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Înapoi</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nu există conexiune cu serviciul de drivere</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Reîncercați</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Serviciul de drivere nu este disponibil acum. Încercați din nou peste câteva minute.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Înapoi</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Instalare</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Riscuri</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Rezultatele depind de baza de drivere și se pot schimba în timp. Actualizarea driverelor implică anumite riscuri.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Selectați tot</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispozitive cu actualizări:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Reporniți acum</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Le descarcă și le instalează automat</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Ce este o copie de rezervă?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Creați o copie de rezervă a tuturor driverelor înainte de scanare</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Găsește driverele lipsă</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Vă amintește să verificați periodic</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Scanați acum</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Mențineți driverele actualizate</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Actualizează driverele învechite</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>Загрузить и установить её сейчас?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>КБ</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Не сейчас</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Альтернативный</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Найдено драйверов: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Текущий драйвер</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Рекомендуемый</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Поставщик</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Дата</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Альтернативный</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Автоматически загружает и устанавливает их</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Назад</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Что такое резервная копия?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Готово</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Создать резервную копию всех драйверов перед сканированием</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Текущий драйвер</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Поставщик</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Загрузка и установка</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Готов к установке</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Находит недостающие драйверы</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Установка завершена</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Установить</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Установка драйверов:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Память</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Материнская плата</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Новая версия</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Операционная система</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Процессор</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Рекомендуемый</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Напоминает о регулярной проверке</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Результаты зависят от базы драйверов и со временем могут меняться. Обновление драйверов сопряжено с определёнными рисками.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Сканировать</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Сканирование</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Более новых драйверов для ваших устройств не найдено. Настройте регулярную проверку, чтобы не пропустить новые.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Ваши драйверы в актуальном состоянии</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Выбрать все</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Выбор</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Размер</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Поддерживайте драйверы в актуальном состоянии</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Сведения о системе</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Настроить проверку</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Распаковка</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Завершить</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Обновляет устаревшие драйверы</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Устройства с обновлениями драйверов:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Дата</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Установка драйверов:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Перед установкой</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Загрузка и установка</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Сканирование</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Выбор</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>КБ</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>МБ</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>ГБ</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Память</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Материнская плата</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Операционная система</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Процессор</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Сведения о системе</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Более новых драйверов для ваших устройств не найдено. Настройте регулярную проверку, чтобы не пропустить новые.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Ваши драйверы в актуальном состоянии</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Настроить проверку</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Завершить</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Нет связи со службой драйверов</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Служба драйверов сейчас недоступна. Повторите попытку через несколько минут.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Риски</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Результаты зависят от базы драйверов и со временем могут меняться. Обновление драйверов сопряжено с определёнными рисками.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Устройства с обновлениями драйверов:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Перезапустить</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Автоматически загружает и устанавливает их</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Что такое резервная копия?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Создать резервную копию всех драйверов перед сканированием</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Находит недостающие драйверы</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Напоминает о регулярной проверке</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Сканировать</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Поддерживайте драйверы в актуальном состоянии</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Обновляет устаревшие драйверы</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>Stiahnuť a nainštalovať ju teraz?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>kB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Teraz nie</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternatívny</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Nájdené ovládače: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Aktuálny ovládač</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nová verzia</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Odporúčaný</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Veľkosť</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Dodávateľ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzia</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dátum</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternatívny</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Automaticky ich stiahne a nainštaluje</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Späť</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Čo je záloha?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Hotovo</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Hotovo</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Pred kontrolou zálohovať všetky ovládače</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Aktuálny ovládač</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Dodávateľ</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Stiahnutie a inštalácia</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Pripravené na inštaláciu</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Nájde chýbajúce ovládače</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Inštalácia dokončená</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Nainštalovať</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Inštalácia ovládačov:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Pamäť</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Základná doska</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Nová verzia</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Operačný systém</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Procesor</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Odporúčaný</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Pripomenie pravidelnú kontrolu</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Výsledky závisia od databázy ovládačov a môžu sa meniť. Aktualizácia ovládačov so sebou nesie určité riziká.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Skontrolovať</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Kontrola</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Pre vaše zariadenia sa nenašli novšie ovládače. Naplánujte pravidelnú kontrolu, aby vám nové neunikli.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Vaše ovládače sú aktuálne</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Vybrať všetko</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Výber</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Veľkosť</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Udržujte ovládače aktuálne</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Informácie o systéme</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Naplánovať kontroly</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Rozbaľovanie</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Dokončiť</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Aktualizuje zastarané ovládače</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Zariadenia s aktualizáciami:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Dátum</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Inštalácia ovládačov:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Pred inštaláciou</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Stiahnutie a inštalácia</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Výber</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Pamäť</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Základná doska</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Operačný systém</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Procesor</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Informácie o systéme</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Pre vaše zariadenia sa nenašli novšie ovládače. Naplánujte pravidelnú kontrolu, aby vám nové neunikli.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Vaše ovládače sú aktuálne</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Naplánovať kontroly</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Dokončiť</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Späť</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Bez pripojenia k službe ovládačov</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Skúsiť znova</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Služba ovládačov teraz nie je dostupná. Skúste to znova o niekoľko minút.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Späť</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Nainštalovať</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Riziká</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Výsledky závisia od databázy ovládačov a môžu sa meniť. Aktualizácia ovládačov so sebou nesie určité riziká.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Vybrať všetko</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Zariadenia s aktualizáciami:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Reštartovať</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Automaticky ich stiahne a nainštaluje</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Čo je záloha?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Pred kontrolou zálohovať všetky ovládače</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Nájde chýbajúce ovládače</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Pripomenie pravidelnú kontrolu</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Skontrolovať</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Udržujte ovládače aktuálne</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Aktualizuje zastarané ovládače</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>ดาวน์โหลดและติดตั้งเดี๋ยวนี้หรือไม่</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>ไว้ทีหลัง</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>ทางเลือก</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>ไดรเวอร์ที่พบ: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>ไดรเวอร์ปัจจุบัน</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>เวอร์ชันใหม่</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>แนะนำ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>ขนาด</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>ผู้ให้บริการ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>วันที่</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>ทางเลือก</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>ดาวน์โหลดและติดตั้งโดยอัตโนมัติ</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>ย้อนกลับ</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>การสำรองข้อมูลคืออะไร</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>เสร็จสิ้น</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>เสร็จสิ้น</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>สำรองไดรเวอร์ทั้งหมดก่อนสแกน</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>ไดรเวอร์ปัจจุบัน</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>ผู้ให้บริการ</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>ดาวน์โหลดและติดตั้ง</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>พร้อมติดตั้ง</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>ค้นหาไดรเวอร์ที่ขาดหายไป</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>ติดตั้งเสร็จสมบูรณ์</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>ติดตั้ง</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>กำลังติดตั้งไดรเวอร์:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>หน่วยความจำ</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>เมนบอร์ด</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>เวอร์ชันใหม่</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>ระบบปฏิบัติการ</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>โปรเซสเซอร์</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>แนะนำ</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>เตือนให้ตรวจสอบเป็นประจำ</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>ผลลัพธ์ขึ้นอยู่กับฐานข้อมูลไดรเวอร์และอาจเปลี่ยนแปลงได้ การอัปเดตไดรเวอร์มีความเสี่ยงอยู่บ้าง</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>สแกนเดี๋ยวนี้</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>สแกน</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>ไม่พบไดรเวอร์ที่ใหม่กว่าสำหรับอุปกรณ์ของคุณ ตั้งเวลาตรวจสอบเป็นประจำเพื่อไม่ให้พลาดไดรเวอร์ใหม่</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>ไดรเวอร์ของคุณเป็นเวอร์ชันล่าสุด</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>เลือกทั้งหมด</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>เลือก</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>ขนาด</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>อัปเดตไดรเวอร์ให้ทันสมัยอยู่เสมอ</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>ข้อมูลระบบ</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>ตั้งเวลาตรวจสอบ</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>กำลังแตกไฟล์</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>เสร็จสิ้น</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>อัปเดตไดรเวอร์ที่ล้าสมัย</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>อุปกรณ์ที่มีการอัปเดตไดรเวอร์:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>วันที่</translation>
+        <source>InstallDriversHeader</source>
+        <translation>กำลังติดตั้งไดรเวอร์:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>ก่อนติดตั้ง</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>ดาวน์โหลดและติดตั้ง</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>สแกน</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>เลือก</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>หน่วยความจำ</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>เมนบอร์ด</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>ระบบปฏิบัติการ</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>โปรเซสเซอร์</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>ข้อมูลระบบ</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>ไม่พบไดรเวอร์ที่ใหม่กว่าสำหรับอุปกรณ์ของคุณ ตั้งเวลาตรวจสอบเป็นประจำเพื่อไม่ให้พลาดไดรเวอร์ใหม่</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>ไดรเวอร์ของคุณเป็นเวอร์ชันล่าสุด</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>ตั้งเวลาตรวจสอบ</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ไม่ได้เชื่อมต่อกับบริการไดรเวอร์</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>ลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>บริการไดรเวอร์ไม่พร้อมใช้งานในขณะนี้ โปรดลองอีกครั้งในอีกสักครู่</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>ติดตั้ง</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>ความเสี่ยง</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>ผลลัพธ์ขึ้นอยู่กับฐานข้อมูลไดรเวอร์และอาจเปลี่ยนแปลงได้ การอัปเดตไดรเวอร์มีความเสี่ยงอยู่บ้าง</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>อุปกรณ์ที่มีการอัปเดตไดรเวอร์:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>รีสตาร์ตเดี๋ยวนี้</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>ดาวน์โหลดและติดตั้งโดยอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>การสำรองข้อมูลคืออะไร</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>สำรองไดรเวอร์ทั้งหมดก่อนสแกน</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>ค้นหาไดรเวอร์ที่ขาดหายไป</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>เตือนให้ตรวจสอบเป็นประจำ</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>สแกนเดี๋ยวนี้</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>อัปเดตไดรเวอร์ให้ทันสมัยอยู่เสมอ</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>อัปเดตไดรเวอร์ที่ล้าสมัย</translation>
     </message>
 </context>
 <context>

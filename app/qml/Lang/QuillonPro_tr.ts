@@ -55,10 +55,6 @@
         <translation>Şimdi indirip yüklensin mi?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Şimdi değil</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternatif</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Bulunan sürücüler: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Geçerli sürücü</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Yeni sürüm</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Önerilen</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Sağlayıcı</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Tarih</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Alternatif</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Bunları otomatik olarak indirir ve yükler</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Geri</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Yedek nedir?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Tamamlandı</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Taramadan önce tüm sürücüleri yedekle</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Geçerli sürücü</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Sağlayıcı</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>İndirme ve yükleme</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Yüklenmeye hazır</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Eksik sürücüleri bulur</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Yükleme tamamlandı</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Yükle</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Sürücüler yükleniyor:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Bellek</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Anakart</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Yeni sürüm</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>İşletim sistemi</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>İşlemci</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Önerilen</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Düzenli denetimi hatırlatır</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Sonuçlar sürücü veritabanına bağlıdır ve zamanla değişebilir. Sürücü güncellemek bazı riskler taşır.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Şimdi tara</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Tarama</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Aygıtlarınız için daha yeni sürücü bulunamadı. Yenilerini kaçırmamak için düzenli bir denetim zamanlayın.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Sürücüleriniz güncel</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Tümünü seç</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Seçim</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Boyut</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Sürücülerinizi güncel tutun</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Sistem bilgileri</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Denetim zamanla</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Açılıyor</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Bitir</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Eski sürücüleri günceller</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Sürücü güncellemesi olan aygıtlar:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Tarih</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Sürücüler yükleniyor:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Yüklemeden önce</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Tamamlandı</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>İndirme ve yükleme</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Tarama</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Seçim</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Bellek</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Anakart</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>İşletim sistemi</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>İşlemci</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Sistem bilgileri</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Aygıtlarınız için daha yeni sürücü bulunamadı. Yenilerini kaçırmamak için düzenli bir denetim zamanlayın.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Sürücüleriniz güncel</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Denetim zamanla</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Bitir</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sürücü hizmetine bağlantı yok</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Yeniden dene</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Sürücü hizmeti şu anda kullanılamıyor. Lütfen birkaç dakika sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Riskler</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Sonuçlar sürücü veritabanına bağlıdır ve zamanla değişebilir. Sürücü güncellemek bazı riskler taşır.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Tümünü seç</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Sürücü güncellemesi olan aygıtlar:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Şimdi yeniden başlat</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Bunları otomatik olarak indirir ve yükler</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Yedek nedir?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Taramadan önce tüm sürücüleri yedekle</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Eksik sürücüleri bulur</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Düzenli denetimi hatırlatır</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Şimdi tara</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Sürücülerinizi güncel tutun</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Eski sürücüleri günceller</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>Завантажити та встановити її зараз?</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>КБ</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>Не зараз</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>Альтернативний</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>Знайдено драйверів: %1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Поточний драйвер</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Нова версія</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Рекомендований</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Розмір</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>Постачальник</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версія</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Дата</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>Альтернативний</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>Автоматично завантажує та встановлює їх</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>Назад</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>Що таке резервна копія?</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>Готово</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>Створити резервну копію всіх драйверів перед скануванням</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>Поточний драйвер</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>Постачальник</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>Завантаження та встановлення</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>Готовий до встановлення</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>Знаходить відсутні драйвери</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>Встановлення завершено</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>Встановити</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Встановлення драйверів:</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Пам’ять</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>Материнська плата</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>Нова версія</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>Операційна система</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Процесор</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>Рекомендований</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>Нагадує про регулярну перевірку</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>Результати залежать від бази драйверів і з часом можуть змінюватися. Оновлення драйверів пов’язане з певними ризиками.</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>Сканувати</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>Сканування</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>Новіших драйверів для ваших пристроїв не знайдено. Налаштуйте регулярну перевірку, щоб не пропустити нові.</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>Ваші драйвери в актуальному стані</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>Вибрати все</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>Вибір</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Розмір</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>Підтримуйте драйвери в актуальному стані</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>Відомості про систему</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>Налаштувати перевірку</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>Розпакування</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>Завершити</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>Оновлює застарілі драйвери</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>Пристрої з оновленнями драйверів:</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>Дата</translation>
+        <source>InstallDriversHeader</source>
+        <translation>Встановлення драйверів:</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>Перед встановленням</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>Завантаження та встановлення</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>Сканування</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>Вибір</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>КБ</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>МБ</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>ГБ</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Пам’ять</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>Материнська плата</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>Операційна система</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Процесор</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>Відомості про систему</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>Новіших драйверів для ваших пристроїв не знайдено. Налаштуйте регулярну перевірку, щоб не пропустити нові.</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Ваші драйвери в актуальному стані</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>Налаштувати перевірку</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>Завершити</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Немає зв’язку зі службою драйверів</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Служба драйверів зараз недоступна. Спробуйте ще раз за кілька хвилин.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>Встановити</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>Ризики</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>Результати залежать від бази драйверів і з часом можуть змінюватися. Оновлення драйверів пов’язане з певними ризиками.</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Вибрати все</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Пристрої з оновленнями драйверів:</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>Перезапустити</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>Автоматично завантажує та встановлює їх</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>Що таке резервна копія?</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>Створити резервну копію всіх драйверів перед скануванням</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>Знаходить відсутні драйвери</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>Нагадує про регулярну перевірку</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Сканувати</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>Підтримуйте драйвери в актуальному стані</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>Оновлює застарілі драйвери</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>是否立即下载并安装？</translation>
     </message>
     <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
         <source>NoButton</source>
         <translation>暂不</translation>
     </message>
@@ -184,6 +180,48 @@
     </message>
 </context>
 <context>
+    <name>DeviceRow</name>
+    <message>
+        <source>Alternative</source>
+        <translation>备选</translation>
+    </message>
+    <message>
+        <source>CandidateCount</source>
+        <translation>找到的驱动程序：%1</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>当前驱动</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>新版本</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>推荐</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFacts</name>
+    <message>
+        <source>Developer</source>
+        <translation>提供商</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>日期</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModule</name>
     <message>
         <source>EmptyHistoryMessage</source>
@@ -208,48 +246,8 @@
 <context>
     <name>InstallDriversModule</name>
     <message>
-        <source>Alternative</source>
-        <translation>备选</translation>
-    </message>
-    <message>
-        <source>AutoInstallDesc</source>
-        <translation>自动下载并安装</translation>
-    </message>
-    <message>
-        <source>BIOS</source>
-        <translation>BIOS</translation>
-    </message>
-    <message>
-        <source>BackButton</source>
-        <translation>返回</translation>
-    </message>
-    <message>
-        <source>BackupDetailLink</source>
-        <translation>什么是备份？</translation>
-    </message>
-    <message>
         <source>CompleteButton</source>
         <translation>完成</translation>
-    </message>
-    <message>
-        <source>CompleteStep</source>
-        <translation>完成</translation>
-    </message>
-    <message>
-        <source>CreateBackupCheckBox</source>
-        <translation>扫描前备份所有驱动</translation>
-    </message>
-    <message>
-        <source>CurrentDriver</source>
-        <translation>当前驱动</translation>
-    </message>
-    <message>
-        <source>Developer</source>
-        <translation>提供商</translation>
-    </message>
-    <message>
-        <source>DownloadInstallStep</source>
-        <translation>下载并安装</translation>
     </message>
     <message>
         <source>DriverDownloadStatus</source>
@@ -276,112 +274,19 @@
         <translation>等待安装</translation>
     </message>
     <message>
-        <source>FindNewDesc</source>
-        <translation>查找缺失的驱动</translation>
-    </message>
-    <message>
         <source>InstallCompleteHeader</source>
         <translation>安装完成</translation>
-    </message>
-    <message>
-        <source>InstallDriversButton</source>
-        <translation>安装</translation>
-    </message>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>正在安装驱动：</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>内存</translation>
-    </message>
-    <message>
-        <source>Motherboard</source>
-        <translation>主板</translation>
-    </message>
-    <message>
-        <source>NewVersion</source>
-        <translation>新版本</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <translation>操作系统</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>处理器</translation>
-    </message>
-    <message>
-        <source>Recomended</source>
-        <translation>推荐</translation>
-    </message>
-    <message>
-        <source>RegularDesc</source>
-        <translation>提醒您定期检查</translation>
-    </message>
-    <message>
-        <source>ScanDifferFooter</source>
-        <translation>结果取决于驱动数据库，可能随时间变化。更新驱动存在一定风险。</translation>
-    </message>
-    <message>
-        <source>ScanNowButton</source>
-        <translation>立即扫描</translation>
-    </message>
-    <message>
-        <source>ScanningStep</source>
-        <translation>扫描</translation>
-    </message>
-    <message>
-        <source>SearchCompleteDesc</source>
-        <translation>未找到适用于您设备的更新驱动。设置定期检查，不错过新驱动。</translation>
-    </message>
-    <message>
-        <source>SearchCompleteTitle</source>
-        <translation>您的驱动已是最新</translation>
-    </message>
-    <message>
-        <source>SelectAllCheckbox</source>
-        <translation>全选</translation>
-    </message>
-    <message>
-        <source>SelectStep</source>
-        <translation>选择</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>大小</translation>
-    </message>
-    <message>
-        <source>StartScanTitle</source>
-        <translation>让驱动始终保持最新</translation>
-    </message>
-    <message>
-        <source>SystemInfoTitle</source>
-        <translation>系统信息</translation>
-    </message>
-    <message>
-        <source>ToAutorunButton</source>
-        <translation>设置定期检查</translation>
     </message>
     <message>
         <source>Unpacking</source>
         <translation>正在解压</translation>
     </message>
+</context>
+<context>
+    <name>InstallPage</name>
     <message>
-        <source>UpdateFinishButton</source>
-        <translation>完成</translation>
-    </message>
-    <message>
-        <source>UpdateOldDesc</source>
-        <translation>更新过时的驱动</translation>
-    </message>
-    <message>
-        <source>UpdatesFoundHeader</source>
-        <translation>有驱动更新的设备：</translation>
-    </message>
-    <message>
-        <source>VersionDate</source>
-        <translation>日期</translation>
+        <source>InstallDriversHeader</source>
+        <translation>正在安装驱动：</translation>
     </message>
 </context>
 <context>
@@ -423,6 +328,25 @@
     <message>
         <source>NoSignTitle</source>
         <translation>安装前须知</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineStrip</name>
+    <message>
+        <source>CompleteStep</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>DownloadInstallStep</source>
+        <translation>下载并安装</translation>
+    </message>
+    <message>
+        <source>ScanningStep</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>SelectStep</source>
+        <translation>选择</translation>
     </message>
 </context>
 <context>
@@ -522,6 +446,10 @@
 <context>
     <name>Qln::DriverDescription</name>
     <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
         <source>MB</source>
         <translation>MB</translation>
     </message>
@@ -600,6 +528,102 @@
     </message>
 </context>
 <context>
+    <name>ScanPage</name>
+    <message>
+        <source>BIOS</source>
+        <translation>BIOS</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>内存</translation>
+    </message>
+    <message>
+        <source>Motherboard</source>
+        <translation>主板</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <translation>操作系统</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>处理器</translation>
+    </message>
+    <message>
+        <source>SystemInfoTitle</source>
+        <translation>系统信息</translation>
+    </message>
+</context>
+<context>
+    <name>SearchComplete</name>
+    <message>
+        <source>SearchCompleteDesc</source>
+        <translation>未找到适用于您设备的更新驱动。设置定期检查，不错过新驱动。</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>您的驱动已是最新</translation>
+    </message>
+    <message>
+        <source>ToAutorunButton</source>
+        <translation>设置定期检查</translation>
+    </message>
+    <message>
+        <source>UpdateFinishButton</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>SearchFailed</name>
+    <message>
+        <source>BackButton</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>无法连接驱动服务</translation>
+    </message>
+    <message>
+        <source>RetryButton</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>驱动服务暂时不可用，请几分钟后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPage</name>
+    <message>
+        <source>BackButton</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>InstallDriversButton</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>RiskLink</source>
+        <translation>风险</translation>
+    </message>
+    <message>
+        <source>ScanDifferFooter</source>
+        <translation>结果取决于驱动数据库，可能随时间变化。更新驱动存在一定风险。</translation>
+    </message>
+    <message>
+        <source>SelectAllCheckbox</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>有驱动更新的设备：</translation>
+    </message>
+</context>
+<context>
     <name>SettingsModule</name>
     <message>
         <source>BrowseButton</source>
@@ -659,6 +683,41 @@
     <message>
         <source>RestartNowButton</source>
         <translation>立即重启</translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>AutoInstallDesc</source>
+        <translation>自动下载并安装</translation>
+    </message>
+    <message>
+        <source>BackupDetailLink</source>
+        <translation>什么是备份？</translation>
+    </message>
+    <message>
+        <source>CreateBackupCheckBox</source>
+        <translation>扫描前备份所有驱动</translation>
+    </message>
+    <message>
+        <source>FindNewDesc</source>
+        <translation>查找缺失的驱动</translation>
+    </message>
+    <message>
+        <source>RegularDesc</source>
+        <translation>提醒您定期检查</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>立即扫描</translation>
+    </message>
+    <message>
+        <source>StartScanTitle</source>
+        <translation>让驱动始终保持最新</translation>
+    </message>
+    <message>
+        <source>UpdateOldDesc</source>
+        <translation>更新过时的驱动</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,7 @@
+#include "hardware/scandata.h"
+
+namespace Qln {
+
+ScanData::ScanData(QObject* parent) : QObject(parent) {}
+
+}  // namespace Qln

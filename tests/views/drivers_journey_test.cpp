@@ -1,0 +1,281 @@
+#include <QDir>
+#include <QProcess>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+#include "base/task.h"
+#include "core/installdriversmodule.h"
+#include "core/launcher.h"
+#include "core/mainwindow.h"
+#include "core/modulelist.h"
+#include "core/modulelistmodel.h"
+#include "core/windowcontroller.h"
+#include "hardware/deviceselectviewmodel.h"
+#include "hardware/driverselectviewmodel.h"
+#include "hardware/driversupdatemodel.h"
+#include "logcapture.h"
+#include "net/manager.h"
+#include "servicerunner.h"
+#include "testenvironment.h"
+#include "trackerstub.h"
+
+using Qln::WindowController;
+
+namespace {
+
+constexpr int kWaitMs = 60000;
+
+// The sample catalogue's offers for the sample PC, one row per hardware in
+// scan order: its name and the offered versions, best first.
+const QStringList kExpectedRows = {
+    "ACPI x64-based PC: 10.0.19041.102",
+    "PCI Express Root Complex: 10.0.19041.103",
+    "Microsoft Windows Management Interface for ACPI: 10.0.19041.104",
+    "Trusted Platform Module 2.0: 10.0.19041.105",
+    "Microsoft Basic Render Driver: 10.0.19041.106",
+    "Plug and Play Software Device Enumerator: 10.0.19041.107",
+    "Remote Desktop Device Redirector Bus: 10.0.19041.108",
+    "NDIS Virtual Network Adapter Enumerator: 10.0.19041.109",
+    "Microsoft Kernel Debug Network Adapter: 10.0.19041.110",
+    "WAN Miniport (SSTP): 10.0.19041.111",
+    "Microsoft Print to PDF: 10.0.19041.112",
+    "Intel(R) Xeon(R) E3 - 1200/1500 v5/6th Gen Intel(R) Core(TM) Gaussian Mixture Model - 1911: "
+    "10.1.17.113",
+    "Intel(R) USB 3.1 eXtensible Host Controller - 1.10 (Microsoft): 10.0.19041.114",
+    "Intel(R) Management Engine Interface: 1914.12.0.1370",
+    "Intel(R) PCI Express Root Port #1 - A330: 10.0.19041.103",
+    "High Definition Audio Controller: 10.0.19041.116",
+    "Intel(R) Wireless-AC 9560 160MHz: 22.80.0.304",
+    "NVIDIA GeForce RTX 2080: 27.21.14.6571, 27.21.14.6671",
+    "Realtek High Definition Audio: 6.0.8899.151",
+    "NVIDIA High Definition Audio: 1.3.38.135, 1.3.38.235, 1.3.38.335",
+    "Realtek Audio Effects Component: 11.0.6000.315",
+    "USB Root Hub (USB 3.0): 10.0.19041.117",
+    "Generic USB Hub: 10.0.19041.117",
+    "Generic SuperSpeed USB Hub: 10.0.19041.117",
+    "HID-compliant mouse: 10.0.19041.118",
+    "Logitech Webcam C925e: 10.0.19041.119",
+    "Microsoft Bluetooth LE Enumerator: 10.0.19041.120",
+    "Samsung SSD 970 EVO Plus 1TB: 10.0.19041.121",
+    "Generic PnP Monitor: 10.0.19041.122",
+};
+
+QString runProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        return program + " failed: " + QString::fromLocal8Bit(process.readAll());
+    }
+    return QString();
+}
+
+}  // namespace
+
+// The drivers page of the real program, on the sample PC, against the real
+// service holding the sample catalogue.
+class DriversJourneyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void scanShowsTheCatalogueOffers();
+    void disclaimerComesBeforeTheFirstInstallOnly();
+    void cancellingTheScanReturnsToStart();
+    void nothingFoundShowsTheCompletionPage();
+
+private:
+    bool startProgram(const std::string& dataDir);
+    QQuickItem* pageItem(const char* name) const;
+    void pressScanAndWaitForSelect();
+    QStringList rowsOf(Qln::DriversUpdateModel* model) const;
+
+    std::string m_catalogueData;
+    std::unique_ptr<ServiceRunner> m_service;
+    std::unique_ptr<LogCapture> m_log;
+    std::unique_ptr<WindowController> m_windows;
+    std::unique_ptr<Qln::TrackerStub> m_tracker;
+    Qln::ArgumentMap m_arguments;
+    std::unique_ptr<Qln::Launcher> m_launcher;
+    Qln::InstallDriversModule* m_module = nullptr;
+    QQuickItem* m_page = nullptr;
+};
+
+void DriversJourneyTest::initTestCase() {
+    isolateUserFolders();
+    const std::string work = ServiceRunner::makeTempDir("journey");
+    const QString packages = QString::fromStdString(work) + "/packages";
+    m_catalogueData = work + "/data";
+    QDir().mkpath(QString::fromStdString(m_catalogueData));
+    QString failure = runProgram("python3", {QLN_CATALOGUE_SCRIPT, "--out", packages});
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    failure = runProgram(
+        QString::fromStdString(ServiceRunner::binary()),
+        {"index", "--data", QString::fromStdString(m_catalogueData), "--packages", packages});
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void DriversJourneyTest::init() {
+    m_log = std::make_unique<LogCapture>();
+    m_windows = std::make_unique<WindowController>();
+    m_tracker = std::make_unique<Qln::TrackerStub>();
+}
+
+void DriversJourneyTest::cleanup() {
+    // A scan still running would outlive its module otherwise.
+    if (m_module && m_module->finder()->isRunning()) {
+        QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
+        m_module->stopScan();
+        finished.wait(kWaitMs);
+    }
+    m_module = nullptr;
+    m_page = nullptr;
+    m_windows.reset();
+    m_launcher.reset();
+    Net::Manager::instance()->dropIdleConnections();
+    if (m_service) {
+        m_service->stop();
+    }
+    m_service.reset();
+    m_tracker.reset();
+    m_log.reset();
+}
+
+bool DriversJourneyTest::startProgram(const std::string& dataDir) {
+    m_service = std::make_unique<ServiceRunner>();
+    if (!m_service->start(dataDir, {}, dataDir + "/service.log")) {
+        qWarning().noquote() << "Service not started:"
+                             << QString::fromStdString(m_service->error());
+        return false;
+    }
+    m_arguments = {{"0", QStringLiteral("QuillonPro")},
+                   {"host", QString::fromStdString(m_service->url())},
+                   {"tab", QStringLiteral("drivers")}};
+    m_launcher =
+        std::make_unique<Qln::Launcher>(&m_arguments, QCoreApplication::applicationDirPath());
+    m_launcher->setWindowController(m_windows.get());
+    m_launcher->start();
+    if (!QTest::qWaitFor([&] { return m_windows->state() == WindowController::Main; }, kWaitMs)) {
+        return false;
+    }
+    m_windows->setTracker(m_tracker.get());
+    m_module =
+        qobject_cast<Qln::InstallDriversModule*>(m_launcher->moduleList()->module("drivers"));
+    Qln::ModuleListModel* entry = m_module ? m_module->entry() : nullptr;
+    if (!entry || !QTest::qWaitFor([entry] { return entry->viewObject() != nullptr; }, kWaitMs)) {
+        return false;
+    }
+    m_page = qobject_cast<QQuickItem*>(entry->viewObject());
+    return m_page && m_page->state() == QLatin1String("START");
+}
+
+QQuickItem* DriversJourneyTest::pageItem(const char* name) const {
+    return m_page->findChild<QQuickItem*>(QLatin1String(name));
+}
+
+void DriversJourneyTest::pressScanAndWaitForSelect() {
+    QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
+    QVERIFY(QMetaObject::invokeMethod(pageItem("startPage"), "pressScan"));
+    QCOMPARE(m_page->state(), QString("SCAN"));
+    QVERIFY(pageItem("pipelineStrip")->isVisible());
+    QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 0);
+    QVERIFY(finished.wait(kWaitMs));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QTRY_COMPARE(m_page->state(), QString("SELECT"));
+    QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 1);
+}
+
+QStringList DriversJourneyTest::rowsOf(Qln::DriversUpdateModel* model) const {
+    QStringList rows;
+    for (const Qln::DeviceSelectViewModel* device : model->rows()) {
+        QStringList versions;
+        for (QObject* driver : device->drivers()) {
+            versions << qobject_cast<Qln::DriverSelectViewModel*>(driver)->update()->version();
+        }
+        rows << device->name() + ": " + versions.join(", ");
+    }
+    return rows;
+}
+
+void DriversJourneyTest::scanShowsTheCatalogueOffers() {
+    QVERIFY(startProgram(m_catalogueData));
+    QSignalSpy views(m_tracker.get(), &Qln::TrackerStub::appViewSent);
+    QSignalSpy events(m_tracker.get(), &Qln::TrackerStub::eventSent);
+    pressScanAndWaitForSelect();
+
+    Qln::DriversUpdateModel* result = m_module->result();
+    QVERIFY(result);
+    QVERIFY(!result->error());
+    const QStringList rows = rowsOf(result);
+    QVERIFY2(rows == kExpectedRows, qPrintable("Rows:\n" + rows.join('\n')));
+    QTRY_COMPARE(pageItem("deviceList")->property("count").toInt(), rows.size());
+    QVERIFY(pageItem("installButton")->property("enabled").toBool());
+
+    QStringList screens;
+    for (const QList<QVariant>& view : views) {
+        screens << view.first().toString();
+    }
+    QCOMPARE(screens, (QStringList{"Drivers-scan-screen", "Drivers-select-screen"}));
+    QCOMPARE(events.first().at(2).toString(), QString("Scan-button"));
+}
+
+void DriversJourneyTest::disclaimerComesBeforeTheFirstInstallOnly() {
+    QVERIFY(startProgram(m_catalogueData));
+    pressScanAndWaitForSelect();
+    QSignalSpy events(m_tracker.get(), &Qln::TrackerStub::eventSent);
+    QQuickItem* select = pageItem("selectPage");
+    auto* dialog = select->findChild<QObject*>("disclaimerDialog");
+    QVERIFY(dialog);
+
+    QVERIFY(QMetaObject::invokeMethod(select, "pressInstall"));
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QCOMPARE(m_page->state(), QString("SELECT"));
+    QVERIFY(events.isEmpty());
+    auto* layout = dialog->property("layoutItem").value<QObject*>();
+    QVERIFY(layout);
+    QVERIFY(QMetaObject::invokeMethod(layout, "next"));
+    QTRY_VERIFY(!dialog->property("opened").toBool());
+    QCOMPARE(m_page->state(), QString("INSTALL"));
+    QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 2);
+    QCOMPARE(events.last().at(2).toString(), QString("Install-button"));
+
+    // A second scan in the same run installs at once.
+    QVERIFY(QMetaObject::invokeMethod(m_page, "backToStart"));
+    pressScanAndWaitForSelect();
+    QVERIFY(QMetaObject::invokeMethod(select, "pressInstall"));
+    QCOMPARE(m_page->state(), QString("INSTALL"));
+    QVERIFY(!dialog->property("opened").toBool());
+}
+
+void DriversJourneyTest::cancellingTheScanReturnsToStart() {
+    QVERIFY(startProgram(m_catalogueData));
+    QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
+    QSignalSpy events(m_tracker.get(), &Qln::TrackerStub::eventSent);
+    QVERIFY(QMetaObject::invokeMethod(pageItem("startPage"), "pressScan"));
+    QVERIFY(QMetaObject::invokeMethod(pageItem("stopScanButton"), "clicked"));
+    QCOMPARE(m_page->state(), QString("START"));
+    QVERIFY(!pageItem("pipelineStrip")->isVisible());
+    QCOMPARE(events.last().at(2).toString(), QString("Stop-scan-button"));
+    // However the run ends, the page stays where the user sent it.
+    QVERIFY(finished.count() == 1 || finished.wait(kWaitMs));
+    QCOMPARE(m_page->state(), QString("START"));
+}
+
+void DriversJourneyTest::nothingFoundShowsTheCompletionPage() {
+    // A service without a catalogue knows no newer driver for anything.
+    QVERIFY(startProgram(ServiceRunner::makeTempDir("empty-catalogue")));
+    pressScanAndWaitForSelect();
+    QVERIFY(pageItem("searchComplete")->isVisible());
+    QVERIFY(!pageItem("deviceList")->isVisible());
+    QVERIFY(QMetaObject::invokeMethod(pageItem("toAutorunButton"), "clicked"));
+    QTRY_VERIFY(m_launcher->moduleList()->module("autorun")->isSelected());
+}
+
+QTEST_MAIN(DriversJourneyTest)
+#include "drivers_journey_test.moc"
