@@ -12,6 +12,7 @@
 #include "authrecord.h"
 #include "bodydecoder.h"
 #include "hitbatch.h"
+#include "updateoffer.h"
 
 namespace Service {
 
@@ -87,6 +88,9 @@ bool DriverService::start(const Options& options, std::string& error) {
     }
     if (::mkdir(options.dataDir.c_str(), 0700) != 0 && errno != EEXIST) {
         error = "cannot create the data folder " + options.dataDir + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!resolveUpdateOffer(options.dataDir, config_.update, updateFile_, error)) {
         return false;
     }
     if (!signer_.open(options.dataDir + "/token.key", error) ||
