@@ -28,6 +28,7 @@ public:
 private:
     void onStateChanged(WindowController::State state);
     void tourMainWindow();
+    void showUpdateDownloadMidway();
     void save(QWindow* window, const QString& name);
     // The dialog window `owner` shows at the moment.
     void saveDialog(QWindow* owner, const QString& name);
