@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <chrono>
 #include <cstring>
 #include <ctime>
@@ -60,6 +62,14 @@ std::string printableForLog(const std::string& text) {
     return out;
 }
 
+// The declared body size; 0 when absent or unreadable.
+std::uint64_t declaredLength(const httplib::Request& request) {
+    const std::string value = request.get_header_value("Content-Length");
+    return value.empty() || value.find_first_not_of("0123456789") != std::string::npos
+               ? 0
+               : std::strtoull(value.c_str(), nullptr, 10);
+}
+
 bool isCompressionLabel(const std::string& encoding) {
     return encoding == "gzip" || encoding == "deflate" || encoding == "br";
 }
@@ -94,7 +104,9 @@ bool DriverService::start(const Options& options, std::string& error) {
         return false;
     }
     if (!signer_.open(options.dataDir + "/token.key", error) ||
-        !store_.open(options.dataDir + "/service.db", error)) {
+        !store_.open(options.dataDir + "/service.db", error) ||
+        !files_.open(options.dataDir + "/files", error) ||
+        !uploads_.open(options.dataDir + "/uploads", error)) {
         return false;
     }
     if (config_.accessLog.empty()) {
@@ -126,7 +138,8 @@ bool DriverService::start(const Options& options, std::string& error) {
 
     const std::size_t threads = static_cast<std::size_t>(config_.threads);
     server_->new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
-    server_->set_payload_max_length(config_.bodyLimit);
+    // Every JSON route bounds its own body; only the multipart upload may be larger.
+    server_->set_payload_max_length(std::max(config_.bodyLimit, config_.uploadLimit));
     server_->set_read_timeout(config_.readTimeoutSeconds, 0);
     server_->set_write_timeout(config_.readTimeoutSeconds, 0);
     server_->set_keep_alive_max_count(static_cast<std::size_t>(config_.keepAliveMaxCount));
@@ -172,12 +185,18 @@ void DriverService::installRoutes() {
     httplib::Server& server = *server_;
 
     server.set_pre_routing_handler(
-        [](const httplib::Request& request, httplib::Response& response) {
+        [this](const httplib::Request& request, httplib::Response& response) {
             // Only the upload endpoints read their bodies through a bounded reader; anything
             // else with an unbounded chunked body is refused before it is read.
             const bool reader = request.method == "PUT" || request.method == "POST";
             if (!reader && request.get_header_value("Transfer-Encoding") == "chunked") {
                 fail(response, 411, "a request body is not accepted here");
+                response.set_header("Connection", "close");
+                return httplib::Server::HandlerResponse::Handled;
+            }
+            // The library would read such a body whole, up to the upload's larger limit.
+            if (!reader && declaredLength(request) > config_.bodyLimit) {
+                fail(response, 413, reasonFor(413));
                 response.set_header("Connection", "close");
                 return httplib::Server::HandlerResponse::Handled;
             }
@@ -196,6 +215,8 @@ void DriverService::installRoutes() {
         "/collect/batch",
         [this](const httplib::Request& request, httplib::Response& response,
                const httplib::ContentReader& reader) { handleCollect(request, response, reader); });
+
+    installFileRoutes();
 
     const auto notAllowed = [](const httplib::Request&, httplib::Response& response) {
         fail(response, 405, "method not allowed");

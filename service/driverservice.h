@@ -10,9 +10,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include "filehosting.h"
 #include "serviceconfig.h"
 #include "servicestore.h"
 #include "tokensigner.h"
+#include "uploadstore.h"
 
 namespace httplib {
 class Server;
@@ -61,6 +63,15 @@ private:
     void handleSettings(const httplib::Request& request, httplib::Response& response);
     void handleCollect(const httplib::Request& request, httplib::Response& response,
                        const httplib::ContentReader& reader);
+    void installFileRoutes();
+    bool authorised(const httplib::Request& request, httplib::Response& response) const;
+    void handleFile(const httplib::Request& request, httplib::Response& response,
+                    const std::string& relative);
+    void handleAppUpdate(const httplib::Request& request, httplib::Response& response);
+    void handleUploadCheck(const httplib::Request& request, httplib::Response& response,
+                           const httplib::ContentReader& reader);
+    void handleUpload(const httplib::Request& request, httplib::Response& response,
+                      const httplib::ContentReader& reader);
     void handleCounters(httplib::Response& response);
     void handleCollected(httplib::Response& response);
 
@@ -84,6 +95,8 @@ private:
     ServiceStore store_;
     // The self-update setup served at the "app_update" URL; empty when none is offered.
     std::string updateFile_;
+    FileHosting files_;
+    UploadStore uploads_;
 
     std::mutex logMutex_;
     std::FILE* accessLog_ = nullptr;

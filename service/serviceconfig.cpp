@@ -115,7 +115,7 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         "public_urls",    "user_drivers",     "drivers_updated_at",    "ga_id",
         "update",         "user_country",     "contact_email",         "auth_error",
         "settings_error", "collect_max_hits", "collect_max_hit_bytes", "collect_max_batch_bytes",
-        "collect_keep"};
+        "collect_keep",   "upload_limit"};
     if (!document.is_object()) {
         error = "the configuration must be a JSON object";
         return false;
@@ -147,7 +147,8 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         !readBounded(document, "collect_max_hit_bytes", 16, kMaxBody, collectMaxHitBytes, error) ||
         !readBounded(document, "collect_max_batch_bytes", 16, kMaxBody, collectMaxBatchBytes,
                      error) ||
-        !readBounded(document, "collect_keep", 0, 10000000, collectKeep, error)) {
+        !readBounded(document, "collect_keep", 0, 10000000, collectKeep, error) ||
+        !readBounded(document, "upload_limit", 1024, kMaxBody, uploadLimit, error)) {
         return false;
     }
     if (accessLog.find('/') != std::string::npos || accessLog == "..") {

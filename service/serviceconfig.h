@@ -42,6 +42,8 @@ struct ServiceConfig {
     std::size_t collectMaxHitBytes = 8192;
     std::size_t collectMaxBatchBytes = 16384;
     std::size_t collectKeep = 10000;
+    // Largest multipart upload body; its archives are far larger than any JSON body.
+    std::size_t uploadLimit = 104857600;
 
     ServiceConfig();
 

@@ -11,6 +11,12 @@ void Headers::merge(const Headers& other) {
     }
 }
 
+void Headers::setRange(qint64 from, qint64 to) {
+    const QString first = from < 0 ? QString() : QString::number(from);
+    const QString last = to < 0 ? QString() : QString::number(to);
+    setRaw(QStringLiteral("Range"), QStringLiteral("bytes=%1-%2").arg(first, last));
+}
+
 void Headers::applyTo(QNetworkRequest& request) const {
     for (auto it = m_known.cbegin(); it != m_known.cend(); ++it) {
         request.setHeader(toNetworkHeader(it.key()), it.value());

@@ -14,6 +14,8 @@ class Headers {
 public:
     void set(KnownHeader header, const QVariant& value) { m_known.insert(header, value); }
     void setRaw(const QString& name, const QString& value) { m_raw.insert(name, value); }
+    // "Range: bytes=from-to"; a negative bound is left out (bytes=1000- for an open end).
+    void setRange(qint64 from, qint64 to);
     QVariant value(KnownHeader header) const { return m_known.value(header); }
     QString rawValue(const QString& name) const { return m_raw.value(name); }
     bool contains(KnownHeader header) const { return m_known.contains(header); }

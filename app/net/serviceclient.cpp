@@ -58,6 +58,15 @@ Net::Method ServiceClient::uploadCheckMethod() const {
     return makeMethod(m_endpoints.uploadCheck, Net::Verb::Put, m_jsonWrite, m_authSetter);
 }
 
+Net::UploadMethod ServiceClient::uploadMethod() const {
+    return Net::UploadMethod(QUrl(m_endpoints.uploadUpload, QUrl::TolerantMode), m_jsonRead,
+                             m_outConverter, m_authSetter);
+}
+
+Net::MultiDownloader* ServiceClient::createDownloader() const {
+    return new Net::MultiDownloader(m_authSetter);
+}
+
 Net::Method ServiceClient::reportMethod() const {
     return makeMethod(QString(), Net::Verb::Put, m_jsonWrite, m_authSetter);
 }

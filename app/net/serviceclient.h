@@ -8,9 +8,11 @@
 #include "net/injsondeflateconvert.h"
 #include "net/jwttoken.h"
 #include "net/method.h"
+#include "net/multidownloader.h"
 #include "net/outjsonconvert.h"
 #include "net/paramsmethod.h"
 #include "net/ptr.h"
+#include "net/uploadmethod.h"
 
 namespace Qln {
 
@@ -23,6 +25,11 @@ public:
     Net::Method settingsMethod() const;
     Net::Method findUpdatesMethod() const;
     Net::Method uploadCheckMethod() const;
+    // A multipart upload of archive files to "upload_upload"; its JSON reply names the
+    // hashes the service accepted.
+    Net::UploadMethod uploadMethod() const;
+    // A downloader whose requests carry the service token; the caller owns it.
+    Net::MultiDownloader* createDownloader() const;
     // The install reporter sets each report's own URL before sending.
     Net::Method reportMethod() const;
 

@@ -78,15 +78,31 @@ void ScriptedServer::incomingConnection(qintptr descriptor) {
             if (!answer.contentEncoding.isEmpty()) {
                 reply += "Content-Encoding: " + answer.contentEncoding + "\r\n";
             }
-            reply += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
-            reply += "Connection: keep-alive\r\n\r\n";
-            if (!answer.stallBody) {
+            for (const auto& header : answer.headers) {
+                reply += header.first + ": " + header.second + "\r\n";
+            }
+            if (answer.contentLength != -2) {
+                const qint64 length =
+                    answer.contentLength >= 0 ? answer.contentLength : answer.body.size();
+                reply += "Content-Length: " + QByteArray::number(length) + "\r\n";
+            }
+            reply += answer.contentLength == -2 ? "Connection: close\r\n\r\n"
+                                                : "Connection: keep-alive\r\n\r\n";
+            const bool close = answer.cutAfter >= 0 || answer.contentLength == -2;
+            if (answer.cutAfter >= 0) {
+                reply += answer.body.left(answer.cutAfter);
+            } else if (answer.stallAfter >= 0) {
+                reply += answer.body.left(answer.stallAfter);
+            } else if (!answer.stallBody) {
                 reply += answer.body;
             }
             QPointer<QTcpSocket> guard(socket);
-            QTimer::singleShot(answer.delayMs, this, [guard, reply] {
+            QTimer::singleShot(answer.delayMs, this, [guard, reply, close] {
                 if (guard) {
                     guard->write(reply);
+                    if (close) {
+                        guard->disconnectFromHost();
+                    }
                 }
             });
         }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QTcpServer>
@@ -29,6 +30,14 @@ public:
         // Send the status line and headers, then stall before the body.
         bool stallBody = false;
         QByteArray contentEncoding;
+        QList<QPair<QByteArray, QByteArray>> headers;
+        // The Content-Length sent: -1 for the body's size, -2 for none (the body then ends
+        // with the connection).
+        qint64 contentLength = -1;
+        // Send this many body bytes, then close the connection (cutAfter) or fall silent
+        // (stallAfter).
+        qint64 cutAfter = -1;
+        qint64 stallAfter = -1;
     };
     using Script = std::function<Answer(const Received&)>;
 

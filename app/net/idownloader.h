@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QIODevice>
+#include <QUrl>
+#include <functional>
+
+#include "net/downloadresult.h"
+#include "net/headers.h"
+
+namespace Net {
+
+// Fetches one URL into an open output device. The callbacks run in the network
+// manager's thread; a blocking download returns in the caller's thread.
+class IDownloader {
+public:
+    using Progress = std::function<void(qint64 received, quint64 total)>;
+    using Finished = std::function<void(const DownloadResult& result)>;
+
+    virtual ~IDownloader() = default;
+    virtual DownloadResult download(const QUrl& url, const Headers& headers, QIODevice* device,
+                                    const Progress& progress) = 0;
+    // False when the job was refused; `finished` is then not called.
+    virtual bool downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
+                               const Progress& progress, const Finished& finished) = 0;
+    // Once it returns, the device is no longer written to.
+    virtual void abort() = 0;
+    virtual bool isRunning() const = 0;
+};
+
+}  // namespace Net

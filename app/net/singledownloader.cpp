@@ -1,0 +1,261 @@
+#include "net/singledownloader.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QRecursiveMutex>
+#include <QTimer>
+#include <atomic>
+
+#include "base/logcategories.h"
+#include "net/downloadrequest.h"
+#include "net/downloadsink.h"
+#include "net/manager.h"
+
+namespace Net {
+
+// Lives in the manager's thread once started; only abort() reaches it from elsewhere.
+struct SingleDownloader::Job : std::enable_shared_from_this<SingleDownloader::Job> {
+    Job(const QUrl& url, const Headers& headers, QIODevice* device, bool resumable)
+        : url(url), headers(headers), sink(device), resumable(resumable) {}
+
+    void send();
+    void onData();
+    void onFinished();
+    void deliver(const DownloadResult& result);
+
+    const QUrl url;
+    const Headers headers;
+    DownloadSink sink;
+    const bool resumable;
+    Progress progress;
+    Finished finished;
+    std::atomic<bool> aborted{false};
+    // Held while the result is delivered, so a downloader destroyed meanwhile waits for it.
+    QRecursiveMutex delivery;
+    bool orphaned = false;
+
+    QPointer<QNetworkReply> reply;
+    int state = DownloadResult::Ok;
+    QString message;
+    qint64 written = 0;
+    qint64 requestedFrom = 0;
+    qint64 total = -1;
+    int retries = 0;
+    bool checked = false;
+    bool writeBody = true;
+};
+
+void SingleDownloader::Job::send() {
+    if (aborted) {
+        deliver({state, {}, message});
+        return;
+    }
+    Headers sent = headers;
+    if (requestedFrom > 0) {
+        sent.setRange(requestedFrom, -1);
+    }
+    checked = false;
+    reply = DownloadRequest::send(DownloadRequest::Kind::Get, url, sent);
+    if (reply.isNull()) {
+        deliver({DownloadResult::NoReply, {}, QStringLiteral("No reply")});
+        return;
+    }
+    const std::shared_ptr<Job> self = shared_from_this();
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [self] { self->onData(); });
+    QObject::connect(reply, &QNetworkReply::finished, reply, [self] { self->onFinished(); });
+}
+
+void SingleDownloader::Job::onData() {
+    if (reply.isNull() || state != DownloadResult::Ok) {
+        return;
+    }
+    if (!checked) {
+        checked = true;
+        const Response response = Response::fromReply(reply);
+        if (requestedFrom > 0) {
+            const Response::ContentRange range = response.contentRange();
+            if (response.status != 206 || range.from != requestedFrom) {
+                state = DownloadResult::RangeMismatch;
+                message = QStringLiteral("Resume (reply/needed): %1 %2/%3")
+                              .arg(response.status)
+                              .arg(range.from)
+                              .arg(requestedFrom);
+                reply->abort();
+                return;
+            }
+            total = range.total;
+        } else {
+            // An error page is not the file; the caller reads the status.
+            writeBody = response.isSuccess();
+            total = response.hasContentLength() ? response.contentLength() : -1;
+        }
+    }
+    const QByteArray data = reply->readAll();
+    if (!writeBody || data.isEmpty()) {
+        return;
+    }
+    switch (sink.write(-1, data)) {
+        case DownloadSink::Write::Ok:
+            written += data.size();
+            break;
+        case DownloadSink::Write::Detached:
+            return;
+        case DownloadSink::Write::SeekFailed:
+        case DownloadSink::Write::WriteFailed:
+            state = DownloadResult::WriteFailed;
+            reply->abort();
+            return;
+    }
+    if (progress) {
+        progress(written, total > 0 ? static_cast<quint64>(total) : 0);
+    }
+}
+
+void SingleDownloader::Job::onFinished() {
+    if (reply.isNull()) {
+        return;
+    }
+    QNetworkReply* ended = reply;
+    reply.clear();
+    ended->deleteLater();
+    if (!aborted && state == DownloadResult::Ok && ended->bytesAvailable() > 0) {
+        reply = ended;
+        onData();
+        reply.clear();
+    }
+    const Response response = Response::fromReply(ended);
+    if (aborted || state != DownloadResult::Ok) {
+        deliver({state, response, message});
+        return;
+    }
+    // A body shorter than announced was cut, whether or not the transport noticed.
+    const bool shortBody = writeBody && total >= 0 && written < total;
+    if (DownloadRequest::wasCut(ended) || shortBody) {
+        if (resumable && retries < DownloadRequest::kMaxRetries) {
+            ++retries;
+            requestedFrom = written;
+            qCInfo(lcNet) << "Download resumed:" << url.toString() << written;
+            QTimer::singleShot(DownloadRequest::retryPauseMs(retries), Manager::instance(),
+                               [self = shared_from_this()] { self->send(); });
+            return;
+        }
+        deliver({DownloadResult::NoReply, response, ended->errorString()});
+        return;
+    }
+    deliver({DownloadResult::Ok, response, QString()});
+}
+
+void SingleDownloader::Job::deliver(const DownloadResult& result) {
+    const std::shared_ptr<Job> self = shared_from_this();
+    QMutexLocker lock(&delivery);
+    if (!orphaned && finished) {
+        const Finished call = std::move(finished);
+        finished = nullptr;
+        call(result);
+    }
+}
+
+SingleDownloader::SingleDownloader(Ptr<IParamsSetter> paramsSetter)
+    : m_paramsSetter(std::move(paramsSetter)) {}
+
+SingleDownloader::~SingleDownloader() {
+    std::shared_ptr<Job> job;
+    {
+        QMutexLocker lock(&m_mutex);
+        job = m_job;
+    }
+    if (job) {
+        abort();
+        QMutexLocker lock(&job->delivery);
+        job->orphaned = true;
+    }
+}
+
+DownloadResult SingleDownloader::download(const QUrl& url, const Headers& headers,
+                                          QIODevice* device, const Progress& progress) {
+    struct Wait {
+        QMutex mutex;
+        bool done = false;
+        DownloadResult result;
+    };
+    const auto wait = std::make_shared<Wait>();
+    QEventLoop loop;
+    QPointer<QEventLoop> guard(&loop);
+    const bool started =
+        downloadAsync(url, headers, device, progress, [wait, guard](const DownloadResult& result) {
+            QMutexLocker lock(&wait->mutex);
+            wait->result = result;
+            wait->done = true;
+            QMetaObject::invokeMethod(guard, "quit", Qt::QueuedConnection);
+        });
+    if (!started) {
+        return {isRunning() ? DownloadResult::Busy : DownloadResult::Refused, {}, QString()};
+    }
+    {
+        QMutexLocker lock(&wait->mutex);
+        if (wait->done) {
+            return wait->result;
+        }
+    }
+    loop.exec();
+    QMutexLocker lock(&wait->mutex);
+    return wait->result;
+}
+
+bool SingleDownloader::downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
+                                     const Progress& progress, const Finished& finished) {
+    QMutexLocker lock(&m_mutex);
+    if (m_job || !url.isValid() || device == nullptr) {
+        return false;
+    }
+    Headers sent = headers;
+    if (m_paramsSetter && !m_paramsSetter->setParams(sent)) {
+        return false;
+    }
+    const auto job = std::make_shared<Job>(url, sent, device, m_resumable);
+    job->progress = progress;
+    m_job = job;
+    std::weak_ptr<Job> weakJob = job;
+    job->finished = [this, weakJob, finished](const DownloadResult& result) {
+        {
+            QMutexLocker lock(&m_mutex);
+            if (m_job == weakJob.lock()) {
+                m_job.reset();
+            }
+        }
+        if (finished) {
+            finished(result);
+        }
+    };
+    QMetaObject::invokeMethod(
+        Manager::instance(), [job] { job->send(); }, Qt::QueuedConnection);
+    return true;
+}
+
+void SingleDownloader::abort() {
+    std::shared_ptr<Job> job;
+    {
+        QMutexLocker lock(&m_mutex);
+        job = m_job;
+    }
+    if (!job) {
+        return;
+    }
+    job->aborted = true;
+    job->sink.detach();
+    QMetaObject::invokeMethod(
+        Manager::instance(),
+        [job] {
+            if (!job->reply.isNull() && job->reply->isRunning()) {
+                job->reply->abort();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+bool SingleDownloader::isRunning() const {
+    QMutexLocker lock(&m_mutex);
+    return m_job != nullptr;
+}
+
+}  // namespace Net

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMutex>
+#include <memory>
+
+#include "net/idownloader.h"
+#include "net/iparamssetter.h"
+#include "net/ptr.h"
+
+namespace Net {
+
+// One GET streamed into the device as it arrives. The HTTP status is the caller's to judge.
+class SingleDownloader : public IDownloader {
+public:
+    explicit SingleDownloader(Ptr<IParamsSetter> paramsSetter = nullptr);
+    ~SingleDownloader() override;
+
+    DownloadResult download(const QUrl& url, const Headers& headers, QIODevice* device,
+                            const Progress& progress) override;
+    bool downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
+                       const Progress& progress, const Finished& finished) override;
+    void abort() override;
+    bool isRunning() const override;
+
+    // For a server known to offer byte ranges: a cut transfer is taken up again from the
+    // bytes already written instead of failing.
+    void setResumable(bool resumable) { m_resumable = resumable; }
+
+private:
+    struct Job;
+
+    Ptr<IParamsSetter> m_paramsSetter;
+    bool m_resumable = false;
+    mutable QMutex m_mutex;
+    std::shared_ptr<Job> m_job;
+};
+
+}  // namespace Net

@@ -1,0 +1,224 @@
+// File hosting, the upload check and the multipart upload of the real service on loopback.
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <random>
+
+#include "check.h"
+#include "filehosting.h"
+#include "servicerunner.h"
+#include "servicetesting.h"
+
+using nlohmann::json;
+using namespace servicetesting;
+
+namespace {
+
+std::string randomBytes(std::size_t size) {
+    std::mt19937 generator(42);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(generator() & 0xff);
+    }
+    return bytes;
+}
+
+struct Hosted {
+    std::string dir;
+    ServiceRunner service;
+    std::string token;
+    std::string bytes = randomBytes(1000);
+};
+
+// A started service holding files/packages/p.zip (1000 bytes) and a token for it.
+bool startHosted(Hosted& hosted, const std::string& name, const json& config = json::object()) {
+    hosted.dir = ServiceRunner::makeTempDir(name);
+    const std::string data = hosted.dir + "/data";
+    const std::string configPath = hosted.dir + "/config.json";
+    ServiceRunner::writeFile(configPath, config.dump());
+    if (!hosted.service.start(data, {"--config", configPath})) {
+        return false;
+    }
+    ::mkdir((data + "/files/packages").c_str(), 0700);
+    ServiceRunner::writeFile(data + "/files/packages/p.zip", hosted.bytes);
+    ServiceRunner::writeFile(hosted.dir + "/secret.txt", "outside");
+    httplib::Client client(hosted.service.url());
+    hosted.token = authorise(client);
+    return !hosted.token.empty();
+}
+
+httplib::Headers bearer(const std::string& token, const std::string& range = {}) {
+    httplib::Headers headers{{"Authorization", "Bearer " + token}};
+    if (!range.empty()) {
+        headers.emplace("Range", range);
+    }
+    return headers;
+}
+
+}  // namespace
+
+TEST_CASE("range headers are parsed against the file size") {
+    using Kind = Service::FileHosting::Range::Kind;
+    struct Row {
+        const char* header;
+        std::uint64_t size;
+        Kind kind;
+        std::uint64_t first;
+        std::uint64_t last;
+    };
+    const Row rows[] = {
+        {"bytes=0-99", 1000, Kind::Part, 0, 99},
+        {"bytes=900-", 1000, Kind::Part, 900, 999},
+        {"bytes=-100", 1000, Kind::Part, 900, 999},
+        {"bytes=-5000", 1000, Kind::Part, 0, 999},
+        {"bytes=990-5000", 1000, Kind::Part, 990, 999},
+        {"bytes=1000-", 1000, Kind::Unsatisfiable, 0, 0},
+        {"bytes=-0", 1000, Kind::Unsatisfiable, 0, 0},
+        {"bytes=0-", 0, Kind::Unsatisfiable, 0, 0},
+        {"bytes=5-2", 1000, Kind::Whole, 0, 0},
+        {"bytes=0-1,5-6", 1000, Kind::Whole, 0, 0},
+        {"items=0-1", 1000, Kind::Whole, 0, 0},
+        {"bytes=x-1", 1000, Kind::Whole, 0, 0},
+    };
+    for (const Row& row : rows) {
+        const auto range = Service::FileHosting::parseRange(row.header, row.size);
+        CHECK_EQ(static_cast<int>(range.kind), static_cast<int>(row.kind));
+        if (row.kind == Kind::Part) {
+            CHECK_EQ(range.first, row.first);
+            CHECK_EQ(range.last, row.last);
+        }
+    }
+}
+
+TEST_CASE("hosted files answer HEAD, whole GETs, ranges and 416") {
+    Hosted hosted;
+    REQUIRE(startHosted(hosted, "ranges"));
+    httplib::Client client(hosted.service.url());
+
+    const auto head = client.Head("/files/packages/p.zip", bearer(hosted.token));
+    REQUIRE(head);
+    CHECK_EQ(head->status, 200);
+    CHECK_EQ(head->get_header_value("Accept-Ranges"), std::string("bytes"));
+    CHECK_EQ(head->get_header_value("Content-Length"), std::string("1000"));
+    CHECK(head->body.empty());
+
+    const auto whole = client.Get("/files/packages/p.zip", bearer(hosted.token));
+    REQUIRE(whole);
+    CHECK_EQ(whole->status, 200);
+    CHECK(whole->body == hosted.bytes);
+
+    struct Row {
+        const char* range;
+        int status;
+        const char* contentRange;
+        std::size_t from;
+        std::size_t length;
+    };
+    const Row rows[] = {
+        {"bytes=100-199", 206, "bytes 100-199/1000", 100, 100},
+        {"bytes=900-", 206, "bytes 900-999/1000", 900, 100},
+        {"bytes=-10", 206, "bytes 990-999/1000", 990, 10},
+        {"bytes=1000-", 416, "bytes */1000", 0, 0},
+        {"bytes=5000-6000", 416, "bytes */1000", 0, 0},
+    };
+    for (const Row& row : rows) {
+        const auto result = client.Get("/files/packages/p.zip", bearer(hosted.token, row.range));
+        REQUIRE(result);
+        CHECK_EQ(result->status, row.status);
+        CHECK_EQ(result->get_header_value("Content-Range"), std::string(row.contentRange));
+        if (row.status == 206) {
+            CHECK(result->body == hosted.bytes.substr(row.from, row.length));
+            CHECK_EQ(result->get_header_value("Content-Length"), std::to_string(row.length));
+        } else {
+            CHECK(isError(result, 416));
+        }
+    }
+}
+
+TEST_CASE("hosted files need a token and never leave the hosted folder") {
+    Hosted hosted;
+    REQUIRE(startHosted(hosted, "confined"));
+    const std::string files = hosted.dir + "/data/files";
+    CHECK(::symlink((hosted.dir + "/secret.txt").c_str(), (files + "/out").c_str()) == 0);
+    CHECK(::symlink("packages/p.zip", (files + "/in.zip").c_str()) == 0);
+    httplib::Client client(hosted.service.url());
+
+    CHECK(isError(client.Get("/files/packages/p.zip"), 401));
+    CHECK(isError(client.Get("/files/packages/p.zip", bearer("forged")), 401));
+    // An error answer is never cut down to the requested range.
+    CHECK(isError(client.Get("/files/packages/p.zip", {{"Range", "bytes=0-1"}}), 401));
+    for (const char* path :
+         {"/files/../secret.txt", "/files/%2e%2e/secret.txt", "/files/packages/../../secret.txt",
+          "/files/out", "/files/packages", "/files/packages//p.zip", "/files/missing.zip"}) {
+        const auto result = client.Get(path, bearer(hosted.token));
+        CHECK(result && result->status != 200 && result->body.find("outside") == std::string::npos);
+    }
+    const auto inside = client.Get("/files/in.zip", bearer(hosted.token));
+    CHECK(inside && inside->status == 200 && inside->body == hosted.bytes);
+}
+
+TEST_CASE("the self-update file is served at /app/update") {
+    Hosted hosted;
+    REQUIRE(
+        startHosted(hosted, "update",
+                    {{"update", {{"version", "1.3.0.0"}, {"file_name", "QuillonProSetup.exe"}}}}));
+    ::mkdir((hosted.dir + "/data/files/update").c_str(), 0700);
+    ServiceRunner::writeFile(hosted.dir + "/data/files/update/QuillonProSetup.exe", "MZsetup");
+    httplib::Client client(hosted.service.url());
+    const auto result = client.Get("/app/update", bearer(hosted.token, "bytes=2-"));
+    REQUIRE(result);
+    CHECK_EQ(result->status, 206);
+    CHECK_EQ(result->body, std::string("setup"));
+    CHECK(isError(client.Get("/app/update"), 401));
+}
+
+TEST_CASE("upload check answers the hashes not held, upload stores under SHA-1") {
+    Hosted hosted;
+    REQUIRE(startHosted(hosted, "upload", {{"upload_limit", 8192}}));
+    httplib::Client client(hosted.service.url());
+    httplib::MultipartFormDataItems items = {
+        {"files[0]", "first", "a.zip", ""},
+        {"files[1]", "second", "b.zip", ""},
+        {"comment", "ignored", "", ""},
+    };
+    const auto stored = client.Post("/upload/upload", bearer(hosted.token), items);
+    REQUIRE(stored);
+    CHECK_EQ(stored->status, 200);
+    const json answer = parse(stored);
+    REQUIRE(answer.is_object() && answer["hashes"].is_array() && answer["hashes"].size() == 2);
+    const std::string firstHash = answer["hashes"][0];
+    const std::string secondHash = answer["hashes"][1];
+    CHECK_EQ(ServiceRunner::readFile(hosted.dir + "/data/uploads/" + firstHash),
+             std::string("first"));
+    CHECK_EQ(ServiceRunner::readFile(hosted.dir + "/data/uploads/" + secondHash),
+             std::string("second"));
+
+    const json check = {{"hashes",
+                         {secondHash, "0000000000000000000000000000000000000000",
+                          "ABCDEF0000000000000000000000000000000000"}}};
+    const auto wanted = client.Put("/upload/check", bearer(hosted.token), zlibStream(check.dump()),
+                                   "application/json");
+    CHECK_EQ(parse(wanted), json({{"hashes",
+                                   {"0000000000000000000000000000000000000000",
+                                    "abcdef0000000000000000000000000000000000"}}}));
+
+    CHECK(isError(client.Put("/upload/check", bearer(hosted.token),
+                             zlibStream(R"({"hashes": ["short"]})"), "application/json"),
+                  400));
+    CHECK(isError(client.Put("/upload/check", zlibStream(check.dump()), "application/json"), 401));
+    CHECK(isError(client.Post("/upload/upload", items), 401));
+
+    httplib::MultipartFormDataItems large = {{"files[0]", randomBytes(9000), "big.zip", ""}};
+    CHECK(isError(client.Post("/upload/upload", bearer(hosted.token), large), 413));
+    std::size_t entries = 0;
+    if (DIR* folder = ::opendir((hosted.dir + "/data/uploads").c_str())) {
+        while (const dirent* entry = ::readdir(folder)) {
+            entries += entry->d_name[0] == '.' ? 0 : 1;
+        }
+        ::closedir(folder);
+    }
+    CHECK_EQ(entries, std::size_t(2));
+}
+
+CHECK_MAIN
