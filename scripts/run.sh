@@ -37,7 +37,8 @@ mkdir -p "$run/service-data"
 
 update='{}'
 if [ -n "$offer_update" ]; then
-    cat >"$run/service-data/QuillonProSetup.exe" <<EOF
+    mkdir -p "$run/service-data/files/update"
+    cat >"$run/service-data/files/update/QuillonProSetup.exe" <<EOF
 #!/bin/sh
 # Stands in for the setup of a newer QuillonPro.
 echo "\$(date '+%F %T') setup started: \$0" >>"$run/setup-ran.log"

@@ -100,13 +100,11 @@ bool DriverService::start(const Options& options, std::string& error) {
         error = "cannot create the data folder " + options.dataDir + ": " + std::strerror(errno);
         return false;
     }
-    if (!resolveUpdateOffer(options.dataDir, config_.update, updateFile_, error)) {
-        return false;
-    }
     if (!signer_.open(options.dataDir + "/token.key", error) ||
         !store_.open(options.dataDir + "/service.db", error) ||
         !files_.open(options.dataDir + "/files", error) ||
-        !uploads_.open(options.dataDir + "/uploads", error)) {
+        !uploads_.open(options.dataDir + "/uploads", error) ||
+        !resolveUpdateOffer(files_.root() + "/update", config_.update, error)) {
         return false;
     }
     if (config_.accessLog.empty()) {

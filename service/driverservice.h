@@ -93,8 +93,6 @@ private:
     std::unique_ptr<httplib::Server> server_;
     TokenSigner signer_;
     ServiceStore store_;
-    // The self-update setup served at the "app_update" URL; empty when none is offered.
-    std::string updateFile_;
     FileHosting files_;
     UploadStore uploads_;
 

@@ -21,19 +21,17 @@ bool isPlainName(const std::string& name) {
 
 }  // namespace
 
-bool resolveUpdateOffer(const std::string& dataDir, nlohmann::json& update, std::string& filePath,
-                        std::string& error) {
-    filePath.clear();
+bool resolveUpdateOffer(const std::string& folder, nlohmann::json& update, std::string& error) {
     const auto file = update.find("file");
     if (file == update.end()) {
         return true;
     }
     if (!file->is_string() || !isPlainName(file->get<std::string>())) {
-        error = "\"update\".file must be a file name inside the data folder";
+        error = "\"update\".file must be a plain file name in " + folder;
         return false;
     }
     const std::string name = file->get<std::string>();
-    const std::string path = dataDir + "/" + name;
+    const std::string path = folder + "/" + name;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -78,7 +76,6 @@ bool resolveUpdateOffer(const std::string& dataDir, nlohmann::json& update, std:
     update["file_size"] = static_cast<std::int64_t>(info.st_size);
     update["hash_sha1"] = digest;
     update.erase("file");
-    filePath = path;
     return true;
 }
 
