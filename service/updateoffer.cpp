@@ -66,8 +66,8 @@ bool resolveUpdateOffer(const std::string& folder, nlohmann::json& update, std::
             return false;
         }
     }
-    if (const auto size = update.find("file_size"); size != update.end() &&
-                                                     size->get<std::int64_t>() != info.st_size) {
+    if (const auto size = update.find("file_size");
+        size != update.end() && size->get<std::int64_t>() != info.st_size) {
         error = "the update file " + path + " has " + std::to_string(info.st_size) +
                 " bytes, not the configured " + std::to_string(size->get<std::int64_t>());
         return false;

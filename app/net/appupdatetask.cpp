@@ -43,11 +43,11 @@ AppUpdateTask::~AppUpdateTask() {
     }
 }
 
-int AppUpdateTask::percent() const {
-    if (m_offer.fileSize <= 0) {
+int AppUpdateTask::percentOf(qint64 downloaded, qint64 fileSize) {
+    if (fileSize <= 0) {
         return 0;
     }
-    const float share = static_cast<float>(m_downloaded) / static_cast<float>(m_offer.fileSize);
+    const float share = static_cast<float>(downloaded) / static_cast<float>(fileSize);
     return qBound(0, static_cast<int>(share * 100.0f), 100);
 }
 
@@ -76,8 +76,8 @@ void AppUpdateTask::start() {
     }
     m_file = std::make_unique<QFile>(outputPath());
     if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qCWarning(lcNet).noquote() << "App update file not created:" << m_file->fileName()
-                                   << m_file->errorString();
+        qCWarning(lcNet).noquote()
+            << "App update file not created:" << m_file->fileName() << m_file->errorString();
         m_file.reset();
         emit downloadError();
         return;
@@ -128,8 +128,9 @@ void AppUpdateTask::finished(const Net::DownloadResult& result) {
     m_file->close();
     const bool success = result.error == 0 && result.response.isSuccess() && flushed;
     if (!success) {
-        qCWarning(lcNet).noquote() << "App update download error (http/app/message):"
-                                   << result.response.status << result.error << result.message;
+        qCWarning(lcNet).noquote()
+            << "App update download error (http/app/message):" << result.response.status
+            << result.error << result.message;
         m_file->remove();
         m_file.reset();
         emit downloadError();

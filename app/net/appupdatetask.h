@@ -31,7 +31,9 @@ public:
     bool critical() const { return m_offer.force; }
     int fileSize() const { return static_cast<int>(m_offer.fileSize / 1024); }
     int downSize() const { return static_cast<int>(m_downloaded / 1024); }
-    int percent() const;
+    int percent() const { return percentOf(m_downloaded, m_offer.fileSize); }
+    // 0 for an offer without a size, never above 100.
+    static int percentOf(qint64 downloaded, qint64 fileSize);
 
     // Where the setup is written: the offer's bare file name inside the temporary folder.
     QString outputPath() const;

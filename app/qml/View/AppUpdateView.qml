@@ -48,6 +48,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
         }
         IconButton {
+            objectName: "closeButton"
             anchors.right: parent.right
             height: parent.height
             width: 48
@@ -173,6 +174,7 @@ Rectangle {
             onClicked: window.showMainWindow()
         }
         PrimaryButton {
+            objectName: "yesButton"
             visible: !root.downloading
             text: qsTr("YesButton")
             aCategory: root.aCategory
