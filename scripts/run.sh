@@ -7,14 +7,23 @@
 # and each finished page once, saving a picture of each; the folder is given
 # with -screenshots DIR (default build/screenshots) and named at the end.
 # With a display, -screenshots DIR does the same on that display.
+#
+# -offer-update makes the service offer a newer version (9.9.9.9) whose setup is
+# a small script in the service's data folder; once QuillonPro has downloaded and
+# checked it, the script records that it ran in build/run/setup-ran.log.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
+usage="usage: $0 [-screenshots DIR] [-offer-update] [QuillonPro arguments...]"
 screenshots=""
-if [ "${1:-}" = "-screenshots" ]; then
-    screenshots=${2:?usage: $0 [-screenshots DIR] [QuillonPro arguments...]}
-    shift 2
-fi
+offer_update=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    -screenshots) screenshots=${2:?$usage}; shift 2 ;;
+    -offer-update) offer_update=1; shift ;;
+    *) break ;;
+    esac
+done
 
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh" linux
@@ -27,8 +36,20 @@ base="http://$listen"
 run="$root/build/run"
 mkdir -p "$run/service-data"
 
-cat >"$run/service.json" <<'EOF'
+update='{}'
+if [ -n "$offer_update" ]; then
+    mkdir -p "$run/service-data/files/update"
+    cat >"$run/service-data/files/update/QuillonProSetup.exe" <<EOF
+#!/bin/sh
+# Stands in for the setup of a newer QuillonPro.
+echo "\$(date '+%F %T') setup started: \$0" >>"$run/setup-ran.log"
+EOF
+    update='{"version": "9.9.9.9", "file": "QuillonProSetup.exe"}'
+fi
+
+cat >"$run/service.json" <<EOF
 {
+    "update": $update,
     "ga_id": "UA-00000000-1",
     "access_log": "access.log",
     "public_urls": {

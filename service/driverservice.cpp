@@ -18,6 +18,7 @@
 #include "deadlinestream.h"
 #include "guardedserver.h"
 #include "hitbatch.h"
+#include "updateoffer.h"
 
 namespace Service {
 
@@ -114,7 +115,8 @@ bool DriverService::start(const Options& options, std::string& error) {
         !store_.open(options.dataDir + "/service.db", error) ||
         !files_.open(options.dataDir + "/files", error) ||
         !uploads_.open(options.dataDir + "/uploads", error) ||
-        !catalog_.open(options.dataDir + "/service.db", error)) {
+        !catalog_.open(options.dataDir + "/service.db", error) ||
+        !resolveUpdateOffer(files_.root() + "/update", config_.update, error)) {
         return false;
     }
     if (config_.accessLog.empty()) {

@@ -229,7 +229,8 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
             {"file_name", json::value_t::string},
             {"file_size", json::value_t::number_unsigned},
             {"hash_sha1", json::value_t::string},
-            {"force", json::value_t::boolean}};
+            {"force", json::value_t::boolean},
+            {"file", json::value_t::string}};
         for (const auto& [key, type] : fields) {
             const auto field = it->find(key);
             if (field != it->end() && field->type() != type &&

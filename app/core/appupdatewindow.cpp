@@ -11,11 +11,15 @@ AppUpdateWindow::~AppUpdateWindow() {
     rootContext()->setContextProperty(QStringLiteral("task"), nullptr);
 }
 
-void AppUpdateWindow::setTask(Task* task, Flow::Shared<Analytics> analytics) {
-    rootContext()->setContextProperty(QStringLiteral("task"), task);
-    m_task.reset(task);
+void AppUpdateWindow::setTask(std::unique_ptr<AppUpdateTask> task,
+                              Flow::Shared<Analytics> analytics) {
+    rootContext()->setContextProperty(QStringLiteral("task"), task.get());
+    m_task = std::move(task);
     m_analytics = std::move(analytics);
     rootContext()->setContextProperty(QStringLiteral("tracker"), m_analytics.get());
+    if (m_task) {
+        connect(m_task.get(), &AppUpdateTask::close, this, &AppUpdateWindow::closeWindow);
+    }
 }
 
 void AppUpdateWindow::update() {

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "base/shared.h"
-#include "base/task.h"
 #include "core/analytics.h"
 #include "core/window.h"
+#include "net/appupdatetask.h"
 
 namespace Qln {
 
@@ -17,10 +17,9 @@ public:
     explicit AppUpdateWindow(QWindow* parent = nullptr);
     ~AppUpdateWindow() override;
 
-    // Takes the task, replacing (and destroying) any earlier one. Whoever makes the
-    // self-update task knows its type and connects its `close` signal to closeWindow().
-    void setTask(Task* task, Flow::Shared<Analytics> analytics);
-    Task* task() const { return m_task.get(); }
+    // Takes the task, replacing (and destroying) any earlier one; its `close` closes the window.
+    void setTask(std::unique_ptr<AppUpdateTask> task, Flow::Shared<Analytics> analytics);
+    AppUpdateTask* task() const { return m_task.get(); }
 
     Q_INVOKABLE void update();
     Q_INVOKABLE void updateAbort();
@@ -35,7 +34,7 @@ protected:
     void onBeforeShow() override;
 
 private:
-    std::unique_ptr<Task> m_task;
+    std::unique_ptr<AppUpdateTask> m_task;
     Flow::Shared<Analytics> m_analytics;
 };
 

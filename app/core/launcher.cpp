@@ -13,6 +13,7 @@
 #include "core/windowcontroller.h"
 #include "hardware/installer.h"
 #include "hardware/osinfo.h"
+#include "net/appupdatetask.h"
 #include "net/manager.h"
 #include "net/serviceclient.h"
 #include "net/settingsdata.h"
@@ -188,7 +189,12 @@ void Launcher::finish(const Flow::Shared<InitData>& data) {
         (configuration.environment->checkUpdates() || offer.force)) {
         qInfo().noquote() << "Update offered:" << offer.version.toString()
                           << (offer.force ? "(forced)" : "");
-        windows->setUpdateTask(nullptr, configuration.analytics);
+        const QUrl url(configuration.serviceClient->endpoints().appUpdate);
+        windows->setUpdateTask(
+            std::make_unique<AppUpdateTask>(
+                offer, url,
+                std::unique_ptr<Net::IDownloader>(configuration.serviceClient->createDownloader())),
+            configuration.analytics);
         windows->ShowUpdateWindow();
     } else if (failed) {
         windows->ShowErrorWindow(serverError);

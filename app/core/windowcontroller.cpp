@@ -61,8 +61,9 @@ void WindowController::setInitTask(Task* task) {
     m_initWindow->setTask(task);
 }
 
-void WindowController::setUpdateTask(Task* task, Flow::Shared<Analytics> analytics) {
-    m_updateWindow->setTask(task, std::move(analytics));
+void WindowController::setUpdateTask(std::unique_ptr<AppUpdateTask> task,
+                                     Flow::Shared<Analytics> analytics) {
+    m_updateWindow->setTask(std::move(task), std::move(analytics));
 }
 
 void WindowController::setModules(const ModuleList& modules) {

@@ -13,6 +13,7 @@ class ConnectErrorWindow;
 class InitWindow;
 class MainWindow;
 class ModuleList;
+class AppUpdateTask;
 class Task;
 class Window;
 
@@ -31,7 +32,7 @@ public:
     State state() const { return m_state; }
 
     void setInitTask(Task* task);
-    void setUpdateTask(Task* task, Flow::Shared<Analytics> analytics);
+    void setUpdateTask(std::unique_ptr<AppUpdateTask> task, Flow::Shared<Analytics> analytics);
     void setModules(const ModuleList& modules);
     // Publishes the analytics object to every window's view.
     void setTracker(QObject* tracker);

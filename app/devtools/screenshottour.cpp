@@ -4,6 +4,8 @@
 #include <QDebug>
 #include <QDir>
 #include <QGuiApplication>
+#include <QQmlContext>
+#include <QQmlPropertyMap>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
@@ -104,6 +106,8 @@ void ScreenshotTour::tourMainWindow() {
     step(kSettleMs, [this] { save(m_windows->errorWindow(), "error-server"); });
     step(0, [this] { m_windows->ShowUpdateWindow(); });
     step(kSettleMs, [this] { save(m_windows->updateWindow(), "update"); });
+    step(0, [this] { showUpdateDownloadMidway(); });
+    step(kSettleMs, [this] { save(m_windows->updateWindow(), "update-download"); });
     step(0, [this] {
         qInfo().noquote() << "Screenshots saved in" << QDir(m_folder).absolutePath();
         QCoreApplication::quit();
@@ -174,6 +178,19 @@ void ScreenshotTour::pollUntil(int remainingMs, const std::function<bool()>& don
     m_steps.prepend(qMakePair(kPollMs, std::function<void()>([this, remainingMs, done] {
                                   pollUntil(remainingMs - kPollMs, done);
                               })));
+}
+
+void ScreenshotTour::showUpdateDownloadMidway() {
+    // Stands in for a task that is part way through, so that no real download is needed.
+    AppUpdateWindow* window = m_windows->updateWindow();
+    auto* progress = new QQmlPropertyMap(this);
+    progress->insert(QStringLiteral("percent"), 42);
+    progress->insert(QStringLiteral("downSize"), 12902);
+    progress->insert(QStringLiteral("fileSize"), 30720);
+    window->rootContext()->setContextProperty(QStringLiteral("task"), progress);
+    if (QQuickItem* root = window->rootObject()) {
+        root->setProperty("downloading", true);
+    }
 }
 
 void ScreenshotTour::step(int delayMs, std::function<void()> action) {

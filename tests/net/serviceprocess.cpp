@@ -1,7 +1,9 @@
 #include "serviceprocess.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -13,7 +15,17 @@ QString ServiceProcess::program() {
     return qEnvironmentVariable("QUILLON_SERVICE");
 }
 
-ServiceProcess::ServiceProcess(const QJsonObject& config, const QStringList& extraArguments) {
+ServiceProcess::ServiceProcess(const QJsonObject& config, const QStringList& extraArguments,
+                               const QMap<QString, QByteArray>& files) {
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        const QString path = m_data.filePath(it.key());
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size()) {
+            m_error = QStringLiteral("cannot write ") + path;
+            return;
+        }
+    }
     QStringList arguments{QStringLiteral("--data"), m_data.path(), QStringLiteral("--listen"),
                           QStringLiteral("127.0.0.1:0"), QStringLiteral("--test-hooks")};
     if (!config.isEmpty()) {

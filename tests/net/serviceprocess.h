@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -10,7 +12,9 @@
 // The reference service on loopback, with a fresh data folder, for one test.
 class ServiceProcess {
 public:
-    explicit ServiceProcess(const QJsonObject& config = {}, const QStringList& extraArguments = {});
+    // `files` are written into the data folder (relative path -> content) before the start.
+    explicit ServiceProcess(const QJsonObject& config = {}, const QStringList& extraArguments = {},
+                            const QMap<QString, QByteArray>& files = {});
     ~ServiceProcess();
     ServiceProcess(const ServiceProcess&) = delete;
     ServiceProcess& operator=(const ServiceProcess&) = delete;

@@ -18,6 +18,7 @@
 #include "autorun/autorunmodule.h"
 #include "base/task.h"
 #include "core/application.h"
+#include "core/appupdatewindow.h"
 #include "core/connecterrorwindow.h"
 #include "core/initwindow.h"
 #include "core/launcher.h"
@@ -44,7 +45,11 @@ constexpr int kStartUpMs = 60000;
 // One quillon-service on loopback with its own data folder and configuration.
 class Service {
 public:
-    bool start(const QJsonObject& config, const QString& listen = QString()) {
+    bool start(const QJsonObject& config, const QString& listen = QString(),
+               const std::string& data = std::string()) {
+        if (!data.empty()) {
+            m_data = data;
+        }
         if (m_data.empty()) {
             m_data = ServiceRunner::makeTempDir("launcher");
         }
@@ -123,6 +128,8 @@ private slots:
     void versionChangeIsReportedOnce();
     void startWithoutWindowsShowsNothing();
     void quitDuringStartUpAgainstASilentService();
+    void updateJourney_data();
+    void updateJourney();
 
 private:
     // A launcher on a fresh window controller, as the application makes it.
@@ -436,6 +443,51 @@ void LauncherTest::quitDuringStartUpAgainstASilentService() {
     // The init task's call ends on the abort alone; this thread runs no events meanwhile.
     // The bound is far below the call's own deadline.
     QVERIFY(QThreadPool::globalInstance()->waitForDone(30000));
+}
+
+void LauncherTest::updateJourney_data() {
+    QTest::addColumn<bool>("crossWhileDownloading");
+    QTest::newRow("accept: the setup runs once and the window closes") << false;
+    QTest::newRow("close cross while downloading aborts first") << true;
+}
+
+void LauncherTest::updateJourney() {
+    QFETCH(bool, crossWhileDownloading);
+    const std::string data = ServiceRunner::makeTempDir("update-journey");
+    const QString marker = QString::fromStdString(data) + "/setup-ran.log";
+    QVERIFY(QDir().mkpath(QString::fromStdString(data) + "/files/update"));
+    const std::string setup = "#!/bin/sh\necho ran >>'" + marker.toStdString() + "'\n";
+    QVERIFY(ServiceRunner::writeFile(data + "/files/update/setup.sh", setup));
+    Service service;
+    const QJsonObject offer{{"version", "1.3.0.0"}, {"file", "setup.sh"}, {"force", true}};
+    QVERIFY2(service.start(QJsonObject{{"update", offer}}, QString(), data),
+             qPrintable(service.error()));
+    Launcher* launcher = makeLauncher(service.url());
+    launcher->configuration()->environment->setCheckUpdates(false);
+    launcher->start();
+    QVERIFY(waitForState(WindowController::Update));
+    Qln::AppUpdateWindow* window = m_windows->updateWindow();
+    QTRY_VERIFY(window->rootObject());
+    auto* yes = window->rootObject()->findChild<QQuickItem*>("yesButton");
+    auto* cross = window->rootObject()->findChild<QQuickItem*>("closeButton");
+    QVERIFY(yes && cross && window->task());
+    QSignalSpy failed(window->task(), &Qln::AppUpdateTask::downloadError);
+    QVERIFY(QMetaObject::invokeMethod(yes, "clicked"));
+    QVERIFY(window->task()->isRunning());
+    if (crossWhileDownloading) {
+        QVERIFY(QMetaObject::invokeMethod(cross, "clicked"));
+        QVERIFY(!window->isVisible());
+        QTRY_COMPARE(failed.count(), 1);
+        QVERIFY(!QFile::exists(window->task()->outputPath()));
+        QVERIFY(!QFile::exists(marker));
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), kStartUpMs);
+    QCOMPARE(failed.count(), 0);
+    QTRY_VERIFY(QFile::exists(marker));
+    QFile ran(marker);
+    QVERIFY(ran.open(QIODevice::ReadOnly));
+    QCOMPARE(ran.readAll(), QByteArray("ran\n"));
 }
 
 int main(int argc, char** argv) {

@@ -43,6 +43,10 @@
         <translation>Hi ha disponible una versió nova de Quillon Pro.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>No s'ha pogut baixar o verificar l'actualització. Podeu tornar-ho a provar o continuar amb aquesta versió.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Actualització disponible</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Je k dispozici nová verze programu Quillon Pro.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Aktualizaci se nepodařilo stáhnout nebo ověřit. Můžete to zkusit znovu nebo pokračovat s touto verzí.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Je k dispozici aktualizace</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Eine neue Version von Quillon Pro ist verfügbar.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Das Update konnte nicht heruntergeladen oder geprüft werden. Sie können es erneut versuchen oder mit dieser Version weiterarbeiten.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Update verfügbar</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>A newer version of the program is ready to download. It brings fixes and improvements.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>The update could not be downloaded or verified. You can try again or continue with this version.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>A new version is available</translation>
     </message>

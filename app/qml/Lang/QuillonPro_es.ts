@@ -43,6 +43,10 @@
         <translation>Hay una nueva versión de Quillon Pro disponible.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>No se pudo descargar o verificar la actualización. Puede volver a intentarlo o continuar con esta versión.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Actualización disponible</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Quillon Pron uusi versio on saatavilla.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Päivitystä ei voitu ladata tai tarkistaa. Voit yrittää uudelleen tai jatkaa tällä versiolla.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Päivitys saatavilla</translation>
     </message>

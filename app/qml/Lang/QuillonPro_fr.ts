@@ -43,6 +43,10 @@
         <translation>Une nouvelle version de Quillon Pro est disponible.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>La mise à jour n’a pas pu être téléchargée ou vérifiée. Vous pouvez réessayer ou continuer avec cette version.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Mise à jour disponible</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Quillon Pro का नया संस्करण उपलब्ध है।</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>अपडेट डाउनलोड या सत्यापित नहीं किया जा सका। आप फिर से प्रयास कर सकते हैं या इसी संस्करण के साथ जारी रख सकते हैं।</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>अपडेट उपलब्ध है</translation>
     </message>

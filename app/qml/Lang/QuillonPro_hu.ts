@@ -43,6 +43,10 @@
         <translation>Elérhető a Quillon Pro új verziója.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>A frissítést nem sikerült letölteni vagy ellenőrizni. Próbálja újra, vagy folytassa ezzel a verzióval.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Frissítés érhető el</translation>
     </message>

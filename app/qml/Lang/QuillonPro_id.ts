@@ -43,6 +43,10 @@
         <translation>Versi baru Quillon Pro telah tersedia.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Pembaruan tidak dapat diunduh atau diverifikasi. Anda dapat mencoba lagi atau melanjutkan dengan versi ini.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Pembaruan tersedia</translation>
     </message>

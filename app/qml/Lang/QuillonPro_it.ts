@@ -43,6 +43,10 @@
         <translation>È disponibile una nuova versione di Quillon Pro.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Non è stato possibile scaricare o verificare l’aggiornamento. Puoi riprovare o continuare con questa versione.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Aggiornamento disponibile</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Quillon Pro の新しいバージョンが利用可能です。</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>更新をダウンロードまたは確認できませんでした。もう一度試すか、このバージョンのまま続けてください。</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>更新プログラムがあります</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Quillon Pro бағдарламасының жаңа нұсқасы қолжетімді.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Жаңартуды жүктеу немесе тексеру мүмкін болмады. Қайталап көріңіз немесе осы нұсқамен жалғастырыңыз.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Жаңарту қолжетімді</translation>
     </message>

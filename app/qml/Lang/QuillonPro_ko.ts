@@ -43,6 +43,10 @@
         <translation>Quillon Pro의 새 버전을 사용할 수 있습니다.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>업데이트를 다운로드하거나 확인할 수 없습니다. 다시 시도하거나 이 버전으로 계속할 수 있습니다.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>업데이트 가능</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>En ny versjon av Quillon Pro er tilgjengelig.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Oppdateringen kunne ikke lastes ned eller kontrolleres. Du kan prøve igjen eller fortsette med denne versjonen.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Oppdatering tilgjengelig</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Er is een nieuwe versie van Quillon Pro beschikbaar.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>De update kon niet worden gedownload of gecontroleerd. U kunt het opnieuw proberen of met deze versie doorgaan.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Update beschikbaar</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Dostępna jest nowa wersja Quillon Pro.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Nie udało się pobrać ani zweryfikować aktualizacji. Możesz spróbować ponownie lub kontynuować z tą wersją.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Dostępna aktualizacja</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Uma nova versão do Quillon Pro está disponível.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Não foi possível baixar ou verificar a atualização. Você pode tentar novamente ou continuar com esta versão.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Atualização disponível</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Este disponibilă o versiune nouă a Quillon Pro.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Actualizarea nu a putut fi descărcată sau verificată. Puteți încerca din nou sau continua cu această versiune.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Actualizare disponibilă</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Доступна новая версия Quillon Pro.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Не удалось загрузить или проверить обновление. Попробуйте ещё раз или продолжите работу с этой версией.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Доступно обновление</translation>
     </message>

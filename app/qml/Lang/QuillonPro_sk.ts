@@ -43,6 +43,10 @@
         <translation>K dispozícii je nová verzia programu Quillon Pro.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Aktualizáciu sa nepodarilo stiahnuť ani overiť. Môžete to skúsiť znova alebo pokračovať s touto verziou.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>K dispozícii je aktualizácia</translation>
     </message>

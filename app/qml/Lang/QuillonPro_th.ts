@@ -43,6 +43,10 @@
         <translation>Quillon Pro มีเวอร์ชันใหม่แล้ว</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>ไม่สามารถดาวน์โหลดหรือตรวจสอบการอัปเดตได้ คุณสามารถลองอีกครั้งหรือใช้งานเวอร์ชันนี้ต่อไป</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>มีการอัปเดต</translation>
     </message>

@@ -43,6 +43,10 @@
         <translation>Quillon Pro’nun yeni bir sürümü mevcut.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Güncelleme indirilemedi veya doğrulanamadı. Yeniden deneyebilir ya da bu sürümle devam edebilirsiniz.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Güncelleme mevcut</translation>
     </message>

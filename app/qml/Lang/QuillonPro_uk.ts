@@ -43,6 +43,10 @@
         <translation>Доступна нова версія Quillon Pro.</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>Не вдалося завантажити або перевірити оновлення. Спробуйте ще раз або продовжте роботу з цією версією.</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>Доступне оновлення</translation>
     </message>

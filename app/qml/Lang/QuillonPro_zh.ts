@@ -43,6 +43,10 @@
         <translation>Quillon Pro 有新版本可用。</translation>
     </message>
     <message>
+        <source>AppUpdateError</source>
+        <translation>无法下载或验证更新。您可以重试，或继续使用当前版本。</translation>
+    </message>
+    <message>
         <source>AppUpdateHeader</source>
         <translation>有可用更新</translation>
     </message>

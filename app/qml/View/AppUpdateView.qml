@@ -8,6 +8,8 @@ Rectangle {
     readonly property string aCategory: "Update"
     readonly property string aClick: "Click"
     property bool downloading: false
+    // A failed or refused download returns to the question, which then says so.
+    property bool failed: false
 
     width: 540
     height: 320
@@ -16,6 +18,15 @@ Rectangle {
     border.color: Colors.steel_2
 
     Component.onCompleted: tracker.sendAppView(aCategory)
+
+    Connections {
+        target: task
+        ignoreUnknownSignals: true
+        function onDownloadError() {
+            root.downloading = false
+            root.failed = true
+        }
+    }
 
     Rectangle {
         id: header
@@ -37,6 +48,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
         }
         IconButton {
+            objectName: "closeButton"
             anchors.right: parent.right
             height: parent.height
             width: 48
@@ -77,6 +89,16 @@ Rectangle {
             color: Colors.gray_2
             wrapMode: Text.WordWrap
             text: qsTr("AppUpdateDescription")
+        }
+        Text {
+            objectName: "updateError"
+            visible: root.failed
+            width: parent.width
+            font.family: Fonts.openSans
+            font.pixelSize: Fonts.body
+            color: Colors.amarant_5
+            wrapMode: Text.WordWrap
+            text: qsTr("AppUpdateError")
         }
         Text {
             width: parent.width
@@ -152,11 +174,13 @@ Rectangle {
             onClicked: window.showMainWindow()
         }
         PrimaryButton {
+            objectName: "yesButton"
             visible: !root.downloading
             text: qsTr("YesButton")
             aCategory: root.aCategory
             aLabel: "Accept"
             onClicked: {
+                root.failed = false
                 root.downloading = true
                 window.update()
             }
