@@ -3,6 +3,7 @@
 
 #include "bearercheck.h"
 #include "driverservice.h"
+#include "guardedserver.h"
 
 namespace Service {
 
@@ -16,7 +17,7 @@ constexpr std::size_t kMaxCheckedHashes = 100000;
 }  // namespace
 
 void DriverService::installFileRoutes() {
-    httplib::Server& server = *server_;
+    GuardedServer& server = *server_;
     // The library answers HEAD through the GET routes, without the body.
     server.Get(R"(/files/(.+))",
                [this](const httplib::Request& request, httplib::Response& response) {

@@ -321,7 +321,7 @@ TEST_CASE("a rollback with an INF that does not list the device changes nothing 
         const auto before = fileHashes(machine);
         formats::wire::InstallRequest request = requestFor(folder, sha1Of(inf), deviceId);
         request.rollback = true;
-        const Exchange exchange = serve(message(formats::wire::requestText(request)));
+        const Exchange exchange = serve(message(formats::wire::requestText(request).value()));
         CHECK(exchange.replied);
         CHECK_EQ(exchange.result.errorCode, 102);
         CHECK(fileHashes(machine) == before);
@@ -338,7 +338,7 @@ TEST_CASE("a rollback with an INF that does not list the device answers 102 befo
         std::ofstream(folder / "test.inf", std::ios::binary) << inf;
         formats::wire::InstallRequest request = requestFor(folder, sha1Of(inf), deviceId);
         request.rollback = true;
-        const Exchange exchange = serve(message(formats::wire::requestText(request)));
+        const Exchange exchange = serve(message(formats::wire::requestText(request).value()));
         CHECK(exchange.replied);
         CHECK_EQ(exchange.result.errorCode, 102);
         CHECK_EQ(exchange.result.systemErrorCode, std::uint32_t(ERROR_NO_MORE_ITEMS));
@@ -414,7 +414,7 @@ TEST_CASE("while one server holds the pipe a second cannot create it") {
 TEST_CASE("a pipe created after Installer started is still connected") {
     const fs::path folder = scratch("late");
     const std::string request =
-        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE"));
+        formats::wire::requestText(requestFor(folder, sha1Of(kInf), "QLN\\TEST_DEVICE")).value();
     struct Row {
         const char* name;
         bool staleSocket;
