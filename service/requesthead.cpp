@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -81,10 +82,22 @@ void RequestHead::parse(const char* data) {
     const std::string requestLine = trimmed(line, lineEnd);
     const std::size_t space = requestLine.find(' ');
     method_ = requestLine.substr(0, space);
+    std::size_t next = std::string::npos;
     if (space != std::string::npos) {
-        const std::size_t next = requestLine.find(' ', space + 1);
+        next = requestLine.find(' ', space + 1);
         path_ = decodedPath(requestLine.substr(
             space + 1, next == std::string::npos ? std::string::npos : next - space - 1));
+    }
+    static const char* const kMethods[] = {"GET",    "HEAD",    "POST", "PUT",
+                                           "DELETE", "OPTIONS", "PATCH"};
+    const bool knownMethod = std::any_of(std::begin(kMethods), std::end(kMethods),
+                                         [this](const char* known) { return method_ == known; });
+    const std::string version =
+        next == std::string::npos ? std::string() : requestLine.substr(next + 1);
+    if (!knownMethod || (version != "HTTP/1.1" && version != "HTTP/1.0")) {
+        // The library would answer and then read the rest of this head as the next request.
+        refuse(400, "a malformed request line");
+        return;
     }
     for (line = lineEnd + 1; line < end; line = lineEnd + 1) {
         lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));

@@ -113,6 +113,22 @@ private:
         return installer;
     }
 
+    // The real Installer behind a short pause, so that a test sees an install under way
+    // however fast the round trip is.
+    Qln::Installer* slowInstaller(QObject* parent) {
+        const QString script = m_scratch.filePath("slow-installer");
+        if (!QFile::exists(script)) {
+            QFile file(script);
+            file.open(QIODevice::WriteOnly);
+            file.write("#!/bin/sh\nsleep 0.3\nexec '" QLN_INSTALLER_PATH "' \"$@\"\n");
+            file.close();
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        auto* installer = new Qln::Installer({}, true, parent);
+        installer->setInstallerPath(script);
+        return installer;
+    }
+
     void installOne(const InstallRequest& request, InstallState::InstallStatus expected,
                     InstallResult& result) {
         QObject owner;
@@ -340,7 +356,7 @@ private slots:
     }
 
     void abortAfterTheFirstOfThree() {
-        Qln::Installer* installer = realInstaller(this);
+        Qln::Installer* installer = slowInstaller(this);
         QSignalSpy reboot(installer, &Qln::Installer::ShowNeedRebootMessage);
         const platform::machine::Device before = device(kAudioInstance);
         std::vector<std::shared_ptr<TestSource>> sources;
@@ -371,7 +387,7 @@ private slots:
 
     // A pipeline that is aborted lets go of its packages while one is being installed.
     void sourceReleasedDuringItsInstall() {
-        Qln::Installer* installer = realInstaller(this);
+        Qln::Installer* installer = slowInstaller(this);
         const auto endedOn = std::make_shared<std::atomic<QThread*>>(nullptr);
         auto source = std::make_shared<TestSource>(
             package(m_scratch.filePath("released"), kAbsentId, "X", "01/01/2024,1.0"), endedOn);
