@@ -73,14 +73,6 @@ std::string printableForLog(const std::string& text) {
     return out;
 }
 
-// The declared body size; 0 when absent or unreadable.
-std::uint64_t declaredLength(const httplib::Request& request) {
-    const std::string value = request.get_header_value("Content-Length");
-    return value.empty() || value.find_first_not_of("0123456789") != std::string::npos
-               ? 0
-               : std::strtoull(value.c_str(), nullptr, 10);
-}
-
 bool isCompressionLabel(const std::string& encoding) {
     return encoding == "gzip" || encoding == "deflate" || encoding == "br";
 }
