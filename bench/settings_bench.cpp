@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <thread>
@@ -140,6 +141,14 @@ int main(int argc, char** argv) {
     }
     const std::string dir = absolute;
     std::free(absolute);
+    // Declared before the service and nginx are started, so it goes after they have stopped.
+    struct RemoveAtEnd {
+        std::string dir;
+        ~RemoveAtEnd() {
+            std::error_code ignored;
+            std::filesystem::remove_all(dir, ignored);
+        }
+    } removeAtEnd{dir};
     const std::string config = dir + "/config.json";
     ServiceRunner::writeFile(config, R"({"access_log": "access.log"})");
     ServiceRunner service;
