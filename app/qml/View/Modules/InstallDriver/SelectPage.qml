@@ -66,6 +66,9 @@ Item {
             font.family: Fonts.raleway
             font.pixelSize: Fonts.title
             color: Colors.black
+            // Long translations shrink before they elide, so the count stays in view.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 14
             elide: Text.ElideRight
             text: qsTr("UpdatesFoundHeader") + " " + select.devices.length
         }
