@@ -49,16 +49,16 @@ FileHosting::Range FileHosting::parseRange(const std::string& header, std::uint6
     if (header.compare(0, prefix.size(), prefix) != 0) {
         return range;
     }
-    std::string spec = header.substr(prefix.size());
-    while (!spec.empty() && (spec.back() == ' ' || spec.back() == '\t')) {
-        spec.pop_back();
+    std::string asked = header.substr(prefix.size());
+    while (!asked.empty() && (asked.back() == ' ' || asked.back() == '\t')) {
+        asked.pop_back();
     }
-    const std::size_t dash = spec.find('-');
-    if (dash == std::string::npos || spec.find(',') != std::string::npos) {
+    const std::size_t dash = asked.find('-');
+    if (dash == std::string::npos || asked.find(',') != std::string::npos) {
         return range;
     }
-    const std::string firstText = spec.substr(0, dash);
-    const std::string lastText = spec.substr(dash + 1);
+    const std::string firstText = asked.substr(0, dash);
+    const std::string lastText = asked.substr(dash + 1);
     std::uint64_t first = 0;
     std::uint64_t last = 0;
     if (firstText.empty()) {

@@ -2,10 +2,13 @@
 
 #include <QEventLoop>
 #include <QPointer>
+#include <QThread>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 
 #include "net/downloadresult.h"
+#include "net/manager.h"
 
 namespace Net {
 
@@ -15,6 +18,17 @@ class DownloadWait {
 public:
     // In the manager's thread the wait runs this loop, which lets the transfers go on.
     explicit DownloadWait(QEventLoop* loop) : m_loop(loop) {}
+
+    // A blocking download: start(wait) answers its refusal, or Ok once the job is under way
+    // and will complete the wait.
+    template <typename Start>
+    static DownloadResult block(Start start) {
+        QEventLoop loop;
+        const auto wait = std::make_shared<DownloadWait>(
+            QThread::currentThread() == Manager::instance()->thread() ? &loop : nullptr);
+        const DownloadResult refusal = start(wait);
+        return refusal.isOk() ? wait->wait() : refusal;
+    }
 
     // The first result wins.
     void complete(const DownloadResult& result) {

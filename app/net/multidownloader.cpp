@@ -1,9 +1,7 @@
 #include "net/multidownloader.h"
 
-#include <QEventLoop>
 #include <QPointer>
 #include <QRecursiveMutex>
-#include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <vector>
@@ -428,16 +426,13 @@ bool MultiDownloader::start(const QUrl& url, const Headers& headers, QIODevice* 
 
 DownloadResult MultiDownloader::download(const QUrl& url, const Headers& headers, QIODevice* device,
                                          const Progress& progress) {
-    QEventLoop loop;
-    const auto wait = std::make_shared<DownloadWait>(
-        QThread::currentThread() == Manager::instance()->thread() ? &loop : nullptr);
-    DownloadResult refusal;
-    if (!start(
+    return DownloadWait::block([&](const std::shared_ptr<DownloadWait>& wait) {
+        DownloadResult refusal;
+        start(
             url, headers, device, progress,
-            [wait](const DownloadResult& result) { wait->complete(result); }, wait, refusal)) {
+            [wait](const DownloadResult& result) { wait->complete(result); }, wait, refusal);
         return refusal;
-    }
-    return wait->wait();
+    });
 }
 
 bool MultiDownloader::downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,

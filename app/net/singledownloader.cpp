@@ -1,9 +1,7 @@
 #include "net/singledownloader.h"
 
-#include <QEventLoop>
 #include <QPointer>
 #include <QRecursiveMutex>
-#include <QThread>
 #include <QTimer>
 #include <atomic>
 
@@ -173,16 +171,12 @@ SingleDownloader::~SingleDownloader() {
 
 DownloadResult SingleDownloader::download(const QUrl& url, const Headers& headers,
                                           QIODevice* device, const Progress& progress) {
-    QEventLoop loop;
-    const auto wait = std::make_shared<DownloadWait>(
-        QThread::currentThread() == Manager::instance()->thread() ? &loop : nullptr);
-    const int refusal = start(
-        url, headers, device, progress,
-        [wait](const DownloadResult& result) { wait->complete(result); }, wait);
-    if (refusal != DownloadResult::Ok) {
-        return {refusal, {}, QString()};
-    }
-    return wait->wait();
+    return DownloadWait::block([&](const std::shared_ptr<DownloadWait>& wait) {
+        const int refusal = start(
+            url, headers, device, progress,
+            [wait](const DownloadResult& result) { wait->complete(result); }, wait);
+        return DownloadResult{refusal, {}, QString()};
+    });
 }
 
 bool SingleDownloader::downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
