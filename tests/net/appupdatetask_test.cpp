@@ -4,6 +4,7 @@
 #include <QtConcurrent>
 #include <QtTest>
 
+#include "clienttesting.h"
 #include "net/appupdatetask.h"
 #include "net/multidownloader.h"
 #include "net/serviceclient.h"
@@ -12,26 +13,10 @@
 
 using Qln::AppUpdateTask;
 
+using clienttesting::authData;
+using clienttesting::onWorker;
+
 namespace {
-
-template <typename Call>
-auto onWorker(Call call) -> decltype(call()) {
-    auto future = QtConcurrent::run(call);
-    const bool finished = QTest::qWaitFor([&] { return future.isFinished(); }, 60000);
-    return finished ? future.result() : decltype(call()){};
-}
-
-Net::Ptr<Qln::AuthData> authData() {
-    auto data = std::make_shared<Qln::AuthData>();
-    data->version = QStringLiteral("1.2.0.2134");
-    data->osLocale = QLocale(QLocale::English, QLocale::UnitedStates);
-    data->locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    data->os = QStringLiteral("10.0");
-    data->is64 = true;
-    data->appid = QStringLiteral("{6c5b3f1e-0000-4000-8000-000000000042}");
-    data->hwid = QStringLiteral("a7fd2405fcc8a90a6c52f76e91d898b0");
-    return data;
-}
 
 int lineCount(const QString& path) {
     QFile file(path);

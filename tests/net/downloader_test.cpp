@@ -6,6 +6,7 @@
 #include <QtConcurrent>
 #include <QtTest>
 
+#include "clienttesting.h"
 #include "net/manager.h"
 #include "net/multidownloader.h"
 #include "net/outdatawitherror.h"
@@ -13,6 +14,8 @@
 #include "net/singledownloader.h"
 #include "scriptedserver.h"
 #include "serviceprocess.h"
+
+using clienttesting::authData;
 
 namespace {
 
@@ -210,16 +213,6 @@ bool nothingMisplaced(const QByteArray& written, const QByteArray& source) {
         }
     }
     return true;
-}
-
-Net::Ptr<Qln::AuthData> authData() {
-    auto data = std::make_shared<Qln::AuthData>();
-    data->version = QStringLiteral("1.2.0.2134");
-    data->os = QStringLiteral("10.0");
-    data->is64 = true;
-    data->appid = QStringLiteral("{6c5b3f1e-0000-4000-8000-000000000043}");
-    data->hwid = QStringLiteral("a7fd2405fcc8a90a6c52f76e91d898b1");
-    return data;
 }
 
 }  // namespace
