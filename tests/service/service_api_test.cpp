@@ -1,7 +1,6 @@
 // Authorisation, settings, collector and lifecycle of the real service on loopback.
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <sqlite3.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -22,25 +21,6 @@ std::int64_t nowSeconds() {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
-}
-
-// Runs one query against the service's database; the first column of each row, one per line.
-std::string query(const std::string& dataDir, const std::string& sql) {
-    std::string rows;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2((dataDir + "/service.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
-        while (statement != nullptr && sqlite3_step(statement) == SQLITE_ROW) {
-            const auto* text = sqlite3_column_text(statement, 0);
-            rows += text ? reinterpret_cast<const char*>(text) : "";
-            rows += '\n';
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return rows;
 }
 
 std::string tokenWith(const std::string& secret, const json& header, const json& payload) {

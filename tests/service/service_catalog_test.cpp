@@ -1,6 +1,5 @@
 // The driver catalogue of the real service: packages indexed by "quillon-service index", then
 // searched over "updates_find" the way Windows ranks drivers for a device.
-#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <filesystem>
@@ -42,26 +41,6 @@ IndexRun runIndex(const std::string& data, const std::string& packages) {
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.err = ServiceRunner::readFile(errPath);
     return run;
-}
-
-std::string query(const std::string& dataDir, const std::string& sql) {
-    std::string rows;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2((dataDir + "/service.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
-        while (statement != nullptr && sqlite3_step(statement) == SQLITE_ROW) {
-            for (int column = 0; column < sqlite3_column_count(statement); ++column) {
-                const auto* text = sqlite3_column_text(statement, column);
-                rows += (column ? "|" : "") + std::string(text ? (const char*)text : "");
-            }
-            rows += '\n';
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return rows;
 }
 
 std::string sha1Of(const std::string& bytes) {

@@ -1,7 +1,6 @@
 // What the service has answered stays written: settings fetches go through a queue that
 // SIGTERM drains, and a kill -9 mid-burst loses no answered authorisation and no fetch
 // older than a second.
-#include <sqlite3.h>
 
 #include <atomic>
 #include <chrono>
@@ -21,25 +20,6 @@ namespace {
 
 std::string appid(int n) {
     return "{00000000-0000-0000-0000-" + std::to_string(100000000000 + n) + "}";
-}
-
-// The first column of each row, one per line.
-std::string query(const std::string& dataDir, const std::string& sql) {
-    std::string rows;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2((dataDir + "/service.db").c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
-        while (statement != nullptr && sqlite3_step(statement) == SQLITE_ROW) {
-            const auto* text = sqlite3_column_text(statement, 0);
-            rows += text ? reinterpret_cast<const char*>(text) : "";
-            rows += '\n';
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return rows;
 }
 
 std::size_t lineCount(const std::string& text) {
@@ -67,9 +47,9 @@ TEST_CASE("settings fetches answered before SIGTERM are all written") {
         }
     }
     CHECK_EQ(service.stop(), 0);
-    CHECK_EQ(query(data, "SELECT count(*) FROM installations WHERE ppg LIKE 'p%'"),
+    CHECK_EQ(query(data, "SELECT count(*) FROM installations WHERE ppg LIKE 'p%'", true),
              std::string("40\n"));
-    CHECK_EQ(query(data, "SELECT ppg FROM installations WHERE appid = '" + appid(39) + "'"),
+    CHECK_EQ(query(data, "SELECT ppg FROM installations WHERE appid = '" + appid(39) + "'", true),
              std::string("p39\n"));
 }
 
@@ -114,9 +94,9 @@ TEST_CASE("kill -9 in the middle of a burst loses no answered write") {
             client.join();
         }
         next += 50000;
-        CHECK_EQ(query(data, "PRAGMA integrity_check"), std::string("ok\n"));
+        CHECK_EQ(query(data, "PRAGMA integrity_check", true), std::string("ok\n"));
     }
-    const std::string rows = query(data, "SELECT appid FROM installations");
+    const std::string rows = query(data, "SELECT appid FROM installations", true);
     std::size_t missing = 0;
     for (const std::string& id : answered) {
         missing += rows.find(id + "\n") == std::string::npos ? 1 : 0;
@@ -125,7 +105,8 @@ TEST_CASE("kill -9 in the middle of a burst loses no answered write") {
     CHECK(lineCount(rows) >= answered.size());
     CHECK_EQ(query(data,
                    "SELECT count(*) FROM installations WHERE appid LIKE '%-1000009%'"
-                   " AND settings_fetched IS NOT NULL"),
+                   " AND settings_fetched IS NOT NULL",
+                   true),
              std::string("5\n"));
 }
 

@@ -1,6 +1,7 @@
 // Helpers shared by the service tests: bodies, records and answer checks.
 #pragma once
 
+#include <sqlite3.h>
 #include <zlib.h>
 
 #include <string>
@@ -29,6 +30,31 @@ inline std::string zlibStream(const std::string& data) {
 }
 inline std::string gzipStream(const std::string& data) {
     return deflateStream(data, true);
+}
+
+// Runs one query against the service's database: each row on a line, its columns joined by
+// "|". Writable where a killed service's journal may have to be rolled back first.
+inline std::string query(const std::string& dataDir, const std::string& sql,
+                         bool writable = false) {
+    std::string rows;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2((dataDir + "/service.db").c_str(), &db,
+                        writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY,
+                        nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
+        while (statement != nullptr && sqlite3_step(statement) == SQLITE_ROW) {
+            for (int column = 0; column < sqlite3_column_count(statement); ++column) {
+                const auto* text = sqlite3_column_text(statement, column);
+                rows += (column ? "|" : "") +
+                        std::string(text ? reinterpret_cast<const char*>(text) : "");
+            }
+            rows += '\n';
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return rows;
 }
 
 inline nlohmann::json authRecord(
