@@ -5,8 +5,7 @@
 #include <taskschd.h>
 #include <wrl/client.h>
 
-#include <cstdio>
-
+#include "comvalues.h"
 #include "winutil.h"
 
 using Microsoft::WRL::ComPtr;
@@ -40,66 +39,10 @@ __CRT_UUID_DECL(IMonthlyTrigger, 0x97c45ef1, 0x6b02, 0x4a1a, 0x9c, 0x0e, 0x1e, 0
 
 namespace platform {
 
-namespace {
-
-std::string hresultText(const char* what, HRESULT result) {
-    char text[128];
-    std::snprintf(text, sizeof text, "%s failed: 0x%08lx", what,
-                  static_cast<unsigned long>(result));
-    return text;
-}
-
-class Bstr {
-public:
-    explicit Bstr(const std::string& utf8) {
-        const std::wstring wide = win::toWide(utf8);
-        value_ = ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-    }
-    ~Bstr() { ::SysFreeString(value_); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    bool isValid() const { return value_ != nullptr; }
-    operator BSTR() const { return value_; }
-
-private:
-    BSTR value_ = nullptr;
-};
-
-// A BSTR handed out by COM.
-class OutBstr {
-public:
-    OutBstr() = default;
-    ~OutBstr() { ::SysFreeString(value_); }
-    OutBstr(const OutBstr&) = delete;
-    OutBstr& operator=(const OutBstr&) = delete;
-    BSTR* put() { return &value_; }
-    std::string utf8() const {
-        return value_ ? win::toUtf8(std::wstring(value_, ::SysStringLen(value_))) : std::string();
-    }
-
-private:
-    BSTR value_ = nullptr;
-};
-
-class Variant {
-public:
-    Variant() { ::VariantInit(&value_); }
-    // A variant holding a string, as the security descriptor argument wants.
-    explicit Variant(const wchar_t* text) {
-        ::VariantInit(&value_);
-        value_.vt = VT_BSTR;
-        value_.bstrVal = ::SysAllocString(text);
-    }
-    ~Variant() { ::VariantClear(&value_); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    const VARIANT& get() const { return value_; }
-
-private:
-    VARIANT value_;
-};
-
-}  // namespace
+using win::Bstr;
+using win::hresultText;
+using win::OutBstr;
+using win::Variant;
 
 struct TaskSchedulerConnection::Impl {
     ComPtr<ITaskService> service;

@@ -5,48 +5,17 @@
 #include <wbemidl.h>
 #include <wrl/client.h>
 
-#include <cstdio>
-
+#include "comvalues.h"
 #include "winutil.h"
 
 using Microsoft::WRL::ComPtr;
+using platform::win::Bstr;
+using platform::win::hresultText;
+using platform::win::Variant;
 
 namespace platform {
 
 namespace {
-
-std::string hresultText(const char* what, HRESULT result) {
-    char text[96];
-    std::snprintf(text, sizeof text, "%s failed: 0x%08lx", what,
-                  static_cast<unsigned long>(result));
-    return text;
-}
-
-// Owns a BSTR.
-class Bstr {
-public:
-    explicit Bstr(const wchar_t* text) : value_(::SysAllocString(text)) {}
-    ~Bstr() { ::SysFreeString(value_); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    operator BSTR() const { return value_; }
-
-private:
-    BSTR value_;
-};
-
-class Variant {
-public:
-    Variant() { ::VariantInit(&value_); }
-    ~Variant() { ::VariantClear(&value_); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    VARIANT* get() { return &value_; }
-    const VARIANT& operator*() const { return value_; }
-
-private:
-    VARIANT value_;
-};
 
 bool integerOf(VARTYPE type, const void* data, std::int64_t& out) {
     switch (type) {
@@ -123,13 +92,13 @@ void readObject(IWbemClassObject* object, WmiObject& out) {
     for (;;) {
         BSTR name = nullptr;
         Variant value;
-        if (object->Next(0, &name, value.get(), nullptr, nullptr) != WBEM_S_NO_ERROR) {
+        if (object->Next(0, &name, value.put(), nullptr, nullptr) != WBEM_S_NO_ERROR) {
             ::SysFreeString(name);
             break;
         }
         const std::wstring wideName = name ? name : L"";
         ::SysFreeString(name);
-        out[win::toUtf8(wideName)] = convert(wideName, *value);
+        out[win::toUtf8(wideName)] = convert(wideName, value.get());
     }
     object->EndEnumeration();
 }
