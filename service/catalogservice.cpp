@@ -1,6 +1,4 @@
 // The "updates_find" request: the catalogue's side of the driver service.
-#include <strings.h>
-
 #include <httplib.h>
 
 #include "catalogrequest.h"
@@ -11,24 +9,6 @@ namespace Service {
 namespace {
 
 using nlohmann::json;
-
-std::string bearerToken(const httplib::Request& request, bool& malformed) {
-    const std::string authorization = request.get_header_value("Authorization");
-    malformed = false;
-    if (authorization.empty()) {
-        return {};
-    }
-    if (authorization.size() <= 7 || strncasecmp(authorization.c_str(), "Bearer ", 7) != 0) {
-        malformed = true;
-        return {};
-    }
-    const std::size_t first = authorization.find_first_not_of(' ', 7);
-    if (first == std::string::npos) {
-        malformed = true;
-        return {};
-    }
-    return authorization.substr(first, authorization.find_last_not_of(' ') - first + 1);
-}
 
 json offerJson(const Catalog::Offer& offer, const std::string& base, std::int64_t scanId) {
     return {{"id", offer.infId},
@@ -49,22 +29,13 @@ json offerJson(const Catalog::Offer& offer, const std::string& base, std::int64_
 
 void DriverService::handleUpdatesFind(const httplib::Request& request, httplib::Response& response,
                                       const httplib::ContentReader& reader) {
-    bool malformed = false;
-    const std::string token = bearerToken(request, malformed);
     TokenSigner::Claims claims;
-    const TokenSigner::Verdict verdict =
-        malformed ? TokenSigner::Verdict::Malformed : signer_.verify(token, now(), &claims);
-    if (verdict != TokenSigner::Verdict::Valid) {
-        fail(response, 401, TokenSigner::describe(verdict));
-        response.set_header("WWW-Authenticate", "Bearer");
+    if (!authorised(request, response, &claims)) {
         response.set_header("Connection", "close");
         return;
     }
     json document;
-    const Failure failure = readJson(request, response, reader, document);
-    if (failure.status != 0) {
-        fail(response, failure.status, failure.message);
-        response.set_header("Connection", "close");
+    if (!acceptJson(request, response, reader, document)) {
         return;
     }
     CatalogRequest search;

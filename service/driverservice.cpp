@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -356,14 +356,22 @@ DriverService::Failure DriverService::readJson(const httplib::Request& request,
     return {400, "the body is not JSON"};
 }
 
+bool DriverService::acceptJson(const httplib::Request& request, httplib::Response& response,
+                               const httplib::ContentReader& reader, json& document) const {
+    const Failure failure = readJson(request, response, reader, document);
+    if (failure.status == 0) {
+        return true;
+    }
+    fail(response, failure.status, failure.message);
+    response.set_header("Connection", "close");
+    return false;
+}
+
 void DriverService::handleAuth(const httplib::Request& request, httplib::Response& response,
                                const httplib::ContentReader& reader) {
     ++authCount_;
     json document;
-    const Failure failure = readJson(request, response, reader, document);
-    if (failure.status != 0) {
-        fail(response, failure.status, failure.message);
-        response.set_header("Connection", "close");
+    if (!acceptJson(request, response, reader, document)) {
         return;
     }
     AuthRecord record;
@@ -392,24 +400,8 @@ void DriverService::handleAuth(const httplib::Request& request, httplib::Respons
 
 void DriverService::handleSettings(const httplib::Request& request, httplib::Response& response) {
     ++settingsCount_;
-    std::string token;
-    const std::string authorization = request.get_header_value("Authorization");
-    if (authorization.size() > 7 && strncasecmp(authorization.c_str(), "Bearer ", 7) == 0) {
-        token = authorization.substr(7);
-        while (!token.empty() && token.front() == ' ') {
-            token.erase(0, 1);
-        }
-        while (!token.empty() && token.back() == ' ') {
-            token.pop_back();
-        }
-    }
     TokenSigner::Claims claims;
-    const TokenSigner::Verdict verdict = authorization.empty() || !token.empty()
-                                             ? signer_.verify(token, now(), &claims)
-                                             : TokenSigner::Verdict::Malformed;
-    if (verdict != TokenSigner::Verdict::Valid) {
-        fail(response, 401, TokenSigner::describe(verdict));
-        response.set_header("WWW-Authenticate", "Bearer");
+    if (!authorised(request, response, &claims)) {
         return;
     }
     if (!config_.settingsError.enabled) {

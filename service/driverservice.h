@@ -10,14 +10,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include "routelimits.h"
 #include "catalog.h"
+#include "filehosting.h"
+#include "routelimits.h"
 #include "serviceconfig.h"
 #include "servicestore.h"
 #include "tokensigner.h"
-#include "writequeue.h"
-#include "filehosting.h"
 #include "uploadstore.h"
+#include "writequeue.h"
 
 namespace httplib {
 struct Request;
@@ -70,7 +70,9 @@ private:
     void handleCollect(const httplib::Request& request, httplib::Response& response,
                        const httplib::ContentReader& reader);
     void installFileRoutes();
-    bool authorised(const httplib::Request& request, httplib::Response& response) const;
+    // Checks the bearer token; a 401 answer when it is not valid. Claims when asked for.
+    bool authorised(const httplib::Request& request, httplib::Response& response,
+                    TokenSigner::Claims* claims = nullptr) const;
     void handleFile(const httplib::Request& request, httplib::Response& response,
                     const std::string& relative);
     void handleAppUpdate(const httplib::Request& request, httplib::Response& response);
@@ -89,6 +91,9 @@ private:
                      std::string& body) const;
     Failure readJson(const httplib::Request& request, httplib::Response& response,
                      const httplib::ContentReader& reader, nlohmann::json& document) const;
+    // readJson that answers a failure itself, with the error object, and closes.
+    bool acceptJson(const httplib::Request& request, httplib::Response& response,
+                    const httplib::ContentReader& reader, nlohmann::json& document) const;
     nlohmann::json endpointTable() const;
     void writeAccessLog(const httplib::Request& request, const httplib::Response& response);
     void logStoreError(const std::string& error);

@@ -51,8 +51,9 @@ void DriverService::installFileRoutes() {
     server.Put("/upload/upload", notAllowed);
 }
 
-bool DriverService::authorised(const httplib::Request& request, httplib::Response& response) const {
-    const TokenSigner::Verdict verdict = checkBearer(signer_, request, now());
+bool DriverService::authorised(const httplib::Request& request, httplib::Response& response,
+                               TokenSigner::Claims* claims) const {
+    const TokenSigner::Verdict verdict = checkBearer(signer_, request, now(), claims);
     if (verdict == TokenSigner::Verdict::Valid) {
         return true;
     }
@@ -90,10 +91,7 @@ void DriverService::handleUploadCheck(const httplib::Request& request, httplib::
         return;
     }
     json document;
-    const Failure failure = readJson(request, response, reader, document);
-    if (failure.status != 0) {
-        fail(response, failure.status, failure.message);
-        response.set_header("Connection", "close");
+    if (!acceptJson(request, response, reader, document)) {
         return;
     }
     const auto hashes = document.is_object() ? document.find("hashes") : document.end();
