@@ -1,27 +1,17 @@
 #include "formats/infrules.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <tuple>
+
+#include "formats/text.h"
 
 namespace formats {
 
 namespace {
 
-std::string lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
+using formats::text::lower;
 
-std::string trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+using formats::text::trim;
 
 std::vector<std::string> split(const std::string& text) {
     std::vector<std::string> fields(1);

@@ -4,16 +4,13 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "formats/text.h"
+
 namespace Service::CatalogRanking {
 
 namespace {
 
-std::string lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
+using formats::text::lower;
 
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts;

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -15,6 +14,7 @@
 #include "catalogranking.h"
 #include "formats/inffile.h"
 #include "formats/sha1.h"
+#include "formats/text.h"
 #include "formats/zipreader.h"
 #include "sqlitestatement.h"
 
@@ -26,20 +26,9 @@ using formats::inf::InfFile;
 
 namespace {
 
-std::string lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
+using formats::text::lower;
 
-std::string trim(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+using formats::text::trim;
 
 bool endsWithIgnoreCase(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() &&

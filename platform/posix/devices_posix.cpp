@@ -1,7 +1,7 @@
-#include <cctype>
 #include <cstdio>
 #include <map>
 
+#include "formats/text.h"
 #include "platform/devices.h"
 #include "platform/machinemodel.h"
 
@@ -13,12 +13,7 @@ namespace {
 constexpr std::uint32_t kStartedStatus = 0x0180200A;
 constexpr std::uint32_t kProblemStatus = 0x01802400;
 
-std::string lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
+using formats::text::lower;
 
 // infName (lower case) -> its path; the store is searched once per INF and walk.
 using InfPaths = std::map<std::string, std::string>;

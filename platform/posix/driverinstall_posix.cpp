@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "formats/inffile.h"
+#include "formats/text.h"
 #include "platform/driverinstall.h"
 #include "platform/infsearch.h"
 #include "platform/machinemodel.h"
@@ -22,14 +23,7 @@ constexpr std::uint32_t kErrorInvalidData = 13;
 constexpr std::uint32_t kErrorNoMoreItems = 259;
 constexpr std::uint32_t kErrorNoSuchDevinst = 0xE000020B;
 
-std::string lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
+using formats::text::lower;
 
 bool listHas(const std::vector<std::string>& ids, const std::string& wanted) {
     for (const std::string& id : ids) {

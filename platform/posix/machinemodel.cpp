@@ -16,6 +16,7 @@
 #include <sstream>
 #include <unordered_map>
 
+#include "formats/text.h"
 #include "platform/process.h"
 
 namespace fs = std::filesystem;
@@ -25,12 +26,7 @@ namespace platform::machine {
 
 namespace {
 
-std::string lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
+using formats::text::lower;
 
 // The format nests a handful of levels; a document nesting far deeper is damage,
 // and would make both the parser and the line tracker below costly.
