@@ -4,7 +4,7 @@
 set -eu
 
 packages="
-cmake make g++ pkg-config
+cmake make g++ pkg-config libxcb1-dev
 qtbase5-dev qtdeclarative5-dev qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
 zlib1g-dev libminizip-dev
 libcpp-httplib-dev libsqlite3-dev libssl-dev nlohmann-json3-dev openssl

@@ -5,6 +5,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 
+#include "core/windowsystem.h"
 #include "platform/activewindow.h"
 
 #ifdef Q_OS_WIN
@@ -15,6 +16,7 @@ namespace Qln {
 
 Window::Window(const QString& sourceUrl, QWindow* parent)
     : QQuickView(parent), m_sourceUrl(sourceUrl) {
+    WindowSystem::registerForViews();
     setFlags(flags() | Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
 }
 

@@ -2,6 +2,7 @@
 #include <QQmlEngine>
 #include <QtQuickTest>
 
+#include "core/windowsystem.h"
 #include "trackerstub.h"
 
 // What the main window's context gives the views, for the QML test cases.
@@ -10,6 +11,7 @@ class ViewContext : public QObject {
 
 public slots:
     void qmlEngineAvailable(QQmlEngine* engine) {
+        Qln::WindowSystem::registerForViews();
         auto* tracker = new Qln::TrackerStub(engine);
         QQmlContext* context = engine->rootContext();
         context->setContextProperty("tracker", tracker);

@@ -54,7 +54,7 @@ Item {
             compare(views.count, 1)
             compare(views.signalArguments[0][0], "Disclaimer")
             // The layout sits in the middle of its frame, inside the glow.
-            compare(dialog.item.width, dialog.layoutItem.width + 2 * dialog.glow)
+            compare(dialog.item.width, dialog.layoutItem.width + 2 * dialog.margin)
             dialog.close()
             verify(!dialog.opened)
         }
@@ -82,6 +82,36 @@ Item {
             dialog.close()
         }
 
+        function test_5_windowFollowsTheBodyAroundItsCentre() {
+            dialog.open()
+            var frame = dialog.item
+            var body = dialog.layoutItem
+            var centreX = frame.x + frame.width / 2
+            var centreY = frame.y + frame.height / 2
+            body.height += 120
+            compare(frame.height, body.height + 2 * dialog.margin)
+            fuzzyCompare(frame.y + frame.height / 2, centreY, 1)
+            // Dragged elsewhere, it grows around the new place.
+            frame.moveBy(-30, 25)
+            body.width += 80
+            compare(frame.width, body.width + 2 * dialog.margin)
+            fuzzyCompare(frame.x + frame.width / 2, centreX - 30, 1)
+            fuzzyCompare(frame.y + frame.height / 2, centreY + 25, 1)
+            dialog.close()
+        }
+
+        function test_6_withoutTranslucencyThePanelFillsTheWindow() {
+            var plain = createTemporaryObject(dialogComponent, testCase.parent,
+                                              { "translucent": false })
+            plain.open()
+            compare(plain.item.width, plain.layoutItem.width)
+            var panel = findChild(plain.item.contentItem, "dialogPanel")
+            tryCompare(panel, "width", plain.item.width)
+            tryCompare(panel, "height", plain.item.height)
+            compare(panel.radius, 0)
+            plain.close()
+        }
+
         function findButtons(item, text) {
             var found = []
             for (var i = 0; i < item.children.length; ++i) {
@@ -93,6 +123,14 @@ Item {
             return found
         }
 
+        Component {
+            id: dialogComponent
+            Dialog {
+                layout: Component {
+                    SystemRebootLayout {}
+                }
+            }
+        }
         Component {
             id: spyComponent
             SignalSpy {}

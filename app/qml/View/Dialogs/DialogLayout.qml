@@ -16,7 +16,8 @@ Item {
     default property alias buttons: buttonRow.data
     signal closeClicked()
 
-    width: 500
+    // Wider only when a language's buttons need it.
+    width: Math.max(500, buttonRow.width + 48)
     height: Math.max(220, content.implicitHeight + buttonRow.height + 72)
 
     MouseArea {
@@ -24,10 +25,8 @@ Item {
         anchors.fill: parent
         onPressed: anchor = Qt.point(mouse.x, mouse.y)
         onPositionChanged: {
-            if (pressed && layout.dialog) {
-                layout.dialog.x += mouse.x - anchor.x
-                layout.dialog.y += mouse.y - anchor.y
-            }
+            if (pressed && layout.dialog)
+                layout.dialog.moveBy(mouse.x - anchor.x, mouse.y - anchor.y)
         }
     }
     IconThinButton {
