@@ -1,13 +1,19 @@
 #include "devtools/screenshottour.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDebug>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPixmap>
+#include <QPointer>
+#include <QQmlComponent>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQmlPropertyMap>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QTimer>
 #include <utility>
 
@@ -22,6 +28,8 @@ namespace {
 
 // Time for incubated pages and images to appear before a picture is taken.
 constexpr int kSettleMs = 900;
+
+const QString kDialogsFolder = QStringLiteral(":/View/Dialogs");
 
 const QStringList kPages = {QStringLiteral("utility"), QStringLiteral("autorun"),
                             QStringLiteral("settings"), QStringLiteral("about")};
@@ -77,6 +85,10 @@ void ScreenshotTour::whenInitDone(std::function<void()> then) {
 
 void ScreenshotTour::tourMainWindow() {
     MainWindow* main = m_windows->mainWindow();
+    // The pointer away from the windows, so that no button shows as hovered.
+    if (QScreen* screen = main->screen()) {
+        QCursor::setPos(screen, screen->geometry().bottomRight());
+    }
     step(kSettleMs, [this, main] { save(main, "main"); });
     for (const QString& page : kPages) {
         step(0, [main, page] {
@@ -86,20 +98,8 @@ void ScreenshotTour::tourMainWindow() {
         step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
     }
     tourDriversPages(main);
-    step(0, [main] {
-        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "settings"));
-        if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
-            QMetaObject::invokeMethod(dialog, "open");
-        }
-    });
-    step(kSettleMs, [this, main] { saveDialog(main, "dialog-restart"); });
-    step(0, [main] {
-        if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
-            QMetaObject::invokeMethod(dialog, "close");
-        }
-        main->offerReboot();
-    });
-    step(kSettleMs, [this, main] { saveDialog(main, "dialog-reboot"); });
+    // Every page has been created by now, and with it every dialog a page holds.
+    step(0, [this, main] { tourDialogs(main); });
     step(0, [this] { m_windows->ShowErrorWindow(false); });
     step(kSettleMs, [this] { save(m_windows->errorWindow(), "error-connection"); });
     step(0, [this] { m_windows->ShowErrorWindow(true); });
@@ -166,6 +166,88 @@ void ScreenshotTour::tourDriversPages(MainWindow* main) {
     step(kSettleMs, [this, main] { save(main, "drivers-search-complete"); });
 }
 
+void ScreenshotTour::tourDialogs(MainWindow* main) {
+    const auto isDialog = [](const QQuickItem* item) {
+        const QMetaObject* type = item->metaObject();
+        return type->indexOfMethod("open()") >= 0 && type->indexOfProperty("layoutItem") >= 0;
+    };
+    QList<QPair<int, std::function<void()>>> steps;
+    QSet<QQuickItem*> found;
+    // A page's dialog shows over its own page, as a user meets it.
+    const QList<QObject*> entries =
+        main->rootContext()->contextProperty(QStringLiteral("moduleList")).value<QList<QObject*>>();
+    for (QObject* entry : entries) {
+        QObject* page = entry->property("viewObject").value<QObject*>();
+        if (!page) {
+            continue;
+        }
+        const QVariant name = entry->property("name");
+        for (QQuickItem* item : page->findChildren<QQuickItem*>()) {
+            if (!isDialog(item)) {
+                continue;
+            }
+            found.insert(item);
+            steps.append(qMakePair(0, std::function<void()>([main, name] {
+                                       QMetaObject::invokeMethod(main->rootObject(), "showModule",
+                                                                 Q_ARG(QVariant, name));
+                                   })));
+            steps += showDialog(main, item);
+        }
+    }
+    for (QQuickItem* item : main->rootObject()->findChildren<QQuickItem*>()) {
+        if (isDialog(item) && !found.contains(item)) {
+            steps += showDialog(main, item);
+        }
+    }
+    steps.append(qMakePair(0, std::function<void()>([this, main] { tourOtherBodies(main); })));
+    m_steps = steps + m_steps;
+}
+
+void ScreenshotTour::tourOtherBodies(MainWindow* main) {
+    // A body that no page holds (yet) still shows, in a dialog of its own over the main window.
+    QStringList files = QDir(kDialogsFolder).entryList({QStringLiteral("*Layout.qml")});
+    files.removeOne(QStringLiteral("DialogLayout.qml"));
+    QList<QPair<int, std::function<void()>>> steps;
+    for (const QString& file : files) {
+        const QString body = file.chopped(4);
+        if (m_shownBodies.contains(body)) {
+            continue;
+        }
+        QQmlComponent component(main->engine());
+        component.setData("import QtQuick 2.15\nimport \"qrc" + kDialogsFolder.toUtf8() +
+                              "\"\nDialog { layout: Component { " + body.toUtf8() + " {} } }",
+                          QUrl(QStringLiteral("qrc") + kDialogsFolder + "/Tour.qml"));
+        auto* dialog = qobject_cast<QQuickItem*>(component.create(main->rootContext()));
+        if (!dialog) {
+            qWarning().noquote() << "Dialog" << body << "not shown:" << component.errorString();
+            continue;
+        }
+        dialog->setParent(main->rootObject());
+        dialog->setParentItem(main->rootObject());
+        steps += showDialog(main, dialog);
+        steps.append(qMakePair(0, std::function<void()>([dialog] { dialog->deleteLater(); })));
+    }
+    m_steps = steps + m_steps;
+}
+
+QList<QPair<int, std::function<void()>>> ScreenshotTour::showDialog(MainWindow* main,
+                                                                    QQuickItem* dialog) {
+    const QPointer<QQuickItem> guarded(dialog);
+    QList<QPair<int, std::function<void()>>> steps;
+    steps.append(qMakePair(0, std::function<void()>([guarded] {
+                               if (guarded) {
+                                   QMetaObject::invokeMethod(guarded, "open");
+                               }
+                           })));
+    steps.append(qMakePair(kSettleMs, std::function<void()>([this, main, guarded] {
+                               if (guarded) {
+                                   saveDialog(main, guarded);
+                                   QMetaObject::invokeMethod(guarded, "close");
+                               }
+                           })));
+    return steps;
+}
+
 void ScreenshotTour::waitUntil(int timeoutMs, std::function<bool()> done) {
     step(0, [this, timeoutMs, done = std::move(done)] { pollUntil(timeoutMs, done); });
 }
@@ -208,21 +290,49 @@ void ScreenshotTour::next() {
     });
 }
 
-void ScreenshotTour::saveDialog(QWindow* owner, const QString& name) {
-    for (QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (window != owner && window->isVisible() && window->transientParent() == owner) {
-            save(window, name);
-        }
+void ScreenshotTour::saveDialog(QWindow* host, QQuickItem* dialog) {
+    auto* frame = qobject_cast<QWindow*>(dialog->property("item").value<QObject*>());
+    const QObject* layout = dialog->property("layoutItem").value<QObject*>();
+    if (!frame || !layout) {
+        return;
     }
+    // A QML type's class name is its file's name, then "_QML" and more.
+    QString body = QString::fromLatin1(layout->metaObject()->className());
+    body.truncate(body.indexOf(QLatin1String("_QML")));
+    m_shownBodies.insert(body);
+    QString name = body;
+    if (name.endsWith(QLatin1String("Layout"))) {
+        name.chop(6);
+    }
+    // The dialog as it stands over its window.
+    save(frame, "dialog-" + name.toLower(), frame->frameGeometry().united(host->frameGeometry()));
 }
 
 void ScreenshotTour::save(QWindow* window, const QString& name) {
-    auto* quick = qobject_cast<QQuickWindow*>(window);
-    if (!quick) {
-        return;
-    }
+    save(window, name, window->frameGeometry());
+}
+
+void ScreenshotTour::save(QWindow* window, const QString& name, const QRect& area) {
     const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
-    if (!quick->grabWindow().save(path)) {
+    // What the screen shows there, as a user sees it: a window's own rendering would hide
+    // what the window system makes of it (its size, its transparent pixels).
+    QPixmap shot;
+    if (QScreen* screen = window->screen()) {
+        const QRect onScreen = area.translated(-screen->geometry().topLeft());
+        shot =
+            screen->grabWindow(0, onScreen.x(), onScreen.y(), onScreen.width(), onScreen.height());
+    }
+    if (shot.isNull()) {
+        auto* quick = qobject_cast<QQuickWindow*>(window);
+        if (!quick) {
+            qWarning().noquote() << "Screenshot not taken:" << path;
+            return;
+        }
+        qWarning().noquote() << "The screen cannot be read; saving the window's own picture:"
+                             << path;
+        shot = QPixmap::fromImage(quick->grabWindow());
+    }
+    if (!shot.save(path)) {
         qWarning().noquote() << "Screenshot not saved:" << path;
     }
 }

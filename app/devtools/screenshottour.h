@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QObject>
+#include <QQuickItem>
+#include <QRect>
+#include <QSet>
 #include <QString>
 #include <QWindow>
 #include <functional>
@@ -31,10 +34,16 @@ private:
     void onStateChanged(WindowController::State state);
     void tourMainWindow();
     void tourDriversPages(MainWindow* main);
+    // Opens every dialog the main window's pages hold, then a dialog of its own
+    // for every other body in the dialogs folder, and saves each as it shows.
+    void tourDialogs(MainWindow* main);
+    void tourOtherBodies(MainWindow* main);
+    QList<QPair<int, std::function<void()>>> showDialog(MainWindow* main, QQuickItem* dialog);
     void showUpdateDownloadMidway();
     void save(QWindow* window, const QString& name);
-    // The dialog window `owner` shows at the moment.
-    void saveDialog(QWindow* owner, const QString& name);
+    void save(QWindow* window, const QString& name, const QRect& area);
+    // The screen around an open dialog and its host window.
+    void saveDialog(QWindow* host, QQuickItem* dialog);
     void step(int delayMs, std::function<void()> action);
     // A step that holds the tour until `done` holds or the time is up.
     void waitUntil(int timeoutMs, std::function<bool()> done);
@@ -47,6 +56,8 @@ private:
     bool m_initSaved = false;
     std::function<void()> m_afterInit;
     QList<QPair<int, std::function<void()>>> m_steps;
+    // The dialog bodies already pictured.
+    QSet<QString> m_shownBodies;
 };
 
 }  // namespace Qln

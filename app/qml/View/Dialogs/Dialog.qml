@@ -85,6 +85,9 @@ Loader {
             anchors.margins: dialog.margin
             radius: dialog.translucent ? 6 : 0
             color: Colors.white
+            // Without the glow, a line parts the dialog from a white page beneath.
+            border.width: dialog.translucent ? 0 : 1
+            border.color: Colors.gray_5
         }
         Loader {
             id: body
