@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Quillon 1.0
 import "../Style"
 import "Elements"
 
@@ -10,7 +11,8 @@ Item {
     Rectangle {
         id: card
         anchors.fill: parent
-        radius: 8
+        // Rounded corners only where the desktop shows the window's transparent pixels.
+        radius: WindowSystem.translucentWindows ? 8 : 0
         gradient: Gradient {
             GradientStop { position: 0; color: "#2e3b3a" }
             GradientStop { position: 1; color: "#232e2d" }
