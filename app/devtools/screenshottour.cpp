@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPixmap>
 #include <QPointer>
 #include <QQmlComponent>
