@@ -127,6 +127,11 @@ TEST_CASE("malformed machine.json gives file, line and what was expected") {
         {"number before a line break", "{\"devices\": [], \"os\": {\"build\": 1.5\n}}",
          ":1: os.build: expected a non-negative integer"},
         {"root an array", "[]", ":1: the document: expected an object"},
+        {"number beyond a double", "7E777", ":1: expected a number a double can hold"},
+        {"os major beyond a double", "{\"os\":\n{\"major\":1e400},\"devices\":[]}",
+         ":2: expected a number a double can hold"},
+        {"beyond a double before a line break", "{\"devices\": [], \"os\": {\"x\": -1e999\n}}",
+         ":1: expected a number a double can hold"},
     };
     for (const Row& row : rows) {
         Model model = smallModel(1);
