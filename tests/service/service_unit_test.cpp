@@ -150,6 +150,16 @@ TEST_CASE("a request head is bounded and its body framing must be unambiguous") 
         {"no length", "PUT /small HTTP/1.1\r\nHost: x\r\n\r\n", 411},
         {"a blank before the colon", "PUT /small HTTP/1.1\r\nContent-Length : 99\r\n\r\n", 400},
         {"a folded line", "GET /a HTTP/1.1\r\nX-A: 1\r\n folded\r\n\r\n", 400},
+        // The library skips a line without its CR and reads on; it keeps a stray CR in a value.
+        {"a bare line feed before a second framing",
+         "PUT /small HTTP/1.1\r\nContent-Length: 10\r\n\nTransfer-Encoding: chunked\r\n"
+         "Content-Length: 99999999\r\n\r\n",
+         400},
+        {"a header line ending in a bare line feed", "GET /a HTTP/1.1\r\nX-A: 1\n\r\n", 400},
+        {"a head ending in bare line feeds", "GET /a HTTP/1.1\nHost: x\n\n", 400},
+        {"chunked with a stray CR", "PUT /small HTTP/1.1\r\nTransfer-Encoding: chunked\r\r\n\r\n",
+         400},
+        {"a CR inside a value", "GET /a HTTP/1.1\r\nX-A: 1\r2\r\n\r\n", 400},
     };
     for (const Row& row : rows) {
         Service::RequestHead head;
