@@ -6,6 +6,8 @@
 #include <cctype>
 #include <cstring>
 
+#include <httplib.h>
+
 namespace Service {
 
 namespace {
@@ -20,20 +22,19 @@ std::string trimmed(const char* begin, const char* end) {
     return std::string(begin, end);
 }
 
-// Routing sees the decoded path, so the limits must be looked up by it too.
-std::string decodedPath(const std::string& target) {
-    const std::string raw = target.substr(0, target.find('?'));
+// Routing sees the path as the library reads it (fragment cut, the first non-empty piece
+// before '?', %XX and %uXXXX decoded), so the limits must be looked up by that path too.
+std::string decodedPath(std::string target) {
+    target.erase(std::min(target.find('#'), target.size()));
     std::string path;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '%' && i + 2 < raw.size() &&
-            std::isxdigit(static_cast<unsigned char>(raw[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(raw[i + 2]))) {
-            path += static_cast<char>(std::stoi(raw.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            path += raw[i];
-        }
-    }
+    bool first = true;
+    httplib::detail::split(
+        target.data(), target.data() + target.size(), '?', [&](const char* begin, const char* end) {
+            if (first) {
+                path = httplib::detail::decode_url(std::string(begin, end), false);
+            }
+            first = false;
+        });
     return path;
 }
 
@@ -50,6 +51,11 @@ RequestHead::State RequestHead::scan(const char* data, std::size_t size) {
     for (; i < size; ++i) {
         // The library skips a line that lacks its CR and keeps a stray CR in a value, so
         // either would let it act on other header lines than those checked here.
+        // A name compared as a C string would match "Content-Length\0x" too.
+        if (data[i] == '\0') {
+            refuse(400, "a NUL in the request head");
+            return State::Refused;
+        }
         if (data[i] == '\r') {
             if (i + 1 == size) {
                 break;

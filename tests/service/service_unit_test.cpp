@@ -10,6 +10,7 @@
 
 using Service::BodyDecoder;
 using Service::TokenSigner;
+using namespace std::string_literals;
 
 TEST_CASE("tokens are valid up to and including their expiry second") {
     TokenSigner signer;
@@ -160,6 +161,11 @@ TEST_CASE("a request head is bounded and its body framing must be unambiguous") 
         {"chunked with a stray CR", "PUT /small HTTP/1.1\r\nTransfer-Encoding: chunked\r\r\n\r\n",
          400},
         {"a CR inside a value", "GET /a HTTP/1.1\r\nX-A: 1\r2\r\n\r\n", 400},
+        // Found by fuzzing against the library's own reading.
+        {"a NUL after a header name", "PUT /small HTTP/1.1\r\nContent-Length\0: 2\r\n\r\n{}"s, 400},
+        {"%u-encoded path past the route", "PUT /%u0073mall HTTP/1.1\r\nContent-Length: 11\r\n\r\n",
+         413},
+        {"a fragment after the path", "PUT /small#x HTTP/1.1\r\nContent-Length: 11\r\n\r\n", 413},
     };
     for (const Row& row : rows) {
         Service::RequestHead head;
