@@ -116,6 +116,9 @@ TEST_CASE("parsing stops at the depth and element bounds") {
         {"too deep", "[[[[1]]]]", BodyDecoder::Parse::TooDeep},
         {"not JSON", "[1,2", BodyDecoder::Parse::NotJson},
         {"trailing text", "[1] x", BodyDecoder::Parse::NotJson},
+        // The JSON library takes a NUL for the end of its input and ignores what follows.
+        {"text after a NUL", "[1]\0[[[[[["s, BodyDecoder::Parse::NotJson},
+        {"a NUL inside a string", "[\"a\0b\"]"s, BodyDecoder::Parse::NotJson},
     };
     for (const Row& row : rows) {
         nlohmann::json document;
