@@ -8,13 +8,13 @@
 #include <cstdlib>
 #include <string>
 
-#define FUZZ_CHECK(condition)                                                            \
-    do {                                                                                 \
-        if (!(condition)) {                                                              \
+#define FUZZ_CHECK(condition)                                                             \
+    do {                                                                                  \
+        if (!(condition)) {                                                               \
             std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, \
-                         __LINE__);                                                      \
-            std::abort();                                                                \
-        }                                                                                \
+                         __LINE__);                                                       \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (0)
 
 namespace fuzz {

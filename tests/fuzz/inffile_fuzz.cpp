@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(file.section(name) != nullptr);
     }
     const std::size_t all = file.models().size();
-    for (const formats::InfPlatform& platform :
-         {formats::InfPlatform{"amd64", 10, 0, 1, 19045}, formats::InfPlatform{"x86", 6, 1, 0, 7601},
-          formats::InfPlatform{"arm64", 10, 0, 3, 22000}}) {
+    for (const formats::InfPlatform& platform : {formats::InfPlatform{"amd64", 10, 0, 1, 19045},
+                                                 formats::InfPlatform{"x86", 6, 1, 0, 7601},
+                                                 formats::InfPlatform{"arm64", 10, 0, 3, 22000}}) {
         FUZZ_CHECK(formats::modelsFor(file, platform).size() <= all);
     }
     return 0;
