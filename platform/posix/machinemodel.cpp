@@ -490,6 +490,13 @@ bool parse(const std::string& text, const std::string& file, Model& model, std::
                 std::to_string(kMaxNesting) + " levels of nesting";
         return false;
     }
+    // nlohmann ends its input at a NUL and ignores the rest: a file cut off by zeros or
+    // carrying text after one would read as whole.
+    if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
+        const auto line = 1 + std::count(text.begin(), text.begin() + nul, '\n');
+        error = file + ":" + std::to_string(line) + ": expected JSON, found a NUL character";
+        return false;
+    }
     json document;
     try {
         document = json::parse(text, [](int depth, json::parse_event_t, json&) {
