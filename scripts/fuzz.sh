@@ -69,6 +69,7 @@ for target in $targets; do
     dirs=$(corpus_dirs "$target")
     echo "== $target: replaying seeds and regression inputs"
     # Every input once, without fuzzing; libFuzzer names each file before it runs it.
+    # shellcheck disable=SC2086
     if ! (IFS=$newline; find $dirs -type f ! -name '*.md' ! -name '*.tsv' -print0 | sort -z |
         xargs -0 -r "$program" -timeout=10 -rss_limit_mb=2048) >"$log" 2>&1; then
         tail -n 30 "$log"
@@ -77,6 +78,7 @@ for target in $targets; do
         continue
     fi
     echo "== $target: fuzzing for $seconds s"
+    # shellcheck disable=SC2086
     if ! (IFS=$newline; "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -max_len=65536 -print_final_stats=1 -artifact_prefix="$artifacts" "$work" $dirs) \
         >"$log" 2>&1; then
