@@ -44,33 +44,6 @@ std::string trim(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
-bool validUtf8(const std::string& bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        size_t extra = 0;
-        if (lead < 0x80) {
-            extra = 0;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-        } else {
-            return false;
-        }
-        for (size_t k = 1; k <= extra; ++k) {
-            if (i + k >= bytes.size() ||
-                (static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
 std::string fromUtf16(const std::string& bytes, size_t start, bool littleEndian) {
     std::u16string wide;
     wide.reserve((bytes.size() - start) / 2);
@@ -249,7 +222,7 @@ bool InfFile::parse(const std::string& bytes, std::string& error) {
         if (bytes.size() >= 4 && oddZeros * 2 > bytes.size() / 2) {
             encoding_ = Encoding::Utf16Le;
             text = fromUtf16(bytes, 0, true);
-        } else if (validUtf8(bytes)) {
+        } else if (formats::isValidUtf8(bytes)) {
             encoding_ = Encoding::Utf8;
             text = bytes;
         } else {

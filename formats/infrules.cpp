@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <tuple>
+#include <unordered_set>
 
 #include "formats/text.h"
 
@@ -75,7 +76,9 @@ bool isInfCandidate(const std::string& fileName) {
 }
 
 std::vector<inf::Model> modelsFor(const inf::InfFile& file, const InfPlatform& platform) {
-    std::vector<std::string> chosen;
+    // Looked up by lower-case name: matching each model against every chosen name made a
+    // hostile INF of many manufacturers cost its size squared.
+    std::unordered_set<std::string> chosen;
     if (const inf::Section* manufacturer = file.section("Manufacturer")) {
         for (const inf::Entry& entry : manufacturer->entries) {
             if (entry.values.empty()) {
@@ -92,16 +95,13 @@ std::vector<inf::Model> modelsFor(const inf::InfFile& file, const InfPlatform& p
                     best = base + "." + decoration;
                 }
             }
-            chosen.push_back(best);
+            chosen.insert(lower(best));
         }
     }
     std::vector<inf::Model> result;
-    for (const inf::Model& model : file.models()) {
-        for (const std::string& name : chosen) {
-            if (inf::equalsIgnoreCase(model.section, name)) {
-                result.push_back(model);
-                break;
-            }
+    for (inf::Model& model : file.models()) {
+        if (chosen.count(lower(model.section)) != 0) {
+            result.push_back(std::move(model));
         }
     }
     return result;

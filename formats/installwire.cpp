@@ -19,8 +19,9 @@ constexpr char kSystemErrorCode[] = "systemErrorCode";
 constexpr char kErrorCode[] = "errorCode";
 constexpr char kNeedReboot[] = "needRebootAfterDriversInstall";
 
-bool holdsLineBreakOrNul(const std::string& text) {
-    return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+// A malformed value would not arrive as written: an overlong line feed decodes to one.
+bool writable(const std::string& text) {
+    return text.find_first_of(std::string("\r\n\0", 3)) == std::string::npos && isValidUtf8(text);
 }
 
 // False when the text holds a CR or NUL, or a known key appears twice: with a later
@@ -70,7 +71,7 @@ bool parseInteger(const std::string& value, std::int64_t& number) {
 std::optional<std::string> requestText(const InstallRequest& request) {
     for (const std::string* value :
          {&request.tempDir, &request.hardwareId, &request.infPath, &request.infSha1}) {
-        if (holdsLineBreakOrNul(*value)) {
+        if (!writable(*value)) {
             return std::nullopt;
         }
     }

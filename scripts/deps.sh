@@ -16,6 +16,7 @@ qml-module-qtquick-privatewidgets qml-module-qt-labs-folderlistmodel qml-module-
 qml-module-qt-labs-platform qml-module-qttest libqt5svg5 fonts-open-sans xvfb xauth x11-apps
 fonts-noto-core fonts-noto-cjk
 curl
+clang-14 libclang-rt-14-dev
 "
 
 # "bench" adds what only the benchmarks use (nginx and aria2c for download_bench);

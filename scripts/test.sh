@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs what is missing, builds the Linux and both Windows builds, and runs
-# every test. Exits non-zero on any failure.
+# every test, then the fuzz targets. Exits non-zero on any failure.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -14,4 +14,7 @@ echo "== Windows x86_64 tests under Wine"
 ctest --test-dir "$root/build/mingw64" --output-on-failure || status=1
 echo "== Linux tests"
 ctest --test-dir "$root/build/linux" --output-on-failure -j2 || status=1
+# Every parser under libFuzzer: its seeds and regression inputs, then 20 s of fuzzing.
+echo "== Fuzz targets"
+"$root/scripts/fuzz.sh" all 20 || status=1
 exit $status

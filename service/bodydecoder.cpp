@@ -75,6 +75,10 @@ private:
 BodyDecoder::Parse BodyDecoder::parse(const std::string& text, int depthLimit,
                                       std::size_t elementLimit, json& document) {
     document = json();
+    // nlohmann ends its input at a NUL and ignores the rest; JSON text never holds one.
+    if (text.find('\0') != std::string::npos) {
+        return Parse::NotJson;
+    }
     BoundedBuilder builder(document, depthLimit, elementLimit);
     const bool parsed = json::sax_parse(text, &builder, json::input_format_t::json, true, false);
     if (builder.verdict() != Parse::Ok) {

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <cstring>
 
+#include <httplib.h>
+
 namespace Service {
 
 namespace {
@@ -14,26 +16,25 @@ std::string trimmed(const char* begin, const char* end) {
     while (begin < end && (*begin == ' ' || *begin == '\t')) {
         ++begin;
     }
-    while (end > begin && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\r')) {
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t')) {
         --end;
     }
     return std::string(begin, end);
 }
 
-// Routing sees the decoded path, so the limits must be looked up by it too.
-std::string decodedPath(const std::string& target) {
-    const std::string raw = target.substr(0, target.find('?'));
+// Routing sees the path as the library reads it (fragment cut, the first non-empty piece
+// before '?', %XX and %uXXXX decoded), so the limits must be looked up by that path too.
+std::string decodedPath(std::string target) {
+    target.erase(std::min(target.find('#'), target.size()));
     std::string path;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '%' && i + 2 < raw.size() &&
-            std::isxdigit(static_cast<unsigned char>(raw[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(raw[i + 2]))) {
-            path += static_cast<char>(std::stoi(raw.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            path += raw[i];
-        }
-    }
+    bool first = true;
+    httplib::detail::split(
+        target.data(), target.data() + target.size(), '?', [&](const char* begin, const char* end) {
+            if (first) {
+                path = httplib::detail::decode_url(std::string(begin, end), false);
+            }
+            first = false;
+        });
     return path;
 }
 
@@ -46,13 +47,34 @@ RequestHead::State RequestHead::scan(const char* data, std::size_t size) {
     if (size_ != 0) {
         return State::Complete;
     }
-    for (std::size_t i = scanned_; i < size; ++i) {
+    std::size_t i = scanned_;
+    for (; i < size; ++i) {
+        // The library skips a line that lacks its CR and keeps a stray CR in a value, so
+        // either would let it act on other header lines than those checked here.
+        // A name compared as a C string would match "Content-Length\0x" too.
+        if (data[i] == '\0') {
+            refuse(400, "a NUL in the request head");
+            return State::Refused;
+        }
+        if (data[i] == '\r') {
+            if (i + 1 == size) {
+                break;
+            }
+            if (data[i + 1] != '\n') {
+                refuse(400, "a CR without LF in the request head");
+                return State::Refused;
+            }
+            continue;
+        }
         if (data[i] != '\n') {
             continue;
         }
+        if (i == 0 || data[i - 1] != '\r') {
+            refuse(400, "a line feed without CR in the request head");
+            return State::Refused;
+        }
         ++lines_;
-        // Only a CRLF blank line ends the head for the library, so only that one counts here.
-        const bool blank = i - lineStart_ == 1 && data[lineStart_] == '\r';
+        const bool blank = i - lineStart_ == 1;
         lineStart_ = i + 1;
         if (blank && lines_ > 1) {
             size_ = i + 1;
@@ -63,7 +85,7 @@ RequestHead::State RequestHead::scan(const char* data, std::size_t size) {
             return State::Refused;
         }
     }
-    scanned_ = size;
+    scanned_ = i;
     if ((size_ == 0 ? size : size_) > limits_.maxBytes) {
         refuse(431, "the request head exceeds " + std::to_string(limits_.maxBytes) + " bytes");
         return State::Refused;
@@ -79,7 +101,8 @@ void RequestHead::parse(const char* data) {
     const char* const end = data + size_;
     const char* line = data;
     const char* lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));
-    const std::string requestLine = trimmed(line, lineEnd);
+    // Every line ends with CR LF by now.
+    const std::string requestLine = trimmed(line, lineEnd - 1);
     const std::size_t space = requestLine.find(' ');
     method_ = requestLine.substr(0, space);
     std::size_t next = std::string::npos;
@@ -101,10 +124,10 @@ void RequestHead::parse(const char* data) {
     }
     for (line = lineEnd + 1; line < end; line = lineEnd + 1) {
         lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));
-        if (lineEnd - line <= 1) {
+        if (lineEnd - line == 1) {
             break;
         }
-        const char* colon = static_cast<const char*>(std::memchr(line, ':', lineEnd - line));
+        const char* colon = static_cast<const char*>(std::memchr(line, ':', lineEnd - 1 - line));
         if (line[0] == ' ' || line[0] == '\t' || colon == nullptr ||
             std::memchr(line, ' ', colon - line) != nullptr ||
             std::memchr(line, '\t', colon - line) != nullptr) {
@@ -113,7 +136,7 @@ void RequestHead::parse(const char* data) {
             return;
         }
         const std::string name(line, colon);
-        const std::string value = trimmed(colon + 1, lineEnd);
+        const std::string value = trimmed(colon + 1, lineEnd - 1);
         if (strcasecmp(name.c_str(), "Content-Length") == 0) {
             const bool digits = !value.empty() && value.size() <= 18 &&
                                 value.find_first_not_of("0123456789") == std::string::npos;

@@ -35,6 +35,10 @@ public:
     const std::string& reason() const { return reason_; }
     const std::string& method() const { return method_; }
     const std::string& path() const { return path_; }
+    // The body framing the head declares, once Complete.
+    bool chunked() const { return chunked_; }
+    bool hasLength() const { return hasLength_; }
+    std::uint64_t length() const { return length_; }
 
 private:
     void parse(const char* data);

@@ -65,6 +65,9 @@ std::size_t lineTooDeep(const std::string& text) {
 
 struct TooDeep {};
 
+// nlohmann's out_of_range id for a number beyond a double's range.
+constexpr int kNumberOverflow = 406;
+
 // Walks the text for nlohmann's parser while counting lines, so that the
 // parser's callback can note the line on which each value ended.
 struct LineState {
@@ -487,6 +490,13 @@ bool parse(const std::string& text, const std::string& file, Model& model, std::
                 std::to_string(kMaxNesting) + " levels of nesting";
         return false;
     }
+    // nlohmann ends its input at a NUL and ignores the rest: a file cut off by zeros or
+    // carrying text after one would read as whole.
+    if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
+        const auto line = 1 + std::count(text.begin(), text.begin() + nul, '\n');
+        error = file + ":" + std::to_string(line) + ": expected JSON, found a NUL character";
+        return false;
+    }
     json document;
     try {
         document = json::parse(text, [](int depth, json::parse_event_t, json&) {
@@ -510,6 +520,21 @@ bool parse(const std::string& text, const std::string& file, Model& model, std::
         error = file + ":" + std::to_string(line) + ": " +
                 (atEnd ? "expected more JSON, the file ends early"
                        : "expected JSON, found malformed text");
+        return false;
+    } catch (const json::exception& failure) {
+        // The parser's other refusal, a number too large for a double (1e400), carries no
+        // position: walk the text again to the point where the parser gives up.
+        LineTracker tracker(text);
+        try {
+            const json again =
+                json::parse(CountingIterator(text.data(), tracker.state()),
+                            CountingIterator(text.data() + text.size(), tracker.state()));
+            (void)again;
+        } catch (const json::exception&) {
+        }
+        error = file + ":" + std::to_string(tracker.currentLine()) + ": " +
+                (failure.id == kNumberOverflow ? "expected a number a double can hold"
+                                               : "expected JSON, found malformed text");
         return false;
     }
     Model result;

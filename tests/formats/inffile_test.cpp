@@ -258,6 +258,33 @@ TEST_CASE("100,000 sections, 25,000 models and strings; a line continued 100,000
     CHECK_EQ(value.substr(value.size() - 5), std::string("a end"));
 }
 
+// Once every model line was compared with every manufacturer's chosen section: a file of
+// this size took minutes.
+TEST_CASE("models for a platform: 2.4 MB of manufacturers naming absent sections") {
+    const int count = 100000;
+    std::string text = "[Manufacturer]\n";
+    for (int i = 0; i < count; ++i) {
+        char line[32];
+        std::snprintf(line, sizeof(line), "m=y%07d\n", i);
+        text += line;
+    }
+    text += "m=Models,NTamd64\n[models.ntAMD64]\n";
+    for (int i = 0; i < count; ++i) {
+        char line[32];
+        std::snprintf(line, sizeof(line), "d=i,ID\\%07d\n", i);
+        text += line;
+    }
+    REQUIRE(text.size() > 2400000);
+    InfFile file;
+    std::string error;
+    REQUIRE(file.parse(text, error));
+    const std::vector<formats::inf::Model> models =
+        formats::modelsFor(file, {"amd64", 10, 0, 1, 19045});
+    REQUIRE(models.size() == size_t(count));
+    CHECK_EQ(joined(models.back().ids), std::string("ID\\0099999"));
+    CHECK(formats::modelsFor(file, {"x86", 10, 0, 1, 19045}).empty());
+}
+
 TEST_CASE("real-world corpus agrees with its reference counts") {
     const char* override = std::getenv("QUILLON_INF_CORPUS");
     const std::string corpus = override && *override ? override : QLN_INF_CORPUS;

@@ -185,6 +185,51 @@ TEST_CASE("decoding ends at the NUL, refuses text after it, survives a truncated
              std::string("\xF0\x9F\x98\x80 ok"));
 }
 
+TEST_CASE("UTF-8: overlong forms, surrogates and cut sequences decode as U+FFFD") {
+    struct Row {
+        const char* name;
+        std::string utf8;
+        std::u16string utf16;
+        bool valid;
+    };
+    const Row rows[] = {
+        {"ASCII and NUL", "a\0b"s, u"a\0b"s, true},
+        {"two, three and four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80",
+         u"\u00E9\u20AC\U0001F600", true},
+        {"highest scalar value", "\xF4\x8F\xBF\xBF", u"\U0010FFFF", true},
+        {"overlong line feed", "a\xC0\x8A", u"a\uFFFD\uFFFD", false},
+        {"overlong NUL", "\xC0\x80", u"\uFFFD\uFFFD", false},
+        {"overlong line feed in three bytes", "\xE0\x80\x8A", u"\uFFFD\uFFFD\uFFFD", false},
+        {"overlong in four bytes", "\xF0\x80\x80\x8A", u"\uFFFD\uFFFD\uFFFD\uFFFD", false},
+        {"surrogate", "\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz", false},
+        {"above U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", false},
+        {"cut at the end", "ab\xE2\x82", u"ab\uFFFD\uFFFD", false},
+        {"cut before text", "\xE2z\xF0\x9F\x98", u"\uFFFDz\uFFFD\uFFFD\uFFFD", false},
+        {"lone continuation", "\x80x", u"\uFFFDx", false},
+    };
+    for (const Row& row : rows) {
+        if (formats::toUtf16(row.utf8) != row.utf16 ||
+            formats::isValidUtf8(row.utf8) != row.valid) {
+            check::fail(__FILE__, __LINE__, row.name);
+        }
+    }
+    CHECK_EQ(formats::toUtf8(u"a\xD800" u"b\xDC00"), std::string("a\xEF\xBF\xBD"
+                                                             "b\xEF\xBF\xBD"));
+}
+
+// An overlong line feed passes a byte check for line feeds and once decoded to one.
+TEST_CASE("request values that are not well-formed UTF-8 are refused") {
+    for (const char* bad : {"\xC0\x8A", "\xC0\x80", "\xE0\x80\x8D", "\xED\xB0\x80", "\xE2\x82"}) {
+        formats::wire::InstallRequest request = sampleRequest();
+        request.infPath += std::string(bad) + "infSha1=ffff";
+        CHECK(!formats::wire::requestText(request).has_value());
+    }
+    const std::vector<unsigned char> bytes = formats::wire::encodeText("x\xC0\x8Ay");
+    std::string text;
+    REQUIRE(formats::wire::decodeText(bytes, text));
+    CHECK(text.find('\n') == std::string::npos);
+}
+
 TEST_CASE("SHA-1 of known texts") {
     const auto digest = [](const std::string& text) {
         formats::Sha1 hash;

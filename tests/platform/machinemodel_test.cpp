@@ -11,6 +11,7 @@
 
 namespace fs = std::filesystem;
 using namespace platform::machine;
+using namespace std::string_literals;
 
 namespace {
 
@@ -98,7 +99,7 @@ TEST_CASE("published oem INF resolves to its store package by content") {
 TEST_CASE("malformed machine.json gives file, line and what was expected") {
     struct Row {
         const char* name;
-        const char* text;
+        std::string text;
         const char* expected;  // a part of the message
     };
     const Row rows[] = {
@@ -127,6 +128,12 @@ TEST_CASE("malformed machine.json gives file, line and what was expected") {
         {"number before a line break", "{\"devices\": [], \"os\": {\"build\": 1.5\n}}",
          ":1: os.build: expected a non-negative integer"},
         {"root an array", "[]", ":1: the document: expected an object"},
+        {"text after a NUL", "{\"devices\": []}\n\0{\"x\": ["s, ":2: expected JSON, found a NUL"},
+        {"number beyond a double", "7E777", ":1: expected a number a double can hold"},
+        {"os major beyond a double", "{\"os\":\n{\"major\":1e400},\"devices\":[]}",
+         ":2: expected a number a double can hold"},
+        {"beyond a double before a line break", "{\"devices\": [], \"os\": {\"x\": -1e999\n}}",
+         ":1: expected a number a double can hold"},
     };
     for (const Row& row : rows) {
         Model model = smallModel(1);

@@ -189,6 +189,13 @@ TEST_CASE("truncated and garbled requests get the error object") {
                                  "Content-Encoding: gzip\r\n\r\n\x78\x9c\x01\x02"),
                      408));
     CHECK(rawIsError(rawExchange("BREW /pot HTTP/1.1\r\nHost: x\r\n\r\n"), 400));
+    // A line the HTTP library would skip must not hide a second framing from the check.
+    CHECK(rawIsError(rawExchange("PUT /app/auth HTTP/1.1\r\nContent-Length: 10\r\n\n"
+                                 "Transfer-Encoding: chunked\r\nContent-Length: 99999999\r\n\r\n"),
+                     400));
+    CHECK(rawIsError(rawExchange("PUT /app/auth HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: "
+                                 "chunked\r\r\n\r\n5\r\nhello\r\n0\r\n\r\n"),
+                     400));
     CHECK(rawIsError(rawExchange("PUT /app/auth HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: "
                                  "chunked\r\n\r\nzz\r\nabc\r\n"),
                      400));

@@ -10,6 +10,7 @@
 
 using Service::BodyDecoder;
 using Service::TokenSigner;
+using namespace std::string_literals;
 
 TEST_CASE("tokens are valid up to and including their expiry second") {
     TokenSigner signer;
@@ -115,6 +116,9 @@ TEST_CASE("parsing stops at the depth and element bounds") {
         {"too deep", "[[[[1]]]]", BodyDecoder::Parse::TooDeep},
         {"not JSON", "[1,2", BodyDecoder::Parse::NotJson},
         {"trailing text", "[1] x", BodyDecoder::Parse::NotJson},
+        // The JSON library takes a NUL for the end of its input and ignores what follows.
+        {"text after a NUL", "[1]\0[[[[[["s, BodyDecoder::Parse::NotJson},
+        {"a NUL inside a string", "[\"a\0b\"]"s, BodyDecoder::Parse::NotJson},
     };
     for (const Row& row : rows) {
         nlohmann::json document;
@@ -150,6 +154,21 @@ TEST_CASE("a request head is bounded and its body framing must be unambiguous") 
         {"no length", "PUT /small HTTP/1.1\r\nHost: x\r\n\r\n", 411},
         {"a blank before the colon", "PUT /small HTTP/1.1\r\nContent-Length : 99\r\n\r\n", 400},
         {"a folded line", "GET /a HTTP/1.1\r\nX-A: 1\r\n folded\r\n\r\n", 400},
+        // The library skips a line without its CR and reads on; it keeps a stray CR in a value.
+        {"a bare line feed before a second framing",
+         "PUT /small HTTP/1.1\r\nContent-Length: 10\r\n\nTransfer-Encoding: chunked\r\n"
+         "Content-Length: 99999999\r\n\r\n",
+         400},
+        {"a header line ending in a bare line feed", "GET /a HTTP/1.1\r\nX-A: 1\n\r\n", 400},
+        {"a head ending in bare line feeds", "GET /a HTTP/1.1\nHost: x\n\n", 400},
+        {"chunked with a stray CR", "PUT /small HTTP/1.1\r\nTransfer-Encoding: chunked\r\r\n\r\n",
+         400},
+        {"a CR inside a value", "GET /a HTTP/1.1\r\nX-A: 1\r2\r\n\r\n", 400},
+        // Found by fuzzing against the library's own reading.
+        {"a NUL after a header name", "PUT /small HTTP/1.1\r\nContent-Length\0: 2\r\n\r\n{}"s, 400},
+        {"%u-encoded path past the route", "PUT /%u0073mall HTTP/1.1\r\nContent-Length: 11\r\n\r\n",
+         413},
+        {"a fragment after the path", "PUT /small#x HTTP/1.1\r\nContent-Length: 11\r\n\r\n", 413},
     };
     for (const Row& row : rows) {
         Service::RequestHead head;

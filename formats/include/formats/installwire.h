@@ -27,7 +27,8 @@ struct InstallResult {
 };
 
 // Values are written verbatim, so one holding a CR, LF or NUL could forge or cut the
-// lines the other side reads: such a request is refused (nothing is returned).
+// lines the other side reads: such a request is refused (nothing is returned), as is one
+// whose values are not well-formed UTF-8.
 std::optional<std::string> requestText(const InstallRequest& request);
 // False when one of tempDir, hardwareId, infPath or infSha1 is missing or empty, when a
 // key appears twice, or when the text holds a CR or NUL.

@@ -5,7 +5,11 @@
 namespace formats {
 
 // Malformed input becomes U+FFFD rather than failing: these texts come from files and pipes.
+// Overlong forms, surrogates and cut sequences are malformed, one U+FFFD per byte.
 std::u16string toUtf16(const std::string& utf8);
 std::string toUtf8(const std::u16string& utf16);
+
+// True when every byte belongs to a shortest-form sequence of a scalar value.
+bool isValidUtf8(const std::string& utf8);
 
 }  // namespace formats
