@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "archivefile.h"
+#include "deflatebuffer.h"
 #include "formats/safename.h"
 #include "formats/utf.h"
 
@@ -238,6 +239,15 @@ bool ZipReader::readTo(std::size_t index, const Sink& sink, const ZipCancel* can
                 " is not supported";
         return false;
     }
+    if (cancel != nullptr && cancel->load()) {
+        error = entry.name + ": stopped";
+        return false;
+    }
+    if (where.method == Z_DEFLATED && DeflateBuffer::available() &&
+        entry.size <= DeflateBuffer::kMaxBytes &&
+        entry.compressedSize <= DeflateBuffer::kMaxBytes) {
+        return readWhole(index, sink, error);
+    }
     unzFile zip = file(handle_);
     unz64_file_pos position{where.directoryOffset, where.fileNumber};
     if (unzGoToFilePos64(zip, &position) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK) {
@@ -277,6 +287,50 @@ bool ZipReader::readTo(std::size_t index, const Sink& sink, const ZipCancel* can
         ok = false;
     }
     return ok;
+}
+
+// The entry inflated at once in memory: minizip only finds where its data starts.
+bool ZipReader::readWhole(std::size_t index, const Sink& sink, std::string& error) {
+    const Entry& entry = entries_[index];
+    const Position& where = positions_[index];
+    unzFile zip = file(handle_);
+    unz64_file_pos position{where.directoryOffset, where.fileNumber};
+    int method = 0;
+    int level = 0;
+    if (unzGoToFilePos64(zip, &position) != UNZ_OK ||
+        unzOpenCurrentFile2(zip, &method, &level, 1) != UNZ_OK) {
+        error = entry.name + ": cannot open the entry (damaged)";
+        return false;
+    }
+    const ZPOS64_T start = unzGetCurrentFileZStreamPos64(zip);
+    unzCloseCurrentFile(zip);
+    const std::size_t compressedSize = static_cast<std::size_t>(entry.compressedSize);
+    const std::size_t size = static_cast<std::size_t>(entry.size);
+    compressed_.resize(compressedSize);
+    buffer_.resize(std::max(buffer_.size(), size));
+    std::size_t got = 0;
+    if (!file_->seek(static_cast<std::int64_t>(start), SEEK_SET) ||
+        !file_->read(compressed_.data(), compressedSize, got) || got != compressedSize) {
+        error = entry.name + ": damaged data";
+        return false;
+    }
+    if (!deflate_) {
+        deflate_ = std::make_unique<DeflateBuffer>();
+    }
+    if (!deflate_->decompress(compressed_.data(), compressedSize, buffer_.data(), size)) {
+        error = entry.name + ": damaged data";
+        return false;
+    }
+    if (DeflateBuffer::crc32(buffer_.data(), size) != entry.crc) {
+        error = entry.name + ": CRC mismatch";
+        return false;
+    }
+    for (std::size_t at = 0; at < size; at += kBlockBytes) {
+        if (!sink(buffer_.data() + at, std::min(kBlockBytes, size - at), error)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool ZipReader::read(std::size_t index, std::size_t maxBytes, std::string& out,

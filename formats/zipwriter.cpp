@@ -1,12 +1,14 @@
 #include <minizip/zip.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 #include <unordered_map>
 #include <vector>
 
 #include "archivefile.h"
+#include "deflatebuffer.h"
 #include "formats/safename.h"
 #include "formats/zip.h"
 
@@ -20,6 +22,44 @@ constexpr std::size_t kBlockBytes = 256 * 1024;
 constexpr unsigned kUtf8NameFlag = 1u << 11;
 constexpr int kLevel = 6;
 
+// Bytes whose order-0 entropy is this close to 8 bits (compressed or encrypted payloads, .cab
+// files, signatures) gain nothing from deflate; its match search on them is the slowest part
+// of packing a driver folder.
+bool looksIncompressible(const char* data, std::size_t size) {
+    if (size < 16 * 1024) {
+        return false;
+    }
+    std::size_t counts[256] = {};
+    for (std::size_t i = 0; i < size; ++i) {
+        ++counts[static_cast<unsigned char>(data[i])];
+    }
+    double bits = 0;
+    for (const std::size_t count : counts) {
+        if (count != 0) {
+            const double share = static_cast<double>(count) / static_cast<double>(size);
+            bits -= share * std::log2(share);
+        }
+    }
+    return bits > 7.95;
+}
+
+// A deflate stream of stored blocks: what a level 6 encoder emits for such data too.
+void storedBlocks(const char* data, std::size_t size, std::vector<char>& out) {
+    out.clear();
+    out.reserve(size + (size / 65535 + 1) * 5);
+    std::size_t at = 0;
+    do {
+        const std::size_t length = std::min<std::size_t>(size - at, 65535);
+        const bool last = at + length == size;
+        const char header[5] = {static_cast<char>(last ? 1 : 0), static_cast<char>(length & 0xFF),
+                                static_cast<char>(length >> 8), static_cast<char>(~length & 0xFF),
+                                static_cast<char>((~length >> 8) & 0xFF)};
+        out.insert(out.end(), header, header + 5);
+        out.insert(out.end(), data + at, data + at + length);
+        at += length;
+    } while (at < size);
+}
+
 }  // namespace
 
 struct ZipWriter::Impl {
@@ -30,7 +70,10 @@ struct ZipWriter::Impl {
     const ZipCancel* cancel = nullptr;
     std::unordered_map<std::string, std::string> names;  // nameKey -> name
     std::vector<char> buffer;
-    std::string abandoned;  // why the archive cannot go on
+    DeflateBuffer deflate;
+    std::vector<char> whole;   // an entry read at once
+    std::vector<char> packed;  // and deflated
+    std::string abandoned;     // why the archive cannot go on
 
     // The source fills up to size bytes and says how many; false with error set on failure.
     using Source =
@@ -101,12 +144,37 @@ struct ZipWriter::Impl {
         info.tmz_date.tm_mday = static_cast<uInt>(local.tm_mday);
         info.tmz_date.tm_mon = static_cast<uInt>(local.tm_mon);
         info.tmz_date.tm_year = static_cast<uInt>(local.tm_year + 1900);
+        // Small enough entries are deflated in memory, much faster; a file that grows past
+        // what it said while read goes on through zlib after what is already read.
+        std::size_t held = 0;
+        if (size <= DeflateBuffer::kMaxBytes) {
+            whole.resize(static_cast<std::size_t>(size) + 1);
+            for (;;) {
+                std::size_t got = 0;
+                std::string sourceError;
+                if (!source(whole.data() + held, whole.size() - held, got, sourceError)) {
+                    return abandon(sourceError, error);
+                }
+                held += got;
+                if (got == 0 || held == whole.size()) {
+                    break;
+                }
+            }
+            const bool incompressible = looksIncompressible(whole.data(), held);
+            if (held < whole.size() && (incompressible || DeflateBuffer::available())) {
+                return writeWhole(name, info, held, incompressible, error);
+            }
+        }
         const int zip64 = size >= 0xFFFFFFFFu ? 1 : 0;
         if (zipOpenNewFileInZip4_64(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
                                     Z_DEFLATED, kLevel, 0, -MAX_WBITS, DEF_MEM_LEVEL,
                                     Z_DEFAULT_STRATEGY, nullptr, 0, 0, kUtf8NameFlag,
                                     zip64) != ZIP_OK) {
             return abandon(target + ": cannot add " + name + ": " + file.failure(), error);
+        }
+        if (held > 0 &&
+            zipWriteInFileInZip(zip, whole.data(), static_cast<unsigned>(held)) != ZIP_OK) {
+            return abandon(target + ": cannot write " + name + ": " + file.failure(), error);
         }
         buffer.resize(kBlockBytes);
         for (;;) {
@@ -126,6 +194,32 @@ struct ZipWriter::Impl {
             }
         }
         if (zipCloseFileInZip(zip) != ZIP_OK) {
+            return abandon(target + ": cannot finish " + name + ": " + file.failure(), error);
+        }
+        return true;
+    }
+
+    // The held bytes of whole, deflated at once and stored as the entry's raw stream.
+    bool writeWhole(const std::string& name, const zip_fileinfo& info, std::size_t held,
+                    bool incompressible, std::string& error) {
+        if (stopped()) {
+            return abandon(target + ": stopped", error);
+        }
+        const std::uint32_t crc = DeflateBuffer::crc32(whole.data(), held);
+        if (incompressible) {
+            storedBlocks(whole.data(), held, packed);
+        } else if (!deflate.compress(whole.data(), held, packed)) {
+            return abandon(target + ": cannot deflate " + name, error);
+        }
+        if (zipOpenNewFileInZip4_64(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                    Z_DEFLATED, kLevel, 1, -MAX_WBITS, DEF_MEM_LEVEL,
+                                    Z_DEFAULT_STRATEGY, nullptr, 0, 0, kUtf8NameFlag,
+                                    0) != ZIP_OK ||
+            zipWriteInFileInZip(zip, packed.data(), static_cast<unsigned>(packed.size())) !=
+                ZIP_OK) {
+            return abandon(target + ": cannot write " + name + ": " + file.failure(), error);
+        }
+        if (zipCloseFileInZipRaw64(zip, held, crc) != ZIP_OK) {
             return abandon(target + ": cannot finish " + name + ": " + file.failure(), error);
         }
         return true;

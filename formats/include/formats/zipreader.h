@@ -12,6 +12,7 @@
 namespace formats {
 
 class ArchiveFile;
+class DeflateBuffer;
 
 // Reads a zip archive: its entries and, one at a time, an entry's bytes. An archive with one
 // entry that could not be extracted safely on Windows or Linux (a name outside its root or
@@ -70,10 +71,13 @@ private:
     };
 
     bool check(const std::string& path, const ZipLimits& limits, std::string& error);
+    bool readWhole(std::size_t index, const Sink& sink, std::string& error);
 
     void* handle_ = nullptr;
     std::unique_ptr<ArchiveFile> file_;
     std::vector<char> buffer_;
+    std::unique_ptr<DeflateBuffer> deflate_;
+    std::vector<char> compressed_;
     std::vector<Entry> entries_;
     std::vector<Position> positions_;
 };
