@@ -104,7 +104,7 @@ void writeFile(const fs::path& path, std::mt19937_64& random, std::uint64_t size
     }
 }
 
-// 200 MiB: 70 % incompressible (SYS, DLL, CAT), 30 % INF and text; about 1,700 files of a
+// 200 MiB: 70 % incompressible (SYS, DLL, CAT), 30 % INF and text; about 1,000 files of a
 // few KiB to a few hundred KiB in 60 packages, and four large files of 12 to 24 MiB.
 std::uint64_t makeFolder(const fs::path& root) {
     std::mt19937_64 random(2024);

@@ -204,7 +204,8 @@ bool ZipReader::check(const std::string& path, const ZipLimits& limits, std::str
         return false;
     }
     const std::uint64_t archiveBytes = file_->size();
-    if (total > limits.ratioFloorBytes && total / limits.maxRatio > archiveBytes) {
+    if (limits.maxRatio > 0 && total > limits.ratioFloorBytes &&
+        total / limits.maxRatio > archiveBytes) {
         error = path + ": inflates to " + std::to_string(total) + " bytes from " +
                 std::to_string(archiveBytes) + ", more than " + std::to_string(limits.maxRatio) +
                 " times its size";

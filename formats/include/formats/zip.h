@@ -18,7 +18,8 @@ struct ZipLimits {
     std::uint64_t maxTotalBytes = std::uint64_t(4) << 30;  // inflated size of the whole archive
     std::size_t maxEntries = 100000;
     // A bomb is stopped before anything is written: the archive may not claim to inflate to
-    // more than maxRatio times its own size, beyond ratioFloorBytes that any archive may hold.
+    // more than maxRatio times its own size, beyond ratioFloorBytes that any archive may hold
+    // (maxRatio 0: no such bound).
     std::uint64_t maxRatio = 100;
     std::uint64_t ratioFloorBytes = std::uint64_t(64) << 20;
 };
