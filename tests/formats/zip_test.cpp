@@ -2,6 +2,11 @@
 // other tools, hostile archives, and writes and extractions stopped half-way.
 #include "formats/zip.h"
 
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -262,6 +267,27 @@ TEST_CASE("one prefix of several is extracted alone") {
 }
 
 #ifndef _WIN32
+TEST_CASE("a writer that dies half-way leaves the earlier archive") {
+    const std::string work = freshDir("crash");
+    const std::string folder = work + "/driver";
+    makeDriverFolder(folder);
+    const std::string archive = work + "/drivers.qlb";
+    writeAll(archive, "an earlier backup");
+    const pid_t child = fork();
+    if (child == 0) {
+        formats::ZipWriter writer;
+        std::string error;
+        writer.open(archive, error);
+        writer.addFolder(folder, "", {}, error,
+                         [](const std::string&, std::uint64_t) { _exit(0); });
+        _exit(1);
+    }
+    int status = 0;
+    REQUIRE(child > 0 && waitpid(child, &status, 0) == child);
+    CHECK(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    CHECK_EQ(readAll(archive), std::string("an earlier backup"));
+}
+
 // Other tools run on the development machine only.
 TEST_CASE("archives pass Info-ZIP and Python, and theirs are read") {
     if (std::system("unzip -v >/dev/null 2>&1") != 0 || std::system("zip -v >/dev/null 2>&1") ||
