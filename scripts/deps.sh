@@ -6,7 +6,7 @@ set -eu
 packages="
 cmake make g++ pkg-config libxcb1-dev
 qtbase5-dev qtdeclarative5-dev qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
-zlib1g-dev libminizip-dev
+zlib1g-dev libminizip-dev libdeflate-dev libz-mingw-w64-dev
 libcpp-httplib-dev libsqlite3-dev libssl-dev nlohmann-json3-dev openssl
 hwdata
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64
@@ -42,4 +42,31 @@ if [ -n "$missing" ]; then
     apt-get update -q
     # shellcheck disable=SC2086
     apt-get install -y -q --no-install-recommends $missing
+fi
+
+# Debian ships minizip for the native build only; the MinGW builds compile Debian's own minizip
+# source package (the source of libminizip-dev, with Debian's patches applied) from /usr/src/minizip.
+minizip_source=/usr/src/minizip
+if [ ! -f "$minizip_source/zip.c" ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Run as root to fetch the minizip source into $minizip_source" >&2
+        exit 1
+    fi
+    sources=/etc/apt/sources.list.d/quillon-src.sources
+    if [ ! -f "$sources" ]; then
+        cat >"$sources" <<'EOF'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+        apt-get update -q
+    fi
+    download=$(mktemp -d)
+    (cd "$download" && apt-get source --download-only minizip >/dev/null &&
+        dpkg-source -x ./minizip_*.dsc unpacked >/dev/null)
+    rm -rf "$minizip_source"
+    mv "$download/unpacked" "$minizip_source"
+    rm -rf "$download"
 fi

@@ -14,6 +14,8 @@
 #include <httplib.h>
 #include <nlohmann/json.hpp>
 
+#include "formats/safename.h"
+
 namespace Service {
 
 namespace {
@@ -93,23 +95,6 @@ FileHosting::Range FileHosting::parseRange(const std::string& header, std::uint6
     return range;
 }
 
-bool FileHosting::isSafeRelative(const std::string& path) {
-    if (path.empty() || path.size() > kMaxPathLength || path.find('\0') != std::string::npos ||
-        path.find('\\') != std::string::npos) {
-        return false;
-    }
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        const std::size_t end = std::min(path.find('/', start), path.size());
-        const std::string segment = path.substr(start, end - start);
-        if (segment.empty() || segment == "." || segment == "..") {
-            return false;
-        }
-        start = end + 1;
-    }
-    return true;
-}
-
 bool FileHosting::open(const std::string& root, std::string& error) {
     if (::mkdir(root.c_str(), 0700) != 0 && errno != EEXIST) {
         error = "cannot create the hosted folder " + root + ": " + std::strerror(errno);
@@ -129,7 +114,7 @@ void FileHosting::serve(const httplib::Request& request, httplib::Response& resp
     // and without checking them against the size; this handler answers ranges alone.
     const_cast<httplib::Request&>(request).ranges.clear();
 
-    if (!isSafeRelative(relative)) {
+    if (relative.size() > kMaxPathLength || !formats::isSafeRelativeName(relative)) {
         failWith(response, 404, "no such file");
         return;
     }

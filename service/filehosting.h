@@ -24,9 +24,6 @@ public:
     // One "bytes=a-b", "bytes=a-" or "bytes=-n" against a file of `size` bytes. Other
     // forms (several ranges, other units, a-b with b < a) are ignored, as HTTP allows.
     static Range parseRange(const std::string& header, std::uint64_t size);
-    // Relative path of plain segments: no empty, "." or ".." segment, no backslash or NUL.
-    static bool isSafeRelative(const std::string& path);
-
     // Creates the folder when missing and remembers its real path.
     bool open(const std::string& root, std::string& error);
     const std::string& root() const { return root_; }

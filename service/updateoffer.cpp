@@ -8,25 +8,17 @@
 #include <cstring>
 #include <vector>
 
+#include "formats/safename.h"
 #include "formats/sha1.h"
 
 namespace Service {
-
-namespace {
-
-bool isPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
-}
-
-}  // namespace
 
 bool resolveUpdateOffer(const std::string& folder, nlohmann::json& update, std::string& error) {
     const auto file = update.find("file");
     if (file == update.end()) {
         return true;
     }
-    if (!file->is_string() || !isPlainName(file->get<std::string>())) {
+    if (!file->is_string() || !formats::isSafeFileName(file->get<std::string>())) {
         error = "\"update\".file must be a plain file name in " + folder;
         return false;
     }

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "base/logcategories.h"
+#include "formats/safename.h"
 #include "formats/sha1.h"
 #include "net/headers.h"
 #include "platform/systemactions.h"
@@ -55,10 +56,7 @@ QString AppUpdateTask::safeFileName(const QString& offered) {
     QString name = offered;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     name = name.section(QLatin1Char('/'), -1);
-    const bool plain = !name.isEmpty() && name != QLatin1String(".") &&
-                       name != QLatin1String("..") && !name.contains(QLatin1Char(':')) &&
-                       !name.contains(QChar(0));
-    return plain ? name : kFallbackName;
+    return formats::isSafeFileName(name.toStdString()) ? name : kFallbackName;
 }
 
 QString AppUpdateTask::outputPath() const {

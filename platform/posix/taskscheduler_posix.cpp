@@ -14,6 +14,7 @@
 #include <sstream>
 #include <vector>
 
+#include "formats/safename.h"
 #include "platform/machinemodel.h"
 #include "taskxmlreader.h"
 
@@ -355,9 +356,9 @@ std::optional<std::time_t> nextRunOf(const xml::Element& trigger, std::time_t no
     return std::nullopt;
 }
 
+// A task is one file named after it in the tasks folder.
 bool validTaskName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("/\\") == std::string::npos && name.size() < 240;
+    return formats::isSafeFileName(name) && name.size() < 240;
 }
 
 }  // namespace

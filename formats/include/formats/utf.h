@@ -8,6 +8,8 @@ namespace formats {
 // Overlong forms, surrogates and cut sequences are malformed, one U+FFFD per byte.
 std::u16string toUtf16(const std::string& utf8);
 std::string toUtf8(const std::u16string& utf16);
+// One code point, which must be a valid one, appended in UTF-8.
+void appendUtf8(std::string& out, char32_t code);
 
 // True when every byte belongs to a shortest-form sequence of a scalar value.
 bool isValidUtf8(const std::string& utf8);
