@@ -4,7 +4,7 @@
 set -eu
 
 packages="
-cmake make g++ pkg-config libxcb1-dev
+cmake make g++ pkg-config libxcb1-dev dpkg-dev
 qtbase5-dev qtdeclarative5-dev qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
 zlib1g-dev libminizip-dev libdeflate-dev libz-mingw-w64-dev
 libcpp-httplib-dev libsqlite3-dev libssl-dev nlohmann-json3-dev openssl
@@ -52,15 +52,16 @@ if [ ! -f "$minizip_source/zip.c" ]; then
         echo "Run as root to fetch the minizip source into $minizip_source" >&2
         exit 1
     fi
-    sources=/etc/apt/sources.list.d/quillon-src.sources
-    if [ ! -f "$sources" ]; then
-        cat >"$sources" <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
+    # The source entries mirror the machine's own Debian entries, so no host is named here.
+    sources_d=/etc/apt/sources.list.d
+    if [ ! -f "$sources_d/quillon-src.sources" ] && [ ! -f "$sources_d/quillon-src.list" ]; then
+        if [ -f "$sources_d/debian.sources" ]; then
+            sed 's/^Types: deb$/Types: deb-src/' "$sources_d/debian.sources" \
+                >"$sources_d/quillon-src.sources"
+        else
+            grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' \
+                >"$sources_d/quillon-src.list"
+        fi
         apt-get update -q
     fi
     download=$(mktemp -d)
