@@ -1,11 +1,12 @@
 #!/bin/sh
-# Installs what is missing, builds the Linux and both Windows builds, and runs
-# every test. Exits non-zero on any failure.
+# Installs what is missing, builds the Linux, sanitized and both Windows builds, and
+# runs every test. Exits non-zero on any failure.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh" linux
+"$root/scripts/build.sh" asan
 "$root/scripts/build.sh" mingw64
 "$root/scripts/build.sh" mingw32
 
@@ -14,4 +15,6 @@ echo "== Windows x86_64 tests under Wine"
 ctest --test-dir "$root/build/mingw64" --output-on-failure || status=1
 echo "== Linux tests"
 ctest --test-dir "$root/build/linux" --output-on-failure -j2 || status=1
+echo "== Linux tests under AddressSanitizer and UBSan"
+ctest --test-dir "$root/build/asan" --output-on-failure -j2 -L asan || status=1
 exit $status
