@@ -11,6 +11,14 @@ function(qln_add_test name)
     add_test(NAME ${name} COMMAND ${ARG_COMMAND})
     set(env ${ARG_ENVIRONMENT})
     set(labels ${ARG_LABELS})
+    if(QLN_SANITIZE)
+        # Any report fails the test; only Qt's own leaks are suppressed.
+        set(labels asan)
+        list(APPEND env
+             ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0
+             LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan-qt.supp:print_suppressions=0
+             UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+    endif()
     if(CMAKE_CROSSCOMPILING AND WIN32)
         qln_wine_fixture()
         list(APPEND labels wine)

@@ -4,34 +4,23 @@
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QString>
-#include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <memory>
-#include <mutex>
 
 #include "net/manager.h"
 #include "net/ptr.h"
 #include "net/response.h"
+#include "net/transfer.h"
 
-class QEventLoop;
 class QNetworkReply;
 
 namespace Net {
 
-// One HTTP transfer, shared by the thread that waits for it and the manager's
-// thread, which makes, reads and ends the reply. Either side may let go first.
-//
-// The wait ends when the reply ends, when abort() is called from any thread,
-// when the deadline passes, or when the body outgrows its cap; none of these
-// needs the manager's thread, so a worker never hangs on a busy or blocked GUI
-// thread (a reply still open is then aborted there once it runs again). A call
-// waited for inside a Flow::Worker's work() ends with that worker's abort.
-//
-// Downloaders reuse it with their own Options: maxBytes -1 (they bound the file
-// by its own size), deadlineMs 0 (the manager's no-progress time-out still ends
-// a stalled transfer), and onData to take the body as it arrives.
-class Call : public std::enable_shared_from_this<Call> {
+// One HTTP transfer of an API call, with the lifetime of every transfer (Net::Transfer):
+// the wait ends when the reply ends, on abort() from any thread, when the deadline passes,
+// or when the body outgrows its cap, and none of these needs the manager's thread, so a
+// worker never hangs on a busy or blocked GUI thread. A call waited for inside a
+// Flow::Worker's work() ends with that worker's abort.
+class Call : public Transfer {
 public:
     enum class End { Running, Finished, Aborted, TimedOut, TooLarge };
 
@@ -51,16 +40,11 @@ public:
 
     static Ptr<Call> create(const QNetworkRequest& request, Manager::Operation operation,
                             Options options);
-    Call(const Call&) = delete;
-    Call& operator=(const Call&) = delete;
 
     // Hands the request to the manager's thread and returns at once.
     void start();
-    // Blocks until the call has ended and says how. In the manager's own thread it
-    // runs a local event loop instead.
+    // Blocks until the call has ended and says how.
     End wait();
-    // Any thread; ends the wait at once.
-    void abort();
 
     End end() const;
     // The reply's status and headers; filled only when the call Finished.
@@ -74,29 +58,29 @@ public:
 private:
     Call(const QNetworkRequest& request, Manager::Operation operation, Options options);
 
+    void recordAbort() override { m_end = End::Aborted; }
+    void cancel() override;
+    bool endAs(End end);
+
     // The manager's thread from here on.
     void begin();
     void readPiece();
     void checkLength();
     void replyFinished();
-    // Any thread: the first end wins; returns whether this one did.
-    bool finish(End end);
 
     const QNetworkRequest m_request;
     const Manager::Operation m_operation;
     const Options m_options;
-    std::chrono::steady_clock::time_point m_deadline;
+    Clock::time_point m_deadline;
 
     QPointer<QNetworkReply> m_reply;  // the manager's thread only
 
-    mutable std::mutex m_mutex;
-    std::condition_variable m_ended;
+    // Under mutex().
     End m_end = End::Running;
     Response m_response;
     QByteArray m_body;
     QString m_contentEncoding;
     qint64 m_received = 0;
-    QEventLoop* m_loop = nullptr;  // a wait in the manager's thread
 };
 
 }  // namespace Net

@@ -38,43 +38,13 @@ Method::Method(const QUrl& url, Verb verb, const Headers& headers, Ptr<IInConver
       outConverter(std::move(outConverter)),
       paramsSetter(std::move(paramsSetter)) {}
 
-Method::Method(const Method& other)
-    : url(other.url),
-      verb(other.verb),
-      headers(other.headers),
-      inConverter(other.inConverter),
-      outConverter(other.outConverter),
-      paramsSetter(other.paramsSetter),
-      maxReplyBytes(other.maxReplyBytes),
-      deadlineMs(other.deadlineMs) {}
-
-Method& Method::operator=(const Method& other) {
-    url = other.url;
-    verb = other.verb;
-    headers = other.headers;
-    inConverter = other.inConverter;
-    outConverter = other.outConverter;
-    paramsSetter = other.paramsSetter;
-    maxReplyBytes = other.maxReplyBytes;
-    deadlineMs = other.deadlineMs;
-    return *this;
-}
-
 Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& outData,
                       const Headers& extraHeaders, const QMap<QString, QString>& query) {
     if (!url.isValid()) {
         return {};
     }
-    {
-        QMutexLocker lock(&m_flight->mutex);
-        m_flight->active = true;
-        m_flight->abortPending = false;
-    }
-    const auto done = [this] {
-        QMutexLocker lock(&m_flight->mutex);
-        m_flight->active = false;
-        m_flight->call.reset();
-    };
+    m_slot.enter();
+    const auto done = [this] { m_slot.leave(); };
 
     Headers sent = headers;
     sent.merge(extraHeaders);
@@ -103,16 +73,11 @@ Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& o
     options.maxBytes = maxReplyBytes;
     options.deadlineMs = deadlineMs;
     const Ptr<Call> call = Call::create(built, operationFor(verb, body), options);
-    {
-        QMutexLocker lock(&m_flight->mutex);
-        if (m_flight->abortPending) {
-            lock.unlock();
-            done();
-            Response aborted;
-            aborted.failure = Response::Failure::Aborted;
-            return aborted;
-        }
-        m_flight->call = call;
+    if (!m_slot.attach(call)) {
+        done();
+        Response aborted;
+        aborted.failure = Response::Failure::Aborted;
+        return aborted;
     }
     call->start();
     const Call::End end = call->wait();
@@ -151,14 +116,7 @@ Response Method::exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& o
 }
 
 void Method::abort() {
-    QMutexLocker lock(&m_flight->mutex);
-    if (m_flight->call) {
-        const Ptr<Call> call = m_flight->call;
-        lock.unlock();
-        call->abort();
-        return;
-    }
-    m_flight->abortPending = m_flight->active;
+    m_slot.abort();
 }
 
 }  // namespace Net

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QMap>
-#include <QMutex>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
 
 #include "net/call.h"
+#include "net/callslot.h"
 #include "net/headers.h"
 #include "net/iinconverter.h"
 #include "net/iindata.h"
@@ -32,8 +32,6 @@ public:
     Method() = default;
     Method(const QUrl& url, Verb verb, const Headers& headers, Ptr<IInConverter> inConverter,
            Ptr<IOutConverter> outConverter, Ptr<IParamsSetter> paramsSetter);
-    Method(const Method& other);
-    Method& operator=(const Method& other);
 
     // Blocks the calling thread until the reply is complete; the manager's thread keeps running.
     Response exec(const WeakPtr<IInData>& inData, const WeakPtr<IOutData>& outData,
@@ -53,15 +51,7 @@ public:
     int deadlineMs = Call::kApiDeadlineMs;
 
 private:
-    struct Flight {
-        QMutex mutex;
-        Ptr<Call> call;
-        // From the start of exec until its call exists, an abort is kept here.
-        bool active = false;
-        bool abortPending = false;
-    };
-
-    Ptr<Flight> m_flight = std::make_shared<Flight>();
+    CallSlot m_slot{CallSlot::IdleAbort::Ignored};
 };
 
 }  // namespace Net

@@ -1,15 +1,12 @@
 #include "net/multidownloader.h"
 
+#include <QNetworkReply>
 #include <QPointer>
-#include <QRecursiveMutex>
 #include <QTimer>
-#include <atomic>
 #include <vector>
 
 #include "base/logcategories.h"
 #include "net/downloadrequest.h"
-#include "net/downloadsink.h"
-#include "net/downloadwait.h"
 #include "net/manager.h"
 #include "net/singledownloader.h"
 
@@ -35,8 +32,14 @@ QList<QPair<qint64, qint64>> splitParts(qint64 total, int count) {
     return parts;
 }
 
-// Lives in the manager's thread once started; only abort() reaches it from elsewhere.
-struct MultiDownloader::Job : std::enable_shared_from_this<MultiDownloader::Job> {
+// Lives in the manager's thread once begun; only abort() reaches it from elsewhere.
+class MultiDownloader::Job : public DownloadJob {
+public:
+    Job(const QUrl& url, QIODevice* device, const Progress& progress, qint64 expectedSize,
+        int partCount)
+        : DownloadJob(url, device, progress, expectedSize), m_partCount(partCount) {}
+
+private:
     struct Part {
         qint64 from = 0;
         qint64 to = -1;
@@ -49,231 +52,199 @@ struct MultiDownloader::Job : std::enable_shared_from_this<MultiDownloader::Job>
         QPointer<QNetworkReply> reply;
     };
 
-    Job(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
-        int partCount)
-        : url(url),
-          headers(headers),
-          device(device),
-          sink(device, progress),
-          hasProgress(static_cast<bool>(progress)),
-          partCount(partCount) {}
-
-    void probe();
+    void send() override;
+    void cancel() override;
     void onProbeFinished();
     void fallBack(bool resumable);
     void startPart(int index);
     void onPartData(int index);
     void onPartFinished(int index);
     void settle(int index);
-    void fail(int code, const Response& response, const QString& message);
-    void cancelReplies();
-    void deliver(const DownloadResult& result);
+    std::shared_ptr<Job> self() { return std::static_pointer_cast<Job>(shared_from_this()); }
 
-    const QUrl url;
-    const Headers headers;
-    QIODevice* const device;
-    DownloadSink sink;
-    const bool hasProgress;
-    const int partCount;
-    IDownloader::Finished finished;
-    std::atomic<bool> aborted{false};
-    QRecursiveMutex delivery;
-    bool orphaned = false;
-    bool delivered = false;
-
-    QPointer<QNetworkReply> probeReply;
-    Response probeResponse;
-    QMutex singleMutex;
-    std::unique_ptr<SingleDownloader> single;
-
-    std::vector<Part> parts;
-    int outstanding = 0;
-    qint64 total = 0;
-    qint64 reported = 0;
-    bool failed = false;
-    DownloadResult failure;
+    const int m_partCount;
+    QPointer<QNetworkReply> m_probe;
+    Response m_probeResponse;
+    std::vector<Part> m_parts;
+    int m_outstanding = 0;
+    qint64 m_total = 0;
+    qint64 m_reported = 0;
 };
 
-void MultiDownloader::Job::probe() {
-    if (aborted) {
-        deliver({});
+void MultiDownloader::Job::send() {
+    m_probe = DownloadRequest::send(DownloadRequest::Kind::Head, m_url, m_headers);
+    if (m_probe.isNull()) {
+        complete({DownloadResult::BadStatus, {}, QString()});
         return;
     }
-    probeReply = DownloadRequest::send(DownloadRequest::Kind::Head, url, headers);
-    if (probeReply.isNull()) {
-        deliver({DownloadResult::BadStatus, {}, QString()});
-        return;
+    QObject::connect(m_probe, &QNetworkReply::finished, m_probe,
+                     [self = self()] { self->onProbeFinished(); });
+}
+
+void MultiDownloader::Job::cancel() {
+    if (!m_probe.isNull()) {
+        m_probe->abort();
     }
-    QObject::connect(probeReply, &QNetworkReply::finished, probeReply,
-                     [self = shared_from_this()] { self->onProbeFinished(); });
+    for (Part& part : m_parts) {
+        if (!part.reply.isNull()) {
+            part.reply->abort();
+        }
+    }
 }
 
 void MultiDownloader::Job::onProbeFinished() {
-    QNetworkReply* reply = probeReply;
+    QNetworkReply* reply = m_probe;
     if (reply == nullptr) {
         return;
     }
-    probeReply.clear();
+    m_probe.clear();
     reply->deleteLater();
-    probeResponse = Response::fromReply(reply);
-    if (aborted) {
-        deliver({DownloadResult::Ok, probeResponse, QString()});
+    if (hasEnded()) {
         return;
     }
-    if (!probeResponse.isSuccess()) {
-        deliver({DownloadResult::BadStatus, probeResponse, QString()});
+    m_probeResponse = Response::fromReply(reply);
+    if (!m_probeResponse.isSuccess()) {
+        complete({DownloadResult::BadStatus, m_probeResponse, QString()});
         return;
     }
-    total = probeResponse.contentLength();
+    m_total = m_probeResponse.contentLength();
+    if (m_expectedSize >= 0 && m_probeResponse.hasContentLength() && m_total > m_expectedSize) {
+        complete({DownloadResult::TooManyBytes, m_probeResponse,
+                  QStringLiteral("Size (reply/expected): %1/%2").arg(m_total).arg(m_expectedSize)});
+        return;
+    }
     // Without a size, or below one byte per part, the parts would all start at byte 0.
-    if (!probeResponse.acceptsRanges() || !probeResponse.hasContentLength() || total < partCount) {
-        fallBack(probeResponse.acceptsRanges());
+    if (!m_probeResponse.acceptsRanges() || !m_probeResponse.hasContentLength() ||
+        m_total < m_partCount) {
+        fallBack(m_probeResponse.acceptsRanges());
         return;
     }
-    const QList<QPair<qint64, qint64>> ranges = splitParts(total, partCount);
-    parts.resize(static_cast<std::size_t>(ranges.size()));
+    const QList<QPair<qint64, qint64>> ranges = splitParts(m_total, m_partCount);
+    m_parts.resize(static_cast<std::size_t>(ranges.size()));
     for (int i = 0; i < ranges.size(); ++i) {
-        parts[i].from = ranges[i].first;
-        parts[i].to = ranges[i].second;
-        parts[i].requestedFrom = ranges[i].first;
+        m_parts[i].from = ranges[i].first;
+        m_parts[i].to = ranges[i].second;
+        m_parts[i].requestedFrom = ranges[i].first;
     }
-    outstanding = ranges.size();
+    m_outstanding = ranges.size();
     for (int i = 0; i < ranges.size(); ++i) {
         startPart(i);
     }
 }
 
 void MultiDownloader::Job::fallBack(bool resumable) {
-    bool started = false;
-    {
-        QMutexLocker lock(&singleMutex);
-        if (!aborted) {
-            // The headers already carry the token.
-            single = std::make_unique<SingleDownloader>();
-            single->setResumable(resumable);
-            const std::weak_ptr<Job> weak = shared_from_this();
-            Progress progress;
-            if (hasProgress) {
-                progress = [weak](qint64 received, quint64 size) {
-                    if (const std::shared_ptr<Job> self = weak.lock()) {
-                        self->sink.report(received, size);
-                    }
-                };
+    const std::weak_ptr<Job> weak = self();
+    Progress progress;
+    if (m_progress) {
+        progress = [weak](qint64 received, quint64 size) {
+            if (const std::shared_ptr<Job> job = weak.lock()) {
+                job->report(received, size);
             }
-            started = single->downloadAsync(
-                url, headers, device, progress, [weak](const DownloadResult& result) {
-                    // Delivered later, so the single downloader is not torn down inside its
-                    // own call.
-                    QMetaObject::invokeMethod(
-                        Manager::instance(),
-                        [weak, result] {
-                            const std::shared_ptr<Job> self = weak.lock();
-                            if (!self) {
-                                return;
-                            }
-                            DownloadResult mapped = result;
-                            if (mapped.isOk() && !self->aborted && !mapped.response.isSuccess()) {
-                                mapped.error = DownloadResult::BadStatus;
-                            }
-                            self->deliver(mapped);
-                        },
-                        Qt::QueuedConnection);
-                });
+        };
+    }
+    const std::shared_ptr<DownloadJob> single =
+        SingleDownloader::makeStream(m_url, m_device, progress, m_expectedSize, resumable);
+    single->setOnEnd([weak](const DownloadResult& result) {
+        if (const std::shared_ptr<Job> job = weak.lock()) {
+            DownloadResult mapped = result;
+            if (mapped.isOk() && !mapped.response.isSuccess()) {
+                mapped.error = DownloadResult::BadStatus;
+            }
+            job->complete(mapped);
         }
-    }
-    if (aborted) {
-        deliver({DownloadResult::Ok, probeResponse, QString()});
-    } else if (!started) {
-        deliver({DownloadResult::Refused, probeResponse, QString()});
-    }
+    });
+    // Ending this job ends the stream too, and waits for a write of it in progress.
+    adopt(single);
+    // The headers already carry the token.
+    single->begin(m_headers);
 }
 
 void MultiDownloader::Job::startPart(int index) {
-    Part& part = parts[static_cast<std::size_t>(index)];
-    if (aborted || failed) {
+    Part& part = m_parts[static_cast<std::size_t>(index)];
+    if (hasEnded()) {
         settle(index);
         return;
     }
-    Headers sent = headers;
+    Headers sent = m_headers;
     sent.setRange(part.requestedFrom, part.to);
     part.checked = false;
     part.reply =
-        DownloadRequest::send(DownloadRequest::Kind::Get, url, sent, index / kPartsPerPool);
+        DownloadRequest::send(DownloadRequest::Kind::Get, m_url, sent, index / kPartsPerPool);
     if (part.reply.isNull()) {
-        fail(DownloadResult::NoReply, {}, QStringLiteral("No reply"));
+        complete({DownloadResult::NoReply, {}, QStringLiteral("No reply")});
         settle(index);
         return;
     }
-    const std::shared_ptr<Job> self = shared_from_this();
+    const std::shared_ptr<Job> job = self();
     QObject::connect(part.reply, &QNetworkReply::readyRead, part.reply,
-                     [self, index] { self->onPartData(index); });
+                     [job, index] { job->onPartData(index); });
     QObject::connect(part.reply, &QNetworkReply::finished, part.reply,
-                     [self, index] { self->onPartFinished(index); });
+                     [job, index] { job->onPartFinished(index); });
 }
 
 void MultiDownloader::Job::onPartData(int index) {
-    Part& part = parts[static_cast<std::size_t>(index)];
+    Part& part = m_parts[static_cast<std::size_t>(index)];
     QNetworkReply* reply = part.reply;
-    if (reply == nullptr || aborted || failed) {
+    if (reply == nullptr || hasEnded()) {
         return;
     }
     if (!part.checked) {
         part.checked = true;
         const Response response = Response::fromReply(reply);
         if (response.status != 206) {
-            fail(DownloadResult::BadStatus, response, QString());
+            complete({DownloadResult::BadStatus, response, QString()});
             return;
         }
         // Every bound must agree, or the bytes would land at another offset.
         const Response::ContentRange range = response.contentRange();
-        if (range.from != part.requestedFrom || range.total != total ||
+        if (range.from != part.requestedFrom || range.total != m_total ||
             (part.to >= 0 && range.to != part.to)) {
-            fail(DownloadResult::RangeMismatch, response,
-                 QStringLiteral("Range (reply/needed): %1/%2 - %3/%4, Size: %5/%6")
-                     .arg(range.from)
-                     .arg(part.requestedFrom)
-                     .arg(range.to)
-                     .arg(part.to)
-                     .arg(range.total)
-                     .arg(total));
+            complete({DownloadResult::RangeMismatch, response,
+                      QStringLiteral("Range (reply/needed): %1/%2 - %3/%4, Size: %5/%6")
+                          .arg(range.from)
+                          .arg(part.requestedFrom)
+                          .arg(range.to)
+                          .arg(part.to)
+                          .arg(range.total)
+                          .arg(m_total)});
             return;
         }
     }
-    const qint64 expected = (part.to < 0 ? total - 1 : part.to) - part.from + 1;
+    const qint64 expected = (part.to < 0 ? m_total - 1 : part.to) - part.from + 1;
     const QByteArray data = reply->readAll();
     if (part.written + data.size() > expected) {
-        fail(DownloadResult::TooManyBytes, Response::fromReply(reply),
-             QStringLiteral("Size (write/part): %1/%2")
-                 .arg(part.written + data.size())
-                 .arg(expected));
+        complete({DownloadResult::TooManyBytes, Response::fromReply(reply),
+                  QStringLiteral("Size (write/part): %1/%2")
+                      .arg(part.written + data.size())
+                      .arg(expected)});
         return;
     }
-    switch (sink.write(part.from + part.written, data)) {
-        case DownloadSink::Write::Ok:
+    switch (write(part.from + part.written, data)) {
+        case Write::Ok:
             break;
-        case DownloadSink::Write::Detached:
+        case Write::Ended:
             return;
-        case DownloadSink::Write::SeekFailed:
-            fail(DownloadResult::SeekFailed, Response::fromReply(reply), QString());
+        case Write::SeekFailed:
+            complete({DownloadResult::SeekFailed, Response::fromReply(reply), QString()});
             return;
-        case DownloadSink::Write::WriteFailed:
-            fail(DownloadResult::WriteFailed, Response::fromReply(reply), QString());
+        case Write::WriteFailed:
+            complete({DownloadResult::WriteFailed, Response::fromReply(reply), QString()});
             return;
     }
     part.written += data.size();
     part.complete = part.written == expected;
     qint64 sum = 0;
-    for (const Part& each : parts) {
+    for (const Part& each : m_parts) {
         sum += each.written;
     }
-    if (sum > reported) {
-        reported = sum;
-        sink.report(sum, static_cast<quint64>(total));
+    if (sum > m_reported) {
+        m_reported = sum;
+        report(sum, static_cast<quint64>(m_total));
     }
 }
 
 void MultiDownloader::Job::onPartFinished(int index) {
-    Part& part = parts[static_cast<std::size_t>(index)];
+    Part& part = m_parts[static_cast<std::size_t>(index)];
     QNetworkReply* reply = part.reply;
     if (reply == nullptr) {
         return;
@@ -283,14 +254,14 @@ void MultiDownloader::Job::onPartFinished(int index) {
     }
     part.reply.clear();
     reply->deleteLater();
-    if (part.complete || aborted || failed) {
+    if (part.complete || hasEnded()) {
         settle(index);
         return;
     }
     const Response response = Response::fromReply(reply);
     // A checked part that ends short was cut, whether or not the transport noticed.
     if (!part.checked && !DownloadRequest::wasCut(reply)) {
-        fail(DownloadResult::BadStatus, response, QString());
+        complete({DownloadResult::BadStatus, response, QString()});
         settle(index);
         return;
     }
@@ -302,180 +273,40 @@ void MultiDownloader::Job::onPartFinished(int index) {
         part.requestedFrom = part.from + part.written;
         qCInfo(lcNet) << "Download part resumed:" << index << part.requestedFrom << reason;
         QTimer::singleShot(DownloadRequest::retryPauseMs(part.retries), Manager::instance(),
-                           [self = shared_from_this(), index] { self->startPart(index); });
+                           [job = self(), index] { job->startPart(index); });
         return;
     }
-    fail(DownloadResult::BadStatus, response, QStringLiteral("Part %1: %2").arg(index).arg(reason));
+    complete({DownloadResult::BadStatus, response,
+              QStringLiteral("Part %1: %2").arg(index).arg(reason)});
     settle(index);
 }
 
 void MultiDownloader::Job::settle(int index) {
-    Part& part = parts[static_cast<std::size_t>(index)];
+    Part& part = m_parts[static_cast<std::size_t>(index)];
     if (part.settled) {
         return;
     }
     part.settled = true;
-    if (--outstanding == 0) {
-        deliver(failed ? failure : DownloadResult{DownloadResult::Ok, probeResponse, QString()});
-    }
-}
-
-void MultiDownloader::Job::fail(int code, const Response& response, const QString& message) {
-    if (failed || aborted) {
-        return;
-    }
-    failed = true;
-    failure = {code, response, message};
-    cancelReplies();
-}
-
-void MultiDownloader::Job::cancelReplies() {
-    // Queued, so that no reply finishes inside the handler that is failing it.
-    QMetaObject::invokeMethod(
-        Manager::instance(),
-        [self = shared_from_this()] {
-            if (!self->probeReply.isNull()) {
-                self->probeReply->abort();
-            }
-            for (Part& part : self->parts) {
-                if (!part.reply.isNull()) {
-                    part.reply->abort();
-                }
-            }
-        },
-        Qt::QueuedConnection);
-}
-
-void MultiDownloader::Job::deliver(const DownloadResult& result) {
-    const std::shared_ptr<Job> self = shared_from_this();
-    QMutexLocker lock(&delivery);
-    if (delivered) {
-        return;
-    }
-    delivered = true;
-    if (!orphaned && finished) {
-        const IDownloader::Finished call = std::move(finished);
-        finished = nullptr;
-        call(result);
+    if (--m_outstanding == 0) {
+        complete({DownloadResult::Ok, m_probeResponse, QString()});
     }
 }
 
 MultiDownloader::MultiDownloader(Ptr<IParamsSetter> paramsSetter, QObject* parent)
-    : QObject(parent), m_paramsSetter(std::move(paramsSetter)) {}
+    : QObject(parent), Downloader(std::move(paramsSetter)) {}
 
 MultiDownloader::~MultiDownloader() {
-    std::shared_ptr<Job> job;
-    {
-        QMutexLocker lock(&m_mutex);
-        job = m_job;
-    }
-    if (job) {
-        abort();
-        QMutexLocker lock(&job->delivery);
-        job->orphaned = true;
-    }
+    stop();
 }
 
-bool MultiDownloader::start(const QUrl& url, const Headers& headers, QIODevice* device,
-                            const Progress& progress, const IDownloader::Finished& finished,
-                            const std::shared_ptr<DownloadWait>& wait, DownloadResult& refusal) {
-    QMutexLocker lock(&m_mutex);
-    if (m_job) {
-        refusal = {DownloadResult::Busy, {}, QString()};
-        return false;
-    }
-    if (!url.isValid() || device == nullptr) {
-        refusal = {DownloadResult::Refused, {}, QString()};
-        return false;
-    }
-    if (device->isSequential()) {
-        refusal = {DownloadResult::Sequential, {}, QString()};
-        return false;
-    }
-    Headers sent = headers;
-    if (m_paramsSetter && !m_paramsSetter->setParams(sent)) {
-        refusal = {DownloadResult::Refused, {}, QStringLiteral("Not authorised")};
-        return false;
-    }
-    const auto job = std::make_shared<Job>(url, sent, device, progress, m_partCount);
-    const std::weak_ptr<Job> weak = job;
-    job->finished = [this, weak, finished](const DownloadResult& result) {
-        bool current = false;
-        {
-            QMutexLocker lock(&m_mutex);
-            current = m_job == weak.lock();
-            if (current) {
-                m_job.reset();
-                m_wait.reset();
-            }
-        }
-        // A blocking job that was aborted has already ended for its caller.
-        if (current) {
-            emit Finished();
-        }
-        if (finished) {
-            finished(result);
-        }
-    };
-    m_job = job;
-    m_wait = wait;
-    QMetaObject::invokeMethod(
-        Manager::instance(), [job] { job->probe(); }, Qt::QueuedConnection);
-    return true;
+int MultiDownloader::check(QIODevice* device) const {
+    return device->isSequential() ? DownloadResult::Sequential : DownloadResult::Ok;
 }
 
-DownloadResult MultiDownloader::download(const QUrl& url, const Headers& headers, QIODevice* device,
-                                         const Progress& progress) {
-    return DownloadWait::block([&](const std::shared_ptr<DownloadWait>& wait) {
-        DownloadResult refusal;
-        start(
-            url, headers, device, progress,
-            [wait](const DownloadResult& result) { wait->complete(result); }, wait, refusal);
-        return refusal;
-    });
-}
-
-bool MultiDownloader::downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
-                                    const Progress& progress,
-                                    const IDownloader::Finished& finished) {
-    DownloadResult refusal;
-    return start(url, headers, device, progress, finished, nullptr, refusal);
-}
-
-void MultiDownloader::abort() {
-    std::shared_ptr<Job> job;
-    std::shared_ptr<DownloadWait> wait;
-    {
-        QMutexLocker lock(&m_mutex);
-        job = m_job;
-        wait = m_wait;
-        // The blocking caller returns at once; the replies end in the manager's thread.
-        if (wait) {
-            m_job.reset();
-            m_wait.reset();
-        }
-    }
-    if (!job) {
-        return;
-    }
-    job->aborted = true;
-    job->sink.detach();
-    {
-        QMutexLocker lock(&job->singleMutex);
-        if (job->single) {
-            job->single->abort();
-        }
-    }
-    job->cancelReplies();
-    if (wait) {
-        emit Finished();
-        wait->complete({});
-    }
-}
-
-bool MultiDownloader::isRunning() const {
-    QMutexLocker lock(&m_mutex);
-    return m_job != nullptr;
+std::shared_ptr<DownloadJob> MultiDownloader::makeJob(const QUrl& url, QIODevice* device,
+                                                      const Progress& progress,
+                                                      qint64 expectedSize) {
+    return std::make_shared<Job>(url, device, progress, expectedSize, m_partCount);
 }
 
 }  // namespace Net

@@ -1,18 +1,12 @@
 #pragma once
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QPair>
-#include <memory>
 
-#include "net/idownloader.h"
-#include "net/iparamssetter.h"
-#include "net/ptr.h"
+#include "net/downloader.h"
 
 namespace Net {
-
-class DownloadWait;
 
 // (from, to) byte ranges; the last part is open-ended (to = -1). No parts when count < 1.
 QList<QPair<qint64, qint64>> splitParts(qint64 total, int count);
@@ -20,39 +14,29 @@ QList<QPair<qint64, qint64>> splitParts(qint64 total, int count);
 // Probes the file with HEAD and fetches it as concurrent ranged GETs, each written at
 // its own offset as it arrives; servers without ranges get one GET. A part cut by the
 // network is asked for again from its first missing byte.
-class MultiDownloader : public QObject, public IDownloader {
+class MultiDownloader : public QObject, public Downloader {
     Q_OBJECT
 
 public:
     explicit MultiDownloader(Ptr<IParamsSetter> paramsSetter = nullptr, QObject* parent = nullptr);
     ~MultiDownloader() override;
 
-    DownloadResult download(const QUrl& url, const Headers& headers, QIODevice* device,
-                            const Progress& progress) override;
-    bool downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
-                       const Progress& progress, const IDownloader::Finished& finished) override;
-    void abort() override;
-    bool isRunning() const override;
-
     int partCount() const { return m_partCount; }
 
 signals:
-    // Emitted when a job has ended: in the manager's thread, or in abort()'s for a blocking
-    // download, which abort() ends at once.
+    // Emitted in the manager's thread when a job has ended.
     void Finished();
 
-private:
-    struct Job;
+protected:
+    int check(QIODevice* device) const override;
+    std::shared_ptr<DownloadJob> makeJob(const QUrl& url, QIODevice* device,
+                                         const Progress& progress, qint64 expectedSize) override;
+    void jobEnded() override { emit Finished(); }
 
-    bool start(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
-               const IDownloader::Finished& finished, const std::shared_ptr<DownloadWait>& wait,
-               DownloadResult& refusal);
+private:
+    class Job;
 
     const int m_partCount = 10;
-    Ptr<IParamsSetter> m_paramsSetter;
-    mutable QMutex m_mutex;
-    std::shared_ptr<Job> m_job;
-    std::shared_ptr<DownloadWait> m_wait;
 };
 
 }  // namespace Net

@@ -1,258 +1,168 @@
 #include "net/singledownloader.h"
 
+#include <QNetworkReply>
 #include <QPointer>
-#include <QRecursiveMutex>
 #include <QTimer>
-#include <atomic>
 
 #include "base/logcategories.h"
 #include "net/downloadrequest.h"
-#include "net/downloadsink.h"
-#include "net/downloadwait.h"
 #include "net/manager.h"
 
 namespace Net {
 
-// Lives in the manager's thread once started; only abort() reaches it from elsewhere.
-struct SingleDownloader::Job : std::enable_shared_from_this<SingleDownloader::Job> {
-    Job(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
+// Lives in the manager's thread once begun; only abort() reaches it from elsewhere.
+class SingleDownloader::Job : public DownloadJob {
+public:
+    Job(const QUrl& url, QIODevice* device, const Progress& progress, qint64 expectedSize,
         bool resumable)
-        : url(url), headers(headers), sink(device, progress), resumable(resumable) {}
+        : DownloadJob(url, device, progress, expectedSize), m_resumable(resumable) {}
 
-    void send();
+private:
+    void send() override;
+    void cancel() override;
     void onData();
     void onFinished();
-    void deliver(const DownloadResult& result);
+    // Ends the job before a file larger than expected reaches the device.
+    bool outgrows(qint64 size);
 
-    const QUrl url;
-    const Headers headers;
-    DownloadSink sink;
-    const bool resumable;
-    Finished finished;
-    std::atomic<bool> aborted{false};
-    // Held while the result is delivered, so a downloader destroyed meanwhile waits for it.
-    QRecursiveMutex delivery;
-    bool orphaned = false;
-
-    QPointer<QNetworkReply> reply;
-    int state = DownloadResult::Ok;
-    QString message;
-    qint64 written = 0;
-    qint64 requestedFrom = 0;
-    qint64 total = -1;
-    int retries = 0;
-    bool checked = false;
-    bool writeBody = true;
+    const bool m_resumable;
+    QPointer<QNetworkReply> m_reply;
+    qint64 m_written = 0;
+    qint64 m_requestedFrom = 0;
+    qint64 m_total = -1;
+    int m_retries = 0;
+    bool m_checked = false;
+    bool m_writeBody = true;
 };
 
 void SingleDownloader::Job::send() {
-    if (aborted) {
-        deliver({state, {}, message});
+    if (hasEnded()) {
         return;
     }
-    Headers sent = headers;
-    if (requestedFrom > 0) {
-        sent.setRange(requestedFrom, -1);
+    Headers sent = m_headers;
+    if (m_requestedFrom > 0) {
+        sent.setRange(m_requestedFrom, -1);
     }
-    checked = false;
-    reply = DownloadRequest::send(DownloadRequest::Kind::Get, url, sent);
-    if (reply.isNull()) {
-        deliver({DownloadResult::NoReply, {}, QStringLiteral("No reply")});
+    m_checked = false;
+    m_reply = DownloadRequest::send(DownloadRequest::Kind::Get, m_url, sent);
+    if (m_reply.isNull()) {
+        complete({DownloadResult::NoReply, {}, QStringLiteral("No reply")});
         return;
     }
-    const std::shared_ptr<Job> self = shared_from_this();
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, [self] { self->onData(); });
-    QObject::connect(reply, &QNetworkReply::finished, reply, [self] { self->onFinished(); });
+    const std::shared_ptr<Job> self = std::static_pointer_cast<Job>(shared_from_this());
+    QObject::connect(m_reply, &QNetworkReply::readyRead, m_reply, [self] { self->onData(); });
+    QObject::connect(m_reply, &QNetworkReply::finished, m_reply, [self] { self->onFinished(); });
+}
+
+void SingleDownloader::Job::cancel() {
+    if (!m_reply.isNull() && m_reply->isRunning()) {
+        m_reply->abort();
+    }
+}
+
+bool SingleDownloader::Job::outgrows(qint64 size) {
+    if (m_expectedSize < 0 || size <= m_expectedSize) {
+        return false;
+    }
+    complete({DownloadResult::TooManyBytes, Response::fromReply(m_reply),
+              QStringLiteral("Size (reply/expected): %1/%2").arg(size).arg(m_expectedSize)});
+    return true;
 }
 
 void SingleDownloader::Job::onData() {
-    if (reply.isNull() || state != DownloadResult::Ok) {
+    if (m_reply.isNull() || hasEnded()) {
         return;
     }
-    if (!checked) {
-        checked = true;
-        const Response response = Response::fromReply(reply);
-        if (requestedFrom > 0) {
+    if (!m_checked) {
+        m_checked = true;
+        const Response response = Response::fromReply(m_reply);
+        if (m_requestedFrom > 0) {
             const Response::ContentRange range = response.contentRange();
-            if (response.status != 206 || range.from != requestedFrom) {
-                state = DownloadResult::RangeMismatch;
-                message = QStringLiteral("Resume (reply/needed): %1 %2/%3")
+            if (response.status != 206 || range.from != m_requestedFrom) {
+                complete({DownloadResult::RangeMismatch, response,
+                          QStringLiteral("Resume (reply/needed): %1 %2/%3")
                               .arg(response.status)
                               .arg(range.from)
-                              .arg(requestedFrom);
-                reply->abort();
+                              .arg(m_requestedFrom)});
                 return;
             }
-            total = range.total;
+            m_total = range.total;
         } else {
             // An error page is not the file; the caller reads the status.
-            writeBody = response.isSuccess();
-            total = response.hasContentLength() ? response.contentLength() : -1;
+            m_writeBody = response.isSuccess();
+            m_total = response.hasContentLength() ? response.contentLength() : -1;
+        }
+        if (m_writeBody && outgrows(m_total)) {
+            return;
         }
     }
-    const QByteArray data = reply->readAll();
-    if (!writeBody || data.isEmpty()) {
+    const QByteArray data = m_reply->readAll();
+    if (!m_writeBody || data.isEmpty() || outgrows(m_written + data.size())) {
         return;
     }
-    switch (sink.write(-1, data)) {
-        case DownloadSink::Write::Ok:
-            written += data.size();
+    switch (write(-1, data)) {
+        case Write::Ok:
+            m_written += data.size();
             break;
-        case DownloadSink::Write::Detached:
+        case Write::Ended:
             return;
-        case DownloadSink::Write::SeekFailed:
-        case DownloadSink::Write::WriteFailed:
-            state = DownloadResult::WriteFailed;
-            reply->abort();
+        case Write::SeekFailed:
+        case Write::WriteFailed:
+            complete({DownloadResult::WriteFailed, Response::fromReply(m_reply), QString()});
             return;
     }
-    sink.report(written, total > 0 ? static_cast<quint64>(total) : 0);
+    report(m_written, m_total > 0 ? static_cast<quint64>(m_total) : 0);
 }
 
 void SingleDownloader::Job::onFinished() {
-    if (reply.isNull()) {
+    if (m_reply.isNull()) {
         return;
     }
-    QNetworkReply* ended = reply;
-    reply.clear();
-    ended->deleteLater();
-    if (!aborted && state == DownloadResult::Ok && ended->bytesAvailable() > 0) {
-        reply = ended;
+    if (m_reply->bytesAvailable() > 0) {
         onData();
-        reply.clear();
+    }
+    QNetworkReply* ended = m_reply;
+    m_reply.clear();
+    ended->deleteLater();
+    if (hasEnded()) {
+        return;
     }
     const Response response = Response::fromReply(ended);
-    if (aborted || state != DownloadResult::Ok) {
-        deliver({state, response, message});
-        return;
-    }
     // A body shorter than announced was cut, whether or not the transport noticed.
-    const bool shortBody = writeBody && total >= 0 && written < total;
+    const bool shortBody = m_writeBody && m_total >= 0 && m_written < m_total;
     if (DownloadRequest::wasCut(ended) || shortBody) {
-        if (resumable && retries < DownloadRequest::kMaxRetries) {
-            ++retries;
-            requestedFrom = written;
-            qCInfo(lcNet) << "Download resumed:" << url.toString() << written;
-            QTimer::singleShot(DownloadRequest::retryPauseMs(retries), Manager::instance(),
-                               [self = shared_from_this()] { self->send(); });
+        if (m_resumable && m_retries < DownloadRequest::kMaxRetries) {
+            ++m_retries;
+            m_requestedFrom = m_written;
+            qCInfo(lcNet) << "Download resumed:" << m_url.toString() << m_written;
+            const std::shared_ptr<Job> self = std::static_pointer_cast<Job>(shared_from_this());
+            QTimer::singleShot(DownloadRequest::retryPauseMs(m_retries), Manager::instance(),
+                               [self] { self->send(); });
             return;
         }
-        deliver({DownloadResult::NoReply, response, ended->errorString()});
+        complete({DownloadResult::NoReply, response, ended->errorString()});
         return;
     }
-    deliver({DownloadResult::Ok, response, QString()});
-}
-
-void SingleDownloader::Job::deliver(const DownloadResult& result) {
-    const std::shared_ptr<Job> self = shared_from_this();
-    QMutexLocker lock(&delivery);
-    if (!orphaned && finished) {
-        const Finished call = std::move(finished);
-        finished = nullptr;
-        call(result);
-    }
+    complete({DownloadResult::Ok, response, QString()});
 }
 
 SingleDownloader::SingleDownloader(Ptr<IParamsSetter> paramsSetter)
-    : m_paramsSetter(std::move(paramsSetter)) {}
+    : Downloader(std::move(paramsSetter)) {}
 
 SingleDownloader::~SingleDownloader() {
-    std::shared_ptr<Job> job;
-    {
-        QMutexLocker lock(&m_mutex);
-        job = m_job;
-    }
-    if (job) {
-        abort();
-        QMutexLocker lock(&job->delivery);
-        job->orphaned = true;
-    }
+    stop();
 }
 
-DownloadResult SingleDownloader::download(const QUrl& url, const Headers& headers,
-                                          QIODevice* device, const Progress& progress) {
-    return DownloadWait::block([&](const std::shared_ptr<DownloadWait>& wait) {
-        const int refusal = start(
-            url, headers, device, progress,
-            [wait](const DownloadResult& result) { wait->complete(result); }, wait);
-        return DownloadResult{refusal, {}, QString()};
-    });
+std::shared_ptr<DownloadJob> SingleDownloader::makeStream(const QUrl& url, QIODevice* device,
+                                                          const Progress& progress,
+                                                          qint64 expectedSize, bool resumable) {
+    return std::make_shared<Job>(url, device, progress, expectedSize, resumable);
 }
 
-bool SingleDownloader::downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
-                                     const Progress& progress, const Finished& finished) {
-    return start(url, headers, device, progress, finished, nullptr) == DownloadResult::Ok;
-}
-
-int SingleDownloader::start(const QUrl& url, const Headers& headers, QIODevice* device,
-                            const Progress& progress, const Finished& finished,
-                            const std::shared_ptr<DownloadWait>& wait) {
-    QMutexLocker lock(&m_mutex);
-    if (m_job) {
-        return DownloadResult::Busy;
-    }
-    if (!url.isValid() || device == nullptr) {
-        return DownloadResult::Refused;
-    }
-    Headers sent = headers;
-    if (m_paramsSetter && !m_paramsSetter->setParams(sent)) {
-        return DownloadResult::Refused;
-    }
-    const auto job = std::make_shared<Job>(url, sent, device, progress, m_resumable);
-    m_job = job;
-    m_wait = wait;
-    std::weak_ptr<Job> weakJob = job;
-    job->finished = [this, weakJob, finished](const DownloadResult& result) {
-        {
-            QMutexLocker lock(&m_mutex);
-            if (m_job == weakJob.lock()) {
-                m_job.reset();
-                m_wait.reset();
-            }
-        }
-        if (finished) {
-            finished(result);
-        }
-    };
-    QMetaObject::invokeMethod(
-        Manager::instance(), [job] { job->send(); }, Qt::QueuedConnection);
-    return DownloadResult::Ok;
-}
-
-void SingleDownloader::abort() {
-    std::shared_ptr<Job> job;
-    std::shared_ptr<DownloadWait> wait;
-    {
-        QMutexLocker lock(&m_mutex);
-        job = m_job;
-        wait = m_wait;
-        // The blocking caller returns at once; the reply ends in the manager's thread.
-        if (wait) {
-            m_job.reset();
-            m_wait.reset();
-        }
-    }
-    if (!job) {
-        return;
-    }
-    job->aborted = true;
-    job->sink.detach();
-    QMetaObject::invokeMethod(
-        Manager::instance(),
-        [job] {
-            if (!job->reply.isNull() && job->reply->isRunning()) {
-                job->reply->abort();
-            }
-        },
-        Qt::QueuedConnection);
-    if (wait) {
-        wait->complete({});
-    }
-}
-
-bool SingleDownloader::isRunning() const {
-    QMutexLocker lock(&m_mutex);
-    return m_job != nullptr;
+std::shared_ptr<DownloadJob> SingleDownloader::makeJob(const QUrl& url, QIODevice* device,
+                                                       const Progress& progress,
+                                                       qint64 expectedSize) {
+    return makeStream(url, device, progress, expectedSize, m_resumable);
 }
 
 }  // namespace Net

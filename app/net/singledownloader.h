@@ -1,45 +1,32 @@
 #pragma once
 
-#include <QMutex>
-#include <memory>
-
-#include "net/idownloader.h"
-#include "net/iparamssetter.h"
-#include "net/ptr.h"
+#include "net/downloader.h"
 
 namespace Net {
 
-class DownloadWait;
-
 // One GET streamed into the device as it arrives. The HTTP status is the caller's to judge.
-class SingleDownloader : public IDownloader {
+class SingleDownloader : public Downloader {
 public:
     explicit SingleDownloader(Ptr<IParamsSetter> paramsSetter = nullptr);
     ~SingleDownloader() override;
-
-    DownloadResult download(const QUrl& url, const Headers& headers, QIODevice* device,
-                            const Progress& progress) override;
-    bool downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
-                       const Progress& progress, const Finished& finished) override;
-    void abort() override;
-    bool isRunning() const override;
 
     // For a server known to offer byte ranges: a cut transfer is taken up again from the
     // bytes already written instead of failing.
     void setResumable(bool resumable) { m_resumable = resumable; }
 
+    // A job of its own, for a downloader that hands a file on to one stream.
+    static std::shared_ptr<DownloadJob> makeStream(const QUrl& url, QIODevice* device,
+                                                   const Progress& progress, qint64 expectedSize,
+                                                   bool resumable);
+
+protected:
+    std::shared_ptr<DownloadJob> makeJob(const QUrl& url, QIODevice* device,
+                                         const Progress& progress, qint64 expectedSize) override;
+
 private:
-    struct Job;
+    class Job;
 
-    // A code of DownloadResult: Ok when the job was started.
-    int start(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
-              const Finished& finished, const std::shared_ptr<DownloadWait>& wait);
-
-    Ptr<IParamsSetter> m_paramsSetter;
-    bool m_resumable = false;
-    mutable QMutex m_mutex;
-    std::shared_ptr<Job> m_job;
-    std::shared_ptr<DownloadWait> m_wait;
+    std::atomic<bool> m_resumable{false};
 };
 
 }  // namespace Net

@@ -1,14 +1,14 @@
 #include "net/uploadmethod.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHttpMultiPart>
 #include <QNetworkReply>
 
 #include "base/logcategories.h"
+#include "net/call.h"
+#include "net/contentdecoding.h"
 #include "net/manager.h"
-#include "net/request.h"
 
 namespace Net {
 
@@ -31,6 +31,35 @@ QByteArray dispositionFor(const QString& name, const QString& fileName) {
     return disposition.toUtf8();
 }
 
+// Runs in the manager's thread, which then owns the body and its files with the reply.
+Manager::Operation postFiles(const QStringList& files) {
+    return [files](QNetworkAccessManager& access, const QNetworkRequest& request) {
+        auto* multiPart = new QHttpMultiPart(QHttpMultiPart::FormDataType);
+        for (int i = 0; i < files.size(); ++i) {
+            auto* file = new QFile(files[i], multiPart);
+            if (!file->open(QIODevice::ReadOnly)) {
+                qCWarning(lcNet) << "Upload file not readable:" << files[i];
+                continue;
+            }
+            QHttpPart part;
+            const QByteArray disposition =
+                dispositionFor(QStringLiteral("files[%1]").arg(i), QFileInfo(files[i]).fileName());
+            if (!disposition.isEmpty()) {
+                part.setRawHeader("Content-Disposition", disposition);
+            }
+            part.setBodyDevice(file);
+            multiPart->append(part);
+        }
+        QNetworkReply* reply = access.post(request, multiPart);
+        if (reply == nullptr) {
+            delete multiPart;
+        } else {
+            multiPart->setParent(reply);
+        }
+        return reply;
+    };
+}
+
 }  // namespace
 
 UploadMethod::UploadMethod(const QUrl& url, const Headers& headers, Ptr<IOutConverter> outConverter,
@@ -41,98 +70,63 @@ UploadMethod::UploadMethod(const QUrl& url, const Headers& headers, Ptr<IOutConv
       paramsSetter(std::move(paramsSetter)) {}
 
 bool UploadMethod::operator()(const QStringList& files, const WeakPtr<IOutData>& outData) {
-    m_flight->response = {};
+    m_lastResponse = {};
     if (!url.isValid()) {
+        return false;
+    }
+    if (!m_slot.enter()) {
+        m_lastResponse.failure = Response::Failure::Aborted;
         return false;
     }
     Headers sent = headers;
     if (paramsSetter && !paramsSetter->setParams(sent)) {
+        m_slot.leave();
         return false;
     }
-    {
-        QMutexLocker lock(&m_flight->mutex);
-        m_flight->aborted = false;
-    }
-    Request request(url, sent);
-    QEventLoop loop;
-    Manager::instance()->send(
-        &request, [&files, &loop](QNetworkAccessManager& access, const QNetworkRequest& built) {
-            // Built in the manager's thread, which then owns the body and its files.
-            auto* multiPart = new QHttpMultiPart(QHttpMultiPart::FormDataType);
-            for (int i = 0; i < files.size(); ++i) {
-                auto* file = new QFile(files[i], multiPart);
-                if (!file->open(QIODevice::ReadOnly)) {
-                    qCWarning(lcNet) << "Upload file not readable:" << files[i];
-                    continue;
-                }
-                QHttpPart part;
-                const QByteArray disposition = dispositionFor(QStringLiteral("files[%1]").arg(i),
-                                                              QFileInfo(files[i]).fileName());
-                if (!disposition.isEmpty()) {
-                    part.setRawHeader("Content-Disposition", disposition);
-                }
-                part.setBodyDevice(file);
-                multiPart->append(part);
-            }
-            QNetworkReply* reply = access.post(built, multiPart);
-            if (reply == nullptr) {
-                delete multiPart;
-                return reply;
-            }
-            multiPart->setParent(reply);
-            QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit,
-                             Qt::QueuedConnection);
-            return reply;
-        });
-    const QPointer<QNetworkReply> reply = request.reply();
-    if (reply.isNull()) {
+    QNetworkRequest request(url);
+    sent.applyTo(request);
+    Call::Options options;
+    options.maxBytes = kReplyLimit;
+    // A large upload may take long; the manager's no-progress time-out ends a stalled one.
+    options.deadlineMs = 0;
+    const Ptr<Call> call = Call::create(request, postFiles(files), options);
+    if (!m_slot.attach(call)) {
+        m_slot.leave();
+        m_lastResponse.failure = Response::Failure::Aborted;
         return false;
     }
-    {
-        QMutexLocker lock(&m_flight->mutex);
-        m_flight->reply = reply;
-        if (m_flight->aborted) {
-            QMetaObject::invokeMethod(reply.data(), &QNetworkReply::abort, Qt::QueuedConnection);
-        }
-    }
-    loop.exec();
-    {
-        QMutexLocker lock(&m_flight->mutex);
-        m_flight->reply.clear();
-    }
+    call->start();
+    const Call::End end = call->wait();
+    m_slot.leave();
 
-    Response response;
-    QByteArray body;
+    switch (end) {
+        case Call::End::Finished:
+            m_lastResponse = call->response();
+            break;
+        case Call::End::TooLarge:
+            m_lastResponse.failure = Response::Failure::TooLarge;
+            break;
+        case Call::End::TimedOut:
+            m_lastResponse.failure = Response::Failure::TimedOut;
+            break;
+        case Call::End::Aborted:
+        case Call::End::Running:
+            m_lastResponse.failure = Response::Failure::Aborted;
+            return false;
+    }
     const Ptr<IOutData> result = outData.lock();
-    bool readBody = false;
-    Manager::instance()->runInThread([&] {
-        response = Response::fromReply(reply.data());
-        readBody = (response.isSuccess() || response.isClientError()) && outConverter && result &&
-                   reply->bytesAvailable() <= kReplyLimit;
-        if (readBody) {
-            body = reply->readAll();
-        }
-        if (!reply.isNull()) {
-            reply->deleteLater();
-        }
-    });
-    m_flight->response = response;
-    if (readBody) {
-        result->setData(outConverter->convert(body));
+    if ((m_lastResponse.isSuccess() || m_lastResponse.isClientError()) && outConverter && result) {
+        result->setData(
+            outConverter->convert(decodeContent(call->body(), call->contentEncoding())));
     }
-    if (!response.isSuccess()) {
-        qCWarning(lcNet) << "Files upload error:" << response.status;
+    if (!m_lastResponse.isSuccess()) {
+        qCWarning(lcNet) << "Files upload error:" << m_lastResponse.status;
     }
-    return response.isSuccess();
+    return m_lastResponse.isSuccess();
 }
 
 void UploadMethod::abort() {
-    QMutexLocker lock(&m_flight->mutex);
-    m_flight->aborted = true;
-    if (!m_flight->reply.isNull()) {
-        QMetaObject::invokeMethod(m_flight->reply.data(), &QNetworkReply::abort,
-                                  Qt::QueuedConnection);
-    }
+    m_slot.abort();
 }
 
 }  // namespace Net

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QMutex>
-#include <QPointer>
 #include <QStringList>
 #include <QUrl>
 
+#include "net/callslot.h"
 #include "net/headers.h"
 #include "net/ioutconverter.h"
 #include "net/ioutdata.h"
@@ -12,12 +11,11 @@
 #include "net/ptr.h"
 #include "net/response.h"
 
-class QNetworkReply;
-
 namespace Net {
 
 // Uploads local files as one form-data body, parts "files[0]", "files[1]", ... with their
-// bare file names. Blocks like Method::exec; a 2xx or 4xx JSON reply fills `outData`.
+// bare file names. Blocks like Method::exec (a Net::Call: abort() from any thread ends the
+// wait at once); a 2xx or 4xx JSON reply fills `outData`.
 class UploadMethod {
 public:
     UploadMethod() = default;
@@ -26,7 +24,8 @@ public:
 
     // True on a 2xx reply.
     bool operator()(const QStringList& files, const WeakPtr<IOutData>& outData = {});
-    Response lastResponse() const { return m_flight->response; }
+    Response lastResponse() const { return m_lastResponse; }
+    // Also before the upload has begun: the next upload then ends at once, sending nothing.
     void abort();
 
     QUrl url;
@@ -35,13 +34,8 @@ public:
     Ptr<IParamsSetter> paramsSetter;
 
 private:
-    struct Flight {
-        QMutex mutex;
-        QPointer<QNetworkReply> reply;
-        bool aborted = false;
-        Response response;
-    };
-    Ptr<Flight> m_flight = std::make_shared<Flight>();
+    CallSlot m_slot{CallSlot::IdleAbort::Kept};
+    Response m_lastResponse;
 };
 
 }  // namespace Net

@@ -183,7 +183,9 @@ TEST_CASE("encodings: UTF-16LE, UTF-8 with BOM and Windows-1252 read alike") {
     InfFile utf16;
     REQUIRE(loadData("utf16.inf", utf16));
     CHECK(utf16.encoding() == Encoding::Utf16Le);
-    CHECK_EQ(utf16.models()[0].description, std::string("Gerät ☃"));
+    // Held here: the check keeps a reference to what it compares.
+    const auto models = utf16.models();
+    CHECK_EQ(models[0].description, std::string("Gerät ☃"));
     InfFile ansi;
     REQUIRE(loadData("ansi.inf", ansi));
     CHECK(ansi.encoding() == Encoding::Windows1252);
