@@ -294,6 +294,35 @@ private slots:
             }
         }
     }
+
+    // The program ends while the Installer rolls a point back: the files still record it.
+    void rollbackOutlivesItsManager() {
+        const QString script = m_scratch.filePath("slow-installer");
+        {
+            QFile file(script);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\nsleep 0.3\nexec '" QLN_INSTALLER_PATH "'\n");
+            file.close();
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const Flow::Shared<Qln::Installer> client = installer(script);
+        const Flow::Shared<Hrdw::Hardware> audio = scanAudio();
+        QVERIFY(audio && audio->driver);
+        const RecoveryManager::Folders where = folders();
+        auto manager = std::make_unique<RecoveryManager>(where, client);
+        const DriverPackage backup = manager->backup(*audio->driver);
+        QVERIFY(manager->addRecoveryPoint(*audio, QStringLiteral("MEDIA"), backup));
+        const Flow::Shared<InstallRecovery> point = manager->recoveryPoints().first();
+        manager->recovery(point.get());
+        QTRY_COMPARE_WITH_TIMEOUT(point->state()->status(), InstallState::Installation, 20000);
+        manager.reset();
+        client->waitForFinished();
+
+        const RecoveryManager restarted(where, client);
+        QVERIFY(restarted.recoveryPoints().isEmpty());
+        QCOMPARE(restarted.historyEntries().size(), 1);
+        QVERIFY(!QFile::exists(backup.path));
+    }
 };
 
 QTEST_GUILESS_MAIN(RecoveryManagerTest)
