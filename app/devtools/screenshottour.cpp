@@ -86,6 +86,7 @@ void ScreenshotTour::tourMainWindow() {
         step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
     }
     tourDriversPages(main);
+    tourChangesPages(main);
     step(0, [main] {
         QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "settings"));
         if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
@@ -164,6 +165,23 @@ void ScreenshotTour::tourDriversPages(MainWindow* main) {
         }
     });
     step(kSettleMs, [this, main] { save(main, "drivers-search-complete"); });
+}
+
+void ScreenshotTour::tourChangesPages(MainWindow* main) {
+    for (const QString& page : {QStringLiteral("recovery"), QStringLiteral("history")}) {
+        step(0, [main, page] {
+            QMetaObject::invokeMethod(main->rootObject(), "showModule",
+                                      Q_ARG(QVariant, QVariant(page)));
+        });
+        step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
+    }
+    step(0, [main] {
+        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "recovery"));
+        if (auto* page = main->rootObject()->findChild<QQuickItem*>("recoveryPage")) {
+            QMetaObject::invokeMethod(page, "expandAll");
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "recovery-expanded"); });
 }
 
 void ScreenshotTour::waitUntil(int timeoutMs, std::function<bool()> done) {

@@ -31,6 +31,8 @@ private:
     void onStateChanged(WindowController::State state);
     void tourMainWindow();
     void tourDriversPages(MainWindow* main);
+    // After the drivers pages: what their installs left for recovery and history.
+    void tourChangesPages(MainWindow* main);
     void showUpdateDownloadMidway();
     void save(QWindow* window, const QString& name);
     // The dialog window `owner` shows at the moment.

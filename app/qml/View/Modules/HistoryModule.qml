@@ -16,7 +16,12 @@ ModulePage {
         State { name: "HasElement" }
     ]
 
+    function expandAll() {
+        changes.expandAll()
+    }
+
     ChangeList {
+        id: changes
         anchors.fill: parent
         header: qsTr("HistoryHeader")
         emptyMessage: qsTr("EmptyHistoryMessage")

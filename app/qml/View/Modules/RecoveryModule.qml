@@ -21,7 +21,12 @@ ModulePage {
         manager.recovery(point)
     }
 
+    function expandAll() {
+        changes.expandAll()
+    }
+
     ChangeList {
+        id: changes
         anchors.fill: parent
         header: qsTr("RecoveryHeader")
         emptyMessage: qsTr("RecoveryEmptyMessage")

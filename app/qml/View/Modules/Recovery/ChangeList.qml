@@ -11,6 +11,15 @@ Item {
     property Component row: null
     readonly property bool empty: model.length === 0
 
+    // Opens every row, for a picture of the whole page.
+    function expandAll() {
+        for (var index = 0; index < view.count; ++index) {
+            var loader = view.itemAtIndex(index)
+            if (loader && loader.item && !loader.item.expanded)
+                loader.item.toggle()
+        }
+    }
+
     Text {
         id: title
         anchors.left: parent.left

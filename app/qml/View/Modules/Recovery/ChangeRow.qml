@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtGraphicalEffects 1.15
 import "../../../Style"
 
 // One driver change: number, device, day, and on a click the driver's facts.
@@ -58,6 +59,13 @@ Rectangle {
         source: row.expanded ? "../../../Resources/Images/Buttons/arrow-up.svg"
                              : "../../../Resources/Images/Buttons/arrow-down.svg"
         sourceSize: Qt.size(12, 12)
+        visible: false
+    }
+    // The arrows are drawn white, for dark buttons.
+    ColorOverlay {
+        anchors.fill: arrow
+        source: arrow
+        color: Colors.gray_3
     }
     Text {
         id: nameText
