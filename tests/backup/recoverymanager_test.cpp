@@ -412,6 +412,36 @@ private slots:
             }
         }
     }
+
+    // Both become paths under the working folder of an elevated program.
+    void unpackRefusesHostileNames_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("inf");
+        const QString id(40, QLatin1Char('b'));
+        QTest::newRow("id leaves the folder") << "../" + id.left(37) << "a.inf";
+        QTest::newRow("absolute inf") << id << "/etc/a.inf";
+        QTest::newRow("inf climbs out") << id << "sub/../../a.inf";
+        QTest::newRow("empty inf") << id << "";
+    }
+    void unpackRefusesHostileNames() {
+        QFETCH(QString, id);
+        QFETCH(QString, inf);
+        const QString folder = m_scratch.filePath("hostile");
+        QDir().mkpath(folder + "/driver");
+        QFile file(folder + "/driver/a.inf");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Version]\r\n");
+        file.close();
+        DriverPackage package = DriverPackage::ofInstalledDriver("a.inf", folder + "/driver/a.inf");
+        QVERIFY(package.pack(folder + "/Backups"));
+        package.id = id;
+        package.inf = inf;
+        QString error;
+        QVERIFY(!package.unpack(folder + "/Unpack", &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(package.packed);
+        QVERIFY(!QDir(folder + "/Unpack").exists() || QDir(folder + "/Unpack").isEmpty());
+    }
 };
 
 int main(int argc, char** argv) {
