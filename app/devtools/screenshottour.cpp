@@ -97,6 +97,7 @@ void ScreenshotTour::tourMainWindow() {
         step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
     }
     tourDriversPages(main);
+    tourChangesPages(main);
     // Every page has been created by now, and with it every dialog a page holds.
     step(0, [this, main] { tourDialogs(main); });
     step(0, [this] { m_windows->ShowErrorWindow(false); });
@@ -245,6 +246,23 @@ QList<QPair<int, std::function<void()>>> ScreenshotTour::showDialog(MainWindow* 
                                }
                            })));
     return steps;
+}
+
+void ScreenshotTour::tourChangesPages(MainWindow* main) {
+    for (const QString& page : {QStringLiteral("recovery"), QStringLiteral("history")}) {
+        step(0, [main, page] {
+            QMetaObject::invokeMethod(main->rootObject(), "showModule",
+                                      Q_ARG(QVariant, QVariant(page)));
+        });
+        step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
+    }
+    step(0, [main] {
+        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "recovery"));
+        if (auto* page = main->rootObject()->findChild<QQuickItem*>("recoveryPage")) {
+            QMetaObject::invokeMethod(page, "expandAll");
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "recovery-expanded"); });
 }
 
 void ScreenshotTour::waitUntil(int timeoutMs, std::function<bool()> done) {

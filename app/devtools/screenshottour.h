@@ -39,6 +39,8 @@ private:
     void tourDialogs(MainWindow* main);
     void tourOtherBodies(MainWindow* main);
     QList<QPair<int, std::function<void()>>> showDialog(MainWindow* main, QQuickItem* dialog);
+    // After the drivers pages: what their installs left for recovery and history.
+    void tourChangesPages(MainWindow* main);
     void showUpdateDownloadMidway();
     void save(QWindow* window, const QString& name);
     void save(QWindow* window, const QString& name, const QRect& area);

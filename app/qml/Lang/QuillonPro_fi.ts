@@ -165,6 +165,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Toimittaja</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versio</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Päivämäärä</translation>
+    </message>
+</context>
+<context>
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
@@ -280,10 +295,6 @@
     <message>
         <source>InstallCompleteHeader</source>
         <translation>Asennus valmis</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Puretaan</translation>
     </message>
 </context>
 <context>
@@ -525,6 +536,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Palauta</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Puretaan</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -165,6 +165,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Жеткізуші</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Нұсқа</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Күні</translation>
+    </message>
+</context>
+<context>
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
@@ -280,10 +295,6 @@
     <message>
         <source>InstallCompleteHeader</source>
         <translation>Орнату аяқталды</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Ашылуда</translation>
     </message>
 </context>
 <context>
@@ -525,6 +536,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Қалпына келтіру</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Ашылуда</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

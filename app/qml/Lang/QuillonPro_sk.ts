@@ -165,6 +165,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Dodávateľ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzia</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dátum</translation>
+    </message>
+</context>
+<context>
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
@@ -280,10 +295,6 @@
     <message>
         <source>InstallCompleteHeader</source>
         <translation>Inštalácia dokončená</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Rozbaľovanie</translation>
     </message>
 </context>
 <context>
@@ -525,6 +536,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Obnoviť</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozbaľovanie</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

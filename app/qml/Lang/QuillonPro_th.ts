@@ -165,6 +165,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>ผู้ให้บริการ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>วันที่</translation>
+    </message>
+</context>
+<context>
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
@@ -280,10 +295,6 @@
     <message>
         <source>InstallCompleteHeader</source>
         <translation>ติดตั้งเสร็จสมบูรณ์</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>กำลังแตกไฟล์</translation>
     </message>
 </context>
 <context>
@@ -525,6 +536,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>คืนค่า</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>กำลังแตกไฟล์</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>
