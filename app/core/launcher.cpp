@@ -5,6 +5,8 @@
 #include <QUrl>
 
 #include "autorun/autorunmodule.h"
+#include "backup/recoveryfiles.h"
+#include "backup/recoverymanager.h"
 #include "base/scopeprofiler.h"
 #include "core/application.h"
 #include "core/initializetask.h"
@@ -174,6 +176,11 @@ void Launcher::finish(const Flow::Shared<InitData>& data) {
 
     configuration.installer = std::make_shared<Installer>(
         *m_arguments, configuration.osInfo && configuration.osInfo->is64());
+    const Environment& environment = *configuration.environment;
+    configuration.recoveryManager = std::make_shared<RecoveryManager>(
+        RecoveryManager::Folders{Environment::appDataDir(), environment.backupsDir(),
+                                 environment.unpackDir(), environment.downloadDir()},
+        configuration.installer);
 
     const QString tab = m_arguments->value(QStringLiteral("tab"));
     auto modules = std::make_unique<ModuleList>(m_configuration, m_applicationDir, tab);

@@ -31,6 +31,8 @@ private:
     void onStateChanged(WindowController::State state);
     void tourMainWindow();
     void tourDriversPages(MainWindow* main);
+    // Installs the selection for real and saves the page under way and complete.
+    void tourInstall(MainWindow* main);
     void showUpdateDownloadMidway();
     void save(QWindow* window, const QString& name);
     // The dialog window `owner` shows at the moment.

@@ -1,7 +1,9 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QQuickItem>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -15,6 +17,7 @@
 #include "hardware/deviceselectviewmodel.h"
 #include "hardware/driverselectviewmodel.h"
 #include "hardware/driversupdatemodel.h"
+#include "hardware/installer.h"
 #include "logcapture.h"
 #include "net/manager.h"
 #include "servicerunner.h"
@@ -89,6 +92,7 @@ private slots:
     void disclaimerComesBeforeTheFirstInstallOnly();
     void cancellingTheScanReturnsToStart();
     void nothingFoundShowsTheCompletionPage();
+    void installEverythingThenRollBackOne();
 
 private:
     bool startProgram(const std::string& dataDir);
@@ -96,6 +100,7 @@ private:
     void pressScanAndWaitForSelect();
     QStringList rowsOf(Qln::DriversUpdateModel* model) const;
 
+    std::unique_ptr<QTemporaryDir> m_machine;
     std::string m_catalogueData;
     std::unique_ptr<ServiceRunner> m_service;
     std::unique_ptr<LogCapture> m_log;
@@ -109,6 +114,16 @@ private:
 
 void DriversJourneyTest::initTestCase() {
     isolateUserFolders();
+    // Installs change the machine: they get a copy of the sample PC, never the one in the tree.
+    m_machine.reset(new QTemporaryDir);
+    const QString sample = qEnvironmentVariable("QUILLON_MACHINE");
+    QDirIterator walk(sample, QDir::Files, QDirIterator::Subdirectories);
+    while (walk.hasNext()) {
+        const QString file = walk.next();
+        const QString target = m_machine->path() + file.mid(sample.size());
+        QVERIFY(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(file, target));
+    }
+    qputenv("QUILLON_MACHINE", m_machine->path().toUtf8());
     const std::string work = ServiceRunner::makeTempDir("journey");
     const QString packages = QString::fromStdString(work) + "/packages";
     m_catalogueData = work + "/data";
@@ -128,10 +143,15 @@ void DriversJourneyTest::init() {
 }
 
 void DriversJourneyTest::cleanup() {
-    // A scan still running would outlive its module otherwise.
+    // A scan or an installation still running would outlive its module otherwise.
     if (m_module && m_module->finder()->isRunning()) {
         QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
         m_module->stopScan();
+        finished.wait(kWaitMs);
+    }
+    if (m_module && m_module->installer()->isRunning()) {
+        QSignalSpy finished(m_module->installer(), &Qln::Task::finished);
+        m_module->installAbort();
         finished.wait(kWaitMs);
     }
     m_module = nullptr;
@@ -165,6 +185,7 @@ bool DriversJourneyTest::startProgram(const std::string& dataDir) {
         return false;
     }
     m_windows->setTracker(m_tracker.get());
+    m_launcher->moduleList()->configuration()->installer->setInstallerPath(QLN_INSTALLER_PATH);
     m_module =
         qobject_cast<Qln::InstallDriversModule*>(m_launcher->moduleList()->module("drivers"));
     Qln::ModuleListModel* entry = m_module ? m_module->entry() : nullptr;
@@ -275,6 +296,49 @@ void DriversJourneyTest::nothingFoundShowsTheCompletionPage() {
     QVERIFY(!pageItem("deviceList")->isVisible());
     QVERIFY(QMetaObject::invokeMethod(pageItem("toAutorunButton"), "clicked"));
     QTRY_VERIFY(m_launcher->moduleList()->module("autorun")->isSelected());
+}
+
+void DriversJourneyTest::installEverythingThenRollBackOne() {
+    QVERIFY(startProgram(m_catalogueData));
+    pressScanAndWaitForSelect();
+    QQuickItem* select = pageItem("selectPage");
+    QQuickItem* selectAll = pageItem("selectAllCheck");
+    // Select all, the way the checkbox does it: cleared, then checked again.
+    selectAll->setProperty("checked", false);
+    QVERIFY(QMetaObject::invokeMethod(selectAll, "toggled"));
+    QVERIFY(!pageItem("installButton")->property("enabled").toBool());
+    selectAll->setProperty("checked", true);
+    QVERIFY(QMetaObject::invokeMethod(selectAll, "toggled"));
+    QVERIFY(m_module->result()->selectAll());
+    const int devices = m_module->result()->rows().size();
+
+    QVERIFY(QMetaObject::invokeMethod(pageItem("installButton"), "clicked"));
+    auto* dialog = select->findChild<QObject*>("disclaimerDialog");
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    auto* layout = dialog->property("layoutItem").value<QObject*>();
+    auto* proceed = layout ? layout->findChild<QObject*>("disclaimerContinueButton") : nullptr;
+    QVERIFY(proceed);
+    QSignalSpy finished(m_module->installer(), &Qln::Task::finished);
+    QVERIFY(QMetaObject::invokeMethod(proceed, "clicked"));
+    QTRY_COMPARE(m_page->state(), QString("INSTALL"));
+    QCOMPARE(m_module->installList().size(), devices);
+
+    QQuickItem* install = pageItem("installPage");
+    QVERIFY(finished.wait(kWaitMs * 5));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QTRY_COMPARE(install->state(), QString("COMPLETE"));
+    QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 3);
+    QStringList statuses;
+    for (QObject* item : m_module->installList()) {
+        statuses
+            << item->property("name").toString() + ": " +
+                   item->property("state").value<QObject*>()->property("statusText").toString();
+    }
+    QVERIFY2(statuses.filter(": Complete").size() == devices, qPrintable(statuses.join('\n')));
+    QCOMPARE(pageItem("installList")->property("count").toInt(), devices);
+
+    QVERIFY(QMetaObject::invokeMethod(pageItem("installCompleteButton"), "clicked"));
+    QCOMPARE(m_page->state(), QString("START"));
 }
 
 QTEST_MAIN(DriversJourneyTest)

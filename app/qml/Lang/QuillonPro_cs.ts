@@ -248,11 +248,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Hotovo</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalace dokončena</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalace ovladačů:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Stahování</translation>
@@ -278,19 +289,8 @@
         <translation>Připraveno k instalaci</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instalace dokončena</translation>
-    </message>
-    <message>
         <source>Unpacking</source>
         <translation>Rozbalování</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalace ovladačů:</translation>
     </message>
 </context>
 <context>

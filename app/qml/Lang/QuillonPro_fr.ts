@@ -248,11 +248,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installation terminée</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installation des pilotes :</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Téléchargement</translation>
@@ -278,19 +289,8 @@
         <translation>Prêt à installer</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installation terminée</translation>
-    </message>
-    <message>
         <source>Unpacking</source>
         <translation>Décompression</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installation des pilotes :</translation>
     </message>
 </context>
 <context>

@@ -248,11 +248,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Ferdig</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installasjonen er fullført</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installerer drivere:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Laster ned</translation>
@@ -278,19 +289,8 @@
         <translation>Klar til installasjon</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installasjonen er fullført</translation>
-    </message>
-    <message>
         <source>Unpacking</source>
         <translation>Pakker ut</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installerer drivere:</translation>
     </message>
 </context>
 <context>

@@ -248,11 +248,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Klaar</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installatie voltooid</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Stuurprogramma’s installeren:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Downloaden</translation>
@@ -278,19 +289,8 @@
         <translation>Klaar om te installeren</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installatie voltooid</translation>
-    </message>
-    <message>
         <source>Unpacking</source>
         <translation>Uitpakken</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Stuurprogramma’s installeren:</translation>
     </message>
 </context>
 <context>

@@ -248,11 +248,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Gotowe</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalacja zakończona</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalowanie sterowników:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Pobieranie</translation>
@@ -278,19 +289,8 @@
         <translation>Gotowy do instalacji</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instalacja zakończona</translation>
-    </message>
-    <message>
         <source>Unpacking</source>
         <translation>Rozpakowywanie</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalowanie sterowników:</translation>
     </message>
 </context>
 <context>

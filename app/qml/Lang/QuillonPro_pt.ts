@@ -248,11 +248,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Concluído</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalação concluída</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalando drivers:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Baixando</translation>
@@ -278,19 +289,8 @@
         <translation>Pronto para instalar</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instalação concluída</translation>
-    </message>
-    <message>
         <source>Unpacking</source>
         <translation>Descompactando</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalando drivers:</translation>
     </message>
 </context>
 <context>

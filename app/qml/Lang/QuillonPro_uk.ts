@@ -248,11 +248,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Встановлення завершено</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Встановлення драйверів:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Завантаження</translation>
@@ -278,19 +289,8 @@
         <translation>Готовий до встановлення</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Встановлення завершено</translation>
-    </message>
-    <message>
         <source>Unpacking</source>
         <translation>Розпакування</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Встановлення драйверів:</translation>
     </message>
 </context>
 <context>
