@@ -106,6 +106,13 @@ Launcher::MigrationSteps Launcher::migrate() {
     if (steps.repointTask) {
         AutorunModule::repointTask(m_applicationDir);
     }
+    if (steps.migrateLegacy) {
+        QString error;
+        if (!RecoveryFiles::migrateLegacy(environment->backupsDir(), environment->downloadDir(),
+                                          Environment::appDataDir(), &error)) {
+            qCritical().noquote() << "Legacy records not migrated:" << error;
+        }
+    }
     return steps;
 }
 

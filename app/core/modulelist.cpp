@@ -5,6 +5,8 @@
 #include <QQmlEngine>
 
 #include "autorun/autorunmodule.h"
+#include "backup/historymodule.h"
+#include "backup/recoverymodule.h"
 #include "core/aboutmodule.h"
 #include "core/installdriversmodule.h"
 #include "core/modulelistmodel.h"
@@ -24,12 +26,6 @@ struct PendingModule {
     const char* page;
 };
 
-const PendingModule kHistory = {"history", "Qln::HistoryModule",
-                                QT_TRANSLATE_NOOP("Qln::HistoryModule", "DownloadHistoryTitle"),
-                                "history", "HistoryModule"};
-const PendingModule kRecovery = {"recovery", "Qln::RecoveryModule",
-                                 QT_TRANSLATE_NOOP("Qln::RecoveryModule", "RecoveryTitle"),
-                                 "recovery", "RecoveryModule"};
 const PendingModule kBackup = {"backup", "Qln::BackupModule",
                                QT_TRANSLATE_NOOP("Qln::BackupModule", "CloudBackupTitle"), "backup",
                                "BackupModule"};
@@ -48,8 +44,8 @@ ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString&
     : m_configuration(std::move(configuration)) {
     qDebug().noquote() << "StartModule:" << tab;
     append(new InstallDriversModule(m_configuration));
-    append(pending(kHistory));
-    append(pending(kRecovery));
+    append(new HistoryModule(m_configuration->recoveryManager));
+    append(new RecoveryModule(m_configuration->recoveryManager));
     append(new ProgramsModule());
     append(pending(kBackup));
     append(new AutorunModule(applicationDir));

@@ -88,6 +88,7 @@ void ScreenshotTour::tourMainWindow() {
         step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
     }
     tourDriversPages(main);
+    tourChangesPages(main);
     step(0, [main] {
         QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "settings"));
         if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
@@ -212,6 +213,23 @@ void ScreenshotTour::tourInstall(MainWindow* main) {
         return !install || install->state() == QLatin1String("COMPLETE");
     });
     step(kSettleMs, [this, main] { save(main, "drivers-install-complete"); });
+}
+
+void ScreenshotTour::tourChangesPages(MainWindow* main) {
+    for (const QString& page : {QStringLiteral("recovery"), QStringLiteral("history")}) {
+        step(0, [main, page] {
+            QMetaObject::invokeMethod(main->rootObject(), "showModule",
+                                      Q_ARG(QVariant, QVariant(page)));
+        });
+        step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
+    }
+    step(0, [main] {
+        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "recovery"));
+        if (auto* page = main->rootObject()->findChild<QQuickItem*>("recoveryPage")) {
+            QMetaObject::invokeMethod(page, "expandAll");
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "recovery-expanded"); });
 }
 
 void ScreenshotTour::waitUntil(int timeoutMs, std::function<bool()> done) {

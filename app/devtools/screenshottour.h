@@ -33,6 +33,8 @@ private:
     void tourDriversPages(MainWindow* main);
     // Installs the selection for real and saves the page under way and complete.
     void tourInstall(MainWindow* main);
+    // After the drivers pages: what their installs left for recovery and history.
+    void tourChangesPages(MainWindow* main);
     void showUpdateDownloadMidway();
     void save(QWindow* window, const QString& name);
     // The dialog window `owner` shows at the moment.

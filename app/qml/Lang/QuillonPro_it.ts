@@ -165,6 +165,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Fornitore</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
@@ -525,6 +540,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Estrazione</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -165,6 +165,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Sağlayıcı</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Tarih</translation>
+    </message>
+</context>
+<context>
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
@@ -525,6 +540,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Geri yükle</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Açılıyor</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

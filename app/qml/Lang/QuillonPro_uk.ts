@@ -165,6 +165,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Постачальник</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версія</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Дата</translation>
+    </message>
+</context>
+<context>
     <name>ConnectErrorView</name>
     <message>
         <source>ConnectErrorHeader</source>
@@ -525,6 +540,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Відновити</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Розпакування</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>
