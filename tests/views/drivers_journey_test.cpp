@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "backup/recoverymanager.h"
 #include "base/task.h"
 #include "core/installdriversmodule.h"
 #include "core/launcher.h"
@@ -20,6 +21,7 @@
 #include "hardware/installer.h"
 #include "logcapture.h"
 #include "net/manager.h"
+#include "platform/machinemodel.h"
 #include "servicerunner.h"
 #include "testenvironment.h"
 #include "trackerstub.h"
@@ -64,6 +66,19 @@ const QStringList kExpectedRows = {
     "Samsung SSD 970 EVO Plus 1TB: 10.0.19041.121",
     "Generic PnP Monitor: 10.0.19041.122",
 };
+
+// Items a view makes for its rows are its children as items only.
+QQuickItem* findItem(QQuickItem* item, const QString& name) {
+    if (!item || item->objectName() == name) {
+        return item;
+    }
+    for (QQuickItem* child : item->childItems()) {
+        if (QQuickItem* found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
 
 QString runProgram(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -339,6 +354,33 @@ void DriversJourneyTest::installEverythingThenRollBackOne() {
 
     QVERIFY(QMetaObject::invokeMethod(pageItem("installCompleteButton"), "clicked"));
     QCOMPARE(m_page->state(), QString("START"));
+
+    // Every replaced driver has its recovery point; roll the first one back from its page.
+    Qln::RecoveryManager& recovery = *m_launcher->moduleList()->configuration()->recoveryManager;
+    QTRY_COMPARE(recovery.recoveryPoints().size(), devices);
+    QTRY_COMPARE(recovery.historyEntries().size(), devices);
+    const Qln::InstallRecovery::Fields point = recovery.recoveryPoints().first()->fields();
+    QVERIFY(QMetaObject::invokeMethod(m_page, "showModule", Q_ARG(QVariant, "recovery")));
+    Qln::ModuleListModel* entry = m_launcher->moduleList()->module("recovery")->entry();
+    QTRY_VERIFY(entry->viewObject() != nullptr);
+    auto* recoveryPage = qobject_cast<QQuickItem*>(entry->viewObject());
+    QQuickItem* restore = nullptr;
+    QTRY_VERIFY((restore = findItem(recoveryPage, "recoveryButton")) != nullptr);
+    QVERIFY(QMetaObject::invokeMethod(restore, "clicked"));
+    QTRY_COMPARE_WITH_TIMEOUT(recovery.recoveryPoints().size(), devices - 1, kWaitMs);
+    QTRY_COMPARE(recovery.historyEntries().size(), devices + 1);
+    QVERIFY(!QFile::exists(point.package.path));
+    platform::machine::Model model;
+    std::string error;
+    QVERIFY(platform::machine::load(m_machine->path().toStdString(), model, error));
+    bool restored = false;
+    for (const platform::machine::Device& device : model.devices) {
+        if (QString::fromStdString(device.name) == point.changes.driver.name && device.driver) {
+            restored =
+                QString::fromStdString(device.driver->version) == point.changes.driver.version;
+        }
+    }
+    QVERIFY2(restored, qPrintable(point.changes.driver.name + " " + point.changes.driver.version));
 }
 
 QTEST_MAIN(DriversJourneyTest)
