@@ -108,6 +108,7 @@ bool DriverService::start(const Options& options, std::string& error) {
         !files_.open(options.dataDir + "/files", error) ||
         !uploads_.open(options.dataDir + "/uploads", error) ||
         !catalog_.open(options.dataDir + "/service.db", error) ||
+        !reports_.open(options.dataDir + "/service.db", error) ||
         !resolveUpdateOffer(files_.root() + "/update", config_.update, error)) {
         return false;
     }
@@ -186,6 +187,7 @@ void DriverService::closeStore() {
     }
     store_.close();
     catalog_.close();
+    reports_.close();
     std::lock_guard<std::mutex> lock(logMutex_);
     std::fflush(accessLog_);
 }
@@ -221,6 +223,7 @@ void DriverService::installRoutes() {
     });
 
     installFileRoutes();
+    installReportRoutes();
 
     const auto notAllowed = [](const httplib::Request&, httplib::Response& response) {
         fail(response, 405, "method not allowed");

@@ -12,6 +12,7 @@
 
 #include "catalog.h"
 #include "filehosting.h"
+#include "reportstore.h"
 #include "routelimits.h"
 #include "serviceconfig.h"
 #include "servicestore.h"
@@ -83,6 +84,10 @@ private:
     // Defined in catalogservice.cpp.
     void handleUpdatesFind(const httplib::Request& request, httplib::Response& response,
                            const httplib::ContentReader& reader);
+    // Defined in reportroutes.cpp.
+    void installReportRoutes();
+    void handleInstallReport(const httplib::Request& request, httplib::Response& response,
+                             const httplib::ContentReader& reader);
     void handleCounters(httplib::Response& response);
     void handleCollected(httplib::Response& response);
 
@@ -116,6 +121,7 @@ private:
     FileHosting files_;
     UploadStore uploads_;
     Catalog catalog_;
+    ReportStore reports_;
 
     std::mutex logMutex_;
     std::FILE* accessLog_ = nullptr;

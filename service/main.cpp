@@ -12,16 +12,20 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "driverservice.h"
 #include "indexer.h"
+#include "packagepublisher.h"
+#include "reportstore.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
     "                       [--config FILE] [--test-hooks]\n"
-    "       quillon-service index --data DIR --packages FOLDER\n";
+    "       quillon-service index --data DIR --packages FOLDER\n"
+    "       quillon-service report --data DIR\n";
 
 int runIndex(int argc, char** argv) {
     std::string data;
@@ -58,8 +62,61 @@ int runIndex(int argc, char** argv) {
         std::fprintf(stderr, "quillon-service index: %s\n", error.c_str());
         return 1;
     }
+    // Every offer names its package's download URL; the file hosting serves it from here.
+    Service::PackagePublisher::Summary published;
+    if (!Service::PackagePublisher::publishAll(data + "/service.db", data + "/files", published,
+                                               report, error)) {
+        std::fprintf(stderr, "quillon-service index: %s\n", error.c_str());
+        return 1;
+    }
     std::printf("indexed %zu packages, %zu INFs, %zu ids; %zu skipped, %zu removed\n",
                 summary.packages, summary.infs, summary.ids, summary.skipped, summary.removed);
+    return published.failed == 0 ? 0 : 1;
+}
+
+std::string describeCodes(const Service::ReportStore::DriverSummary& driver) {
+    std::string text;
+    for (const auto& code : driver.topCodes) {
+        char line[96];
+        std::snprintf(line, sizeof(line), "%s%lld/0x%08llx x%lld", text.empty() ? "" : ", ",
+                      static_cast<long long>(code.errorCode),
+                      static_cast<unsigned long long>(code.systemErrorCode),
+                      static_cast<long long>(code.count));
+        text += line;
+    }
+    return text.empty() ? "-" : text;
+}
+
+int runReport(int argc, char** argv) {
+    std::string data;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 < argc && arg == "--data") {
+            data = argv[++i];
+        } else {
+            std::fprintf(stderr, "quillon-service report: unknown or incomplete option %s\n%s",
+                         arg.c_str(), kUsage);
+            return 2;
+        }
+    }
+    if (data.empty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::vector<Service::ReportStore::DriverSummary> drivers;
+    std::string error;
+    if (!Service::ReportStore::summarise(data + "/service.db", drivers, error)) {
+        std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
+        return 1;
+    }
+    // Tab-separated, so that it can be sorted and cut further.
+    std::printf("driver\tinf\tinstalls\tfailures\tmost frequent errors (code/system xN)\n");
+    for (const auto& driver : drivers) {
+        std::printf("%s\t%s\t%lld\t%lld\t%s\n", driver.infSha1.c_str(),
+                    driver.infPath.empty() ? "-" : driver.infPath.c_str(),
+                    static_cast<long long>(driver.installs),
+                    static_cast<long long>(driver.failures), describeCodes(driver).c_str());
+    }
     return 0;
 }
 
@@ -85,6 +142,9 @@ bool parseListen(const std::string& text, std::string& host, int& port) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "index") == 0) {
         return runIndex(argc, argv);
+    }
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        return runReport(argc, argv);
     }
     Service::DriverService::Options options;
     bool haveListen = false;

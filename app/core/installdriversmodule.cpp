@@ -5,14 +5,21 @@
 #include <QDir>
 #include <QQmlEngine>
 
+#include "backup/recoverymanager.h"
 #include "base/logcategories.h"
 #include "hardware/computerinfo.h"
 #include "hardware/devicescanner.h"
 #include "hardware/deviceselectviewmodel.h"
 #include "hardware/driversupdatemodel.h"
 #include "hardware/findupdatetask.h"
+#include "hardware/installer.h"
+#include "hardware/installreporter.h"
+#include "hardware/installupdate.h"
+#include "hardware/installupdatestask.h"
 #include "hardware/osinfo.h"
 #include "hardware/systeminfo.h"
+#include "hardware/updateswrapper.h"
+#include "net/multidownloader.h"
 #include "net/serviceclient.h"
 
 namespace Qln {
@@ -66,21 +73,61 @@ InstallDriversModule::InstallDriversModule(Flow::Shared<Configuration> configura
                                    : Net::Method();
     m_finder = new FindUpdateTask(includeSystemDevices, search, this);
     QQmlEngine::setObjectOwnership(m_finder, QQmlEngine::CppOwnership);
+
+    Flow::Shared<Net::IDownloader> downloader;
+    if (const Flow::Shared<ServiceClient>& client = m_configuration->serviceClient) {
+        m_reporter = std::make_shared<InstallReporter>(client->reportMethod());
+        // A worker may hold the last reference; the downloader must end on its own thread.
+        downloader =
+            Flow::Shared<Net::IDownloader>(client->createDownloader(), [](Net::IDownloader* held) {
+                static_cast<Net::MultiDownloader*>(held)->deleteLater();
+            });
+    }
+    m_installTask =
+        new InstallUpdatesTask(m_unpackDir, downloader, m_configuration->installer,
+                               m_configuration->analytics, m_configuration->recoveryManager, this);
+    QQmlEngine::setObjectOwnership(m_installTask, QQmlEngine::CppOwnership);
+    connect(m_installTask, &Task::finished, this, [this] {
+        if (m_installPending) {
+            m_installPending = false;
+            runInstallation();
+        }
+    });
     QQmlEngine::setObjectOwnership(m_computerInfo, QQmlEngine::CppOwnership);
 }
 
 InstallDriversModule::~InstallDriversModule() {
     m_finder->abort();
     m_finder->wait();
+    // The package being installed runs to its end; nothing queued after it starts. The run
+    // keeps what it uses, so it need not be waited for here.
+    m_installTask->abort();
     delete m_result;
     if (m_configuration->environment) {
         m_configuration->environment->setNumDevices(DeviceScanner::deviceTotal());
     }
-    emptyFolder(m_unpackDir);
+    // Installer may still be reading its package from there; the end of the next run empties it.
+    if (m_configuration->installer && m_configuration->installer->isBusy()) {
+        qCInfo(lcHardware).noquote() << "Unpack folder kept, an installation runs:" << m_unpackDir;
+    } else {
+        emptyFolder(m_unpackDir);
+    }
 }
 
 Task* InstallDriversModule::finder() const {
     return m_finder;
+}
+
+Task* InstallDriversModule::installer() const {
+    return m_installTask;
+}
+
+QList<QObject*> InstallDriversModule::installList() const {
+    QList<QObject*> list;
+    for (const Flow::Shared<InstallUpdate>& update : m_installList) {
+        list.append(update.get());
+    }
+    return list;
 }
 
 QObject* InstallDriversModule::systemInfo() const {
@@ -138,12 +185,39 @@ void InstallDriversModule::install() {
 
 void InstallDriversModule::installAbort() {
     qDebug() << "Abort install drivers";
-    emit installListChanged();
+    m_installPending = false;
+    m_installTask->abort();
 }
 
 void InstallDriversModule::startInstallation(const QList<DeviceSelectViewModel*>& rows) {
     qCInfo(lcHardware).noquote() << "Install list:" << rows.size() << "devices";
+    QList<Flow::Shared<InstallUpdate>> list;
+    for (const DeviceSelectViewModel* row : rows) {
+        auto update = std::make_shared<InstallUpdate>(row->hardware(), row->className(),
+                                                      row->offers(), row->selectDriverIndex());
+        QQmlEngine::setObjectOwnership(update.get(), QQmlEngine::CppOwnership);
+        QQmlEngine::setObjectOwnership(update->state(), QQmlEngine::CppOwnership);
+        update->setRecording(m_configuration->recoveryManager, m_reporter);
+        list.append(std::move(update));
+    }
+    // The view may still be bound to the rows of the last list until it reads this one.
+    const QList<Flow::Shared<InstallUpdate>> previous = m_installList;
+    m_installList = list;
     emit installListChanged();
+    for (const Flow::Shared<InstallUpdate>& update : previous) {
+        QMetaObject::invokeMethod(
+            this, [held = update] {}, Qt::QueuedConnection);
+    }
+    if (m_installTask->isRunning()) {
+        m_installPending = true;
+        m_installTask->abort();
+        return;
+    }
+    runInstallation();
+}
+
+void InstallDriversModule::runInstallation() {
+    m_installTask->start(std::make_shared<UpdatesWrapper>(m_installList));
 }
 
 }  // namespace Qln

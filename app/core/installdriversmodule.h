@@ -15,6 +15,9 @@ namespace Qln {
 class ComputerInfo;
 class DeviceSelectViewModel;
 class FindUpdateTask;
+class InstallReporter;
+class InstallUpdate;
+class InstallUpdatesTask;
 
 // The drivers page's module: scan, search, and the choice of updates.
 class InstallDriversModule : public Module {
@@ -37,12 +40,13 @@ public:
     Q_INVOKABLE void installAbort();
 
     Task* finder() const;
-    Task* installer() const { return nullptr; }
+    Task* installer() const;
     QObject* systemInfo() const;
     QString osInfoText() const { return m_osInfoText; }
     // The model of the last search, taken from the scan task on first read.
     DriversUpdateModel* result();
-    QList<QObject*> installList() const { return {}; }
+    // The packages of the last installation, in install order.
+    QList<QObject*> installList() const;
 
 signals:
     void resultChanged();
@@ -52,6 +56,7 @@ private:
     // Where the update pipeline builds its install list from the chosen rows
     // and starts its installation task.
     void startInstallation(const QList<DeviceSelectViewModel*>& rows);
+    void runInstallation();
     void discardResult();
 
     Flow::Shared<Configuration> m_configuration;
@@ -60,6 +65,11 @@ private:
     ComputerInfo* m_computerInfo;
     FindUpdateTask* m_finder;
     DriversUpdateModel* m_result = nullptr;
+    Flow::Shared<InstallReporter> m_reporter;
+    InstallUpdatesTask* m_installTask = nullptr;
+    QList<Flow::Shared<InstallUpdate>> m_installList;
+    // An install asked for while the last one was still ending starts once it has.
+    bool m_installPending = false;
 };
 
 }  // namespace Qln

@@ -1,5 +1,7 @@
 #include "devtools/screenshottour.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
@@ -156,8 +158,10 @@ void ScreenshotTour::tourDriversPages(MainWindow* main) {
         }
     });
     step(kSettleMs, [this, main] { save(main, "drivers-select"); });
+    tourInstall(main);
     step(0, [driversPage] {
         if (QQuickItem* page = driversPage()) {
+            page->setState(QStringLiteral("SELECT"));
             if (auto* select = page->findChild<QQuickItem*>(QStringLiteral("selectPage"))) {
                 QMetaObject::invokeMethod(select, "load", Q_ARG(QVariant, QVariant()));
             }
@@ -246,6 +250,50 @@ QList<QPair<int, std::function<void()>>> ScreenshotTour::showDialog(MainWindow* 
                                }
                            })));
     return steps;
+}
+
+void ScreenshotTour::tourInstall(MainWindow* main) {
+    const auto driversPage = [main] {
+        return main->rootObject()->findChild<QQuickItem*>(QStringLiteral("driversPage"));
+    };
+    // The statuses of the install list, read the way the page reads them.
+    const auto statuses = [driversPage] {
+        QList<int> found;
+        QQuickItem* page = driversPage();
+        QObject* module = page ? page->property("module").value<QObject*>() : nullptr;
+        if (!module) {
+            return found;
+        }
+        for (QObject* item : module->property("installList").value<QList<QObject*>>()) {
+            const QObject* state = item->property("state").value<QObject*>();
+            found.append(state ? state->property("status").toInt() : -1);
+        }
+        return found;
+    };
+    // A real installation of every offer, as a user who keeps the whole selection would.
+    step(0, [driversPage] {
+        if (QQuickItem* page = driversPage()) {
+            if (auto* select = page->findChild<QQuickItem*>(QStringLiteral("selectPage"))) {
+                QMetaObject::invokeMethod(select, "startInstall");
+            }
+        }
+    });
+    // Some packages done, one on its way (Download, Unpacking or Installation).
+    waitUntil(120000, [statuses] {
+        const QList<int> found = statuses();
+        return found.isEmpty() ||
+               (found.contains(5) && std::any_of(found.begin(), found.end(), [](int status) {
+                    return status >= 2 && status <= 4;
+                }));
+    });
+    step(kSettleMs / 3, [this, main] { save(main, "drivers-install"); });
+    waitUntil(600000, [driversPage] {
+        QQuickItem* page = driversPage();
+        auto* install =
+            page ? page->findChild<QQuickItem*>(QStringLiteral("installPage")) : nullptr;
+        return !install || install->state() == QLatin1String("COMPLETE");
+    });
+    step(kSettleMs, [this, main] { save(main, "drivers-install-complete"); });
 }
 
 void ScreenshotTour::tourChangesPages(MainWindow* main) {

@@ -39,6 +39,8 @@ private:
     void tourDialogs(MainWindow* main);
     void tourOtherBodies(MainWindow* main);
     QList<QPair<int, std::function<void()>>> showDialog(MainWindow* main, QQuickItem* dialog);
+    // Installs the selection for real and saves the page under way and complete.
+    void tourInstall(MainWindow* main);
     // After the drivers pages: what their installs left for recovery and history.
     void tourChangesPages(MainWindow* main);
     void showUpdateDownloadMidway();

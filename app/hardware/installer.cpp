@@ -8,8 +8,8 @@
 #include "base/scopeprofiler.h"
 #include "formats/installwire.h"
 #include "platform/installpipe.h"
-#include "platform/systemerror.h"
 #include "platform/process.h"
+#include "platform/systemerror.h"
 
 namespace Qln {
 
@@ -112,6 +112,11 @@ void Installer::waitForFinished() {
     if (!m_aborted && m_needReboot.exchange(false)) {
         emit ShowNeedRebootMessage();
     }
+}
+
+bool Installer::isBusy() const {
+    QMutexLocker lock(&m_mutex);
+    return m_running;
 }
 
 QString Installer::requestText(const InstallRequest& request) {

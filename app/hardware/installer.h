@@ -35,6 +35,8 @@ public:
     void abort();
     // Waits until the queue has drained; then offers the reboot when one was asked for.
     void waitForFinished();
+    // An installation is under way or queued.
+    bool isBusy() const;
 
     // "tempDir=...\nhardwareId=...\ninfPath=...\ninfSha1=...\nrollback=true|false\n"; empty
     // when a value holds CR, LF or NUL, which the request refuses.
@@ -56,7 +58,7 @@ private:
     InstallResult fakeInstall(const InstallRequest& request) const;
 
     QList<Flow::Shared<InstallSource>> m_queue;
-    QMutex m_mutex;
+    mutable QMutex m_mutex;
     QFuture<void> m_run;
     bool m_running = false;  // guarded by m_mutex
     QString m_installerPath;

@@ -1,10 +1,13 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QQuickItem>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "backup/recoverymanager.h"
 #include "base/task.h"
 #include "core/installdriversmodule.h"
 #include "core/launcher.h"
@@ -15,8 +18,10 @@
 #include "hardware/deviceselectviewmodel.h"
 #include "hardware/driverselectviewmodel.h"
 #include "hardware/driversupdatemodel.h"
+#include "hardware/installer.h"
 #include "logcapture.h"
 #include "net/manager.h"
+#include "platform/machinemodel.h"
 #include "servicerunner.h"
 #include "testenvironment.h"
 #include "trackerstub.h"
@@ -62,6 +67,19 @@ const QStringList kExpectedRows = {
     "Generic PnP Monitor: 10.0.19041.122",
 };
 
+// Items a view makes for its rows are its children as items only.
+QQuickItem* findItem(QQuickItem* item, const QString& name) {
+    if (!item || item->objectName() == name) {
+        return item;
+    }
+    for (QQuickItem* child : item->childItems()) {
+        if (QQuickItem* found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
 QString runProgram(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -89,6 +107,7 @@ private slots:
     void disclaimerComesBeforeTheFirstInstallOnly();
     void cancellingTheScanReturnsToStart();
     void nothingFoundShowsTheCompletionPage();
+    void installEverythingThenRollBackOne();
 
 private:
     bool startProgram(const std::string& dataDir);
@@ -96,6 +115,7 @@ private:
     void pressScanAndWaitForSelect();
     QStringList rowsOf(Qln::DriversUpdateModel* model) const;
 
+    std::unique_ptr<QTemporaryDir> m_machine;
     std::string m_catalogueData;
     std::unique_ptr<ServiceRunner> m_service;
     std::unique_ptr<LogCapture> m_log;
@@ -109,6 +129,16 @@ private:
 
 void DriversJourneyTest::initTestCase() {
     isolateUserFolders();
+    // Installs change the machine: they get a copy of the sample PC, never the one in the tree.
+    m_machine.reset(new QTemporaryDir);
+    const QString sample = qEnvironmentVariable("QUILLON_MACHINE");
+    QDirIterator walk(sample, QDir::Files, QDirIterator::Subdirectories);
+    while (walk.hasNext()) {
+        const QString file = walk.next();
+        const QString target = m_machine->path() + file.mid(sample.size());
+        QVERIFY(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(file, target));
+    }
+    qputenv("QUILLON_MACHINE", m_machine->path().toUtf8());
     const std::string work = ServiceRunner::makeTempDir("journey");
     const QString packages = QString::fromStdString(work) + "/packages";
     m_catalogueData = work + "/data";
@@ -128,10 +158,15 @@ void DriversJourneyTest::init() {
 }
 
 void DriversJourneyTest::cleanup() {
-    // A scan still running would outlive its module otherwise.
+    // A scan or an installation still running would outlive its module otherwise.
     if (m_module && m_module->finder()->isRunning()) {
         QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
         m_module->stopScan();
+        finished.wait(kWaitMs);
+    }
+    if (m_module && m_module->installer()->isRunning()) {
+        QSignalSpy finished(m_module->installer(), &Qln::Task::finished);
+        m_module->installAbort();
         finished.wait(kWaitMs);
     }
     m_module = nullptr;
@@ -165,6 +200,7 @@ bool DriversJourneyTest::startProgram(const std::string& dataDir) {
         return false;
     }
     m_windows->setTracker(m_tracker.get());
+    m_launcher->moduleList()->configuration()->installer->setInstallerPath(QLN_INSTALLER_PATH);
     m_module =
         qobject_cast<Qln::InstallDriversModule*>(m_launcher->moduleList()->module("drivers"));
     Qln::ModuleListModel* entry = m_module ? m_module->entry() : nullptr;
@@ -275,6 +311,79 @@ void DriversJourneyTest::nothingFoundShowsTheCompletionPage() {
     QVERIFY(!pageItem("deviceList")->isVisible());
     QVERIFY(QMetaObject::invokeMethod(pageItem("toAutorunButton"), "clicked"));
     QTRY_VERIFY(m_launcher->moduleList()->module("autorun")->isSelected());
+}
+
+void DriversJourneyTest::installEverythingThenRollBackOne() {
+    QVERIFY(startProgram(m_catalogueData));
+    // Earlier cases of this run may have installed some already.
+    Qln::RecoveryManager& recovery = *m_launcher->moduleList()->configuration()->recoveryManager;
+    const int points = recovery.recoveryPoints().size();
+    const int entries = recovery.historyEntries().size();
+    pressScanAndWaitForSelect();
+    QQuickItem* select = pageItem("selectPage");
+    QQuickItem* selectAll = pageItem("selectAllCheck");
+    // Select all, the way the checkbox does it: cleared, then checked again.
+    selectAll->setProperty("checked", false);
+    QVERIFY(QMetaObject::invokeMethod(selectAll, "toggled"));
+    QVERIFY(!pageItem("installButton")->property("enabled").toBool());
+    selectAll->setProperty("checked", true);
+    QVERIFY(QMetaObject::invokeMethod(selectAll, "toggled"));
+    QVERIFY(m_module->result()->selectAll());
+    const int devices = m_module->result()->rows().size();
+
+    QVERIFY(QMetaObject::invokeMethod(pageItem("installButton"), "clicked"));
+    auto* dialog = select->findChild<QObject*>("disclaimerDialog");
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    auto* layout = dialog->property("layoutItem").value<QObject*>();
+    auto* proceed = layout ? layout->findChild<QObject*>("disclaimerContinueButton") : nullptr;
+    QVERIFY(proceed);
+    QSignalSpy finished(m_module->installer(), &Qln::Task::finished);
+    QVERIFY(QMetaObject::invokeMethod(proceed, "clicked"));
+    QTRY_COMPARE(m_page->state(), QString("INSTALL"));
+    QCOMPARE(m_module->installList().size(), devices);
+
+    QQuickItem* install = pageItem("installPage");
+    QVERIFY(finished.wait(kWaitMs * 5));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QTRY_COMPARE(install->state(), QString("COMPLETE"));
+    QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 3);
+    QStringList statuses;
+    for (QObject* item : m_module->installList()) {
+        statuses
+            << item->property("name").toString() + ": " +
+                   item->property("state").value<QObject*>()->property("statusText").toString();
+    }
+    QVERIFY2(statuses.filter(": Complete").size() == devices, qPrintable(statuses.join('\n')));
+    QCOMPARE(pageItem("installList")->property("count").toInt(), devices);
+
+    QVERIFY(QMetaObject::invokeMethod(pageItem("installCompleteButton"), "clicked"));
+    QCOMPARE(m_page->state(), QString("START"));
+
+    // Every replaced driver has its recovery point; roll the first one back from its page.
+    QTRY_COMPARE(recovery.recoveryPoints().size(), points + devices);
+    QTRY_COMPARE(recovery.historyEntries().size(), entries + devices);
+    const Qln::InstallRecovery::Fields point = recovery.recoveryPoints().first()->fields();
+    QVERIFY(QMetaObject::invokeMethod(m_page, "showModule", Q_ARG(QVariant, "recovery")));
+    Qln::ModuleListModel* entry = m_launcher->moduleList()->module("recovery")->entry();
+    QTRY_VERIFY(entry->viewObject() != nullptr);
+    auto* recoveryPage = qobject_cast<QQuickItem*>(entry->viewObject());
+    QQuickItem* restore = nullptr;
+    QTRY_VERIFY((restore = findItem(recoveryPage, "recoveryButton")) != nullptr);
+    QVERIFY(QMetaObject::invokeMethod(restore, "clicked"));
+    QTRY_COMPARE_WITH_TIMEOUT(recovery.recoveryPoints().size(), points + devices - 1, kWaitMs);
+    QTRY_COMPARE(recovery.historyEntries().size(), entries + devices + 1);
+    QVERIFY(!QFile::exists(point.package.path));
+    platform::machine::Model model;
+    std::string error;
+    QVERIFY(platform::machine::load(m_machine->path().toStdString(), model, error));
+    bool restored = false;
+    for (const platform::machine::Device& device : model.devices) {
+        if (QString::fromStdString(device.name) == point.changes.driver.name && device.driver) {
+            restored =
+                QString::fromStdString(device.driver->version) == point.changes.driver.version;
+        }
+    }
+    QVERIFY2(restored, qPrintable(point.changes.driver.name + " " + point.changes.driver.version));
 }
 
 QTEST_MAIN(DriversJourneyTest)

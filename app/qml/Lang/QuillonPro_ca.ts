@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Fet</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instal·lació completada</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>S’estan instal·lant els controladors:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>S’està baixant</translation>
@@ -293,15 +304,8 @@
         <translation>A punt per instal·lar</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instal·lació completada</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>S’estan instal·lant els controladors:</translation>
+        <source>Unpacking</source>
+        <translation>S’està descomprimint</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Hotovo</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalace dokončena</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalace ovladačů:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Stahování</translation>
@@ -293,15 +304,8 @@
         <translation>Připraveno k instalaci</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instalace dokončena</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalace ovladačů:</translation>
+        <source>Unpacking</source>
+        <translation>Rozbalování</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installation abgeschlossen</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Treiber werden installiert:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Wird heruntergeladen</translation>
@@ -293,15 +304,8 @@
         <translation>Bereit zur Installation</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installation abgeschlossen</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Treiber werden installiert:</translation>
+        <source>Unpacking</source>
+        <translation>Wird entpackt</translation>
     </message>
 </context>
 <context>

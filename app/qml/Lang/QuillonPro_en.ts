@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Done</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installation complete</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installing drivers:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Downloading</translation>
@@ -293,15 +304,8 @@
         <translation>Ready to install</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installation complete</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installing drivers:</translation>
+        <source>Unpacking</source>
+        <translation>Unpacking</translation>
     </message>
 </context>
 <context>

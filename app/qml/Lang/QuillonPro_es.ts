@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Listo</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalación completada</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalando controladores:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Descargando</translation>
@@ -293,15 +304,8 @@
         <translation>Listo para instalar</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instalación completada</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalando controladores:</translation>
+        <source>Unpacking</source>
+        <translation>Descomprimiendo</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Valmis</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Asennus valmis</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Asennetaan ohjaimia:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Ladataan</translation>
@@ -293,15 +304,8 @@
         <translation>Valmis asennettavaksi</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Asennus valmis</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Asennetaan ohjaimia:</translation>
+        <source>Unpacking</source>
+        <translation>Puretaan</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installation terminée</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installation des pilotes :</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Téléchargement</translation>
@@ -293,15 +304,8 @@
         <translation>Prêt à installer</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installation terminée</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installation des pilotes :</translation>
+        <source>Unpacking</source>
+        <translation>Décompression</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>पूर्ण</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>इंस्टॉलेशन पूर्ण</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>ड्राइवर इंस्टॉल हो रहे हैं:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>डाउनलोड हो रहा है</translation>
@@ -293,15 +304,8 @@
         <translation>इंस्टॉल के लिए तैयार</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>इंस्टॉलेशन पूर्ण</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>ड्राइवर इंस्टॉल हो रहे हैं:</translation>
+        <source>Unpacking</source>
+        <translation>अनपैक हो रहा है</translation>
     </message>
 </context>
 <context>

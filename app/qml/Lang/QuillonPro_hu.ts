@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Kész</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>A telepítés befejeződött</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Illesztőprogramok telepítése:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Letöltés</translation>
@@ -293,15 +304,8 @@
         <translation>Telepítésre kész</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>A telepítés befejeződött</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Illesztőprogramok telepítése:</translation>
+        <source>Unpacking</source>
+        <translation>Kicsomagolás</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Selesai</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Pemasangan selesai</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Memasang driver:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Mengunduh</translation>
@@ -293,15 +304,8 @@
         <translation>Siap dipasang</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Pemasangan selesai</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Memasang driver:</translation>
+        <source>Unpacking</source>
+        <translation>Mengekstrak</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Fatto</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installazione completata</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installazione dei driver:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Download in corso</translation>
@@ -293,15 +304,8 @@
         <translation>Pronto per l’installazione</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installazione completata</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installazione dei driver:</translation>
+        <source>Unpacking</source>
+        <translation>Estrazione</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>完了</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>インストールが完了しました</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>ドライバーをインストールしています:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>ダウンロード中</translation>
@@ -293,15 +304,8 @@
         <translation>インストール待ち</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>インストールが完了しました</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>ドライバーをインストールしています:</translation>
+        <source>Unpacking</source>
+        <translation>展開中</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Дайын</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Орнату аяқталды</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Драйверлер орнатылуда:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Жүктелуде</translation>
@@ -293,15 +304,8 @@
         <translation>Орнатуға дайын</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Орнату аяқталды</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Драйверлер орнатылуда:</translation>
+        <source>Unpacking</source>
+        <translation>Ашылуда</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>완료</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>설치 완료</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>드라이버 설치 중:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>다운로드 중</translation>
@@ -293,15 +304,8 @@
         <translation>설치 준비됨</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>설치 완료</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>드라이버 설치 중:</translation>
+        <source>Unpacking</source>
+        <translation>압축 푸는 중</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Ferdig</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installasjonen er fullført</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installerer drivere:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Laster ned</translation>
@@ -293,15 +304,8 @@
         <translation>Klar til installasjon</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installasjonen er fullført</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Installerer drivere:</translation>
+        <source>Unpacking</source>
+        <translation>Pakker ut</translation>
     </message>
 </context>
 <context>

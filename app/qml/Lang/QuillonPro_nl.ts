@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Klaar</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installatie voltooid</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Stuurprogramma’s installeren:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Downloaden</translation>
@@ -293,15 +304,8 @@
         <translation>Klaar om te installeren</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Installatie voltooid</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Stuurprogramma’s installeren:</translation>
+        <source>Unpacking</source>
+        <translation>Uitpakken</translation>
     </message>
 </context>
 <context>

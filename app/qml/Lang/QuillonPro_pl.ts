@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Gotowe</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalacja zakończona</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalowanie sterowników:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Pobieranie</translation>
@@ -293,15 +304,8 @@
         <translation>Gotowy do instalacji</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instalacja zakończona</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalowanie sterowników:</translation>
+        <source>Unpacking</source>
+        <translation>Rozpakowywanie</translation>
     </message>
 </context>
 <context>

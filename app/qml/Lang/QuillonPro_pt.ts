@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Concluído</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalação concluída</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalando drivers:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Baixando</translation>
@@ -293,15 +304,8 @@
         <translation>Pronto para instalar</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instalação concluída</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Instalando drivers:</translation>
+        <source>Unpacking</source>
+        <translation>Descompactando</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Gata</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalare finalizată</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Se instalează driverele:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Se descarcă</translation>
@@ -293,15 +304,8 @@
         <translation>Gata de instalare</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Instalare finalizată</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Se instalează driverele:</translation>
+        <source>Unpacking</source>
+        <translation>Se dezarhivează</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Установка завершена</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Установка драйверов:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Загрузка</translation>
@@ -293,15 +304,8 @@
         <translation>Готов к установке</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Установка завершена</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Установка драйверов:</translation>
+        <source>Unpacking</source>
+        <translation>Распаковка</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Hotovo</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Inštalácia dokončená</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Inštalácia ovládačov:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Sťahovanie</translation>
@@ -293,15 +304,8 @@
         <translation>Pripravené na inštaláciu</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Inštalácia dokončená</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Inštalácia ovládačov:</translation>
+        <source>Unpacking</source>
+        <translation>Rozbaľovanie</translation>
     </message>
 </context>
 <context>

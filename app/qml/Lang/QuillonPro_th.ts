@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>เสร็จสิ้น</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>ติดตั้งเสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>กำลังติดตั้งไดรเวอร์:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>กำลังดาวน์โหลด</translation>
@@ -293,15 +304,8 @@
         <translation>พร้อมติดตั้ง</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>ติดตั้งเสร็จสมบูรณ์</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>กำลังติดตั้งไดรเวอร์:</translation>
+        <source>Unpacking</source>
+        <translation>กำลังแตกไฟล์</translation>
     </message>
 </context>
 <context>

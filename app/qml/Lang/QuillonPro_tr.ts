@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Tamam</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Yükleme tamamlandı</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Sürücüler yükleniyor:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>İndiriliyor</translation>
@@ -293,15 +304,8 @@
         <translation>Yüklenmeye hazır</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Yükleme tamamlandı</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Sürücüler yükleniyor:</translation>
+        <source>Unpacking</source>
+        <translation>Açılıyor</translation>
     </message>
 </context>
 <context>

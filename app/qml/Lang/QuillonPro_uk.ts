@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Встановлення завершено</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Встановлення драйверів:</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>Завантаження</translation>
@@ -293,15 +304,8 @@
         <translation>Готовий до встановлення</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>Встановлення завершено</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>Встановлення драйверів:</translation>
+        <source>Unpacking</source>
+        <translation>Розпакування</translation>
     </message>
 </context>
 <context>

@@ -263,11 +263,22 @@
     </message>
 </context>
 <context>
-    <name>InstallDriversModule</name>
+    <name>InstallPage</name>
     <message>
         <source>CompleteButton</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>安装完成</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>正在安装驱动：</translation>
+    </message>
+</context>
+<context>
+    <name>InstallRow</name>
     <message>
         <source>DriverDownloadStatus</source>
         <translation>正在下载</translation>
@@ -293,15 +304,8 @@
         <translation>等待安装</translation>
     </message>
     <message>
-        <source>InstallCompleteHeader</source>
-        <translation>安装完成</translation>
-    </message>
-</context>
-<context>
-    <name>InstallPage</name>
-    <message>
-        <source>InstallDriversHeader</source>
-        <translation>正在安装驱动：</translation>
+        <source>Unpacking</source>
+        <translation>正在解压</translation>
     </message>
 </context>
 <context>

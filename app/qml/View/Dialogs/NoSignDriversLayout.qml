@@ -21,6 +21,7 @@ DialogLayout {
         onClicked: Qt.openUrlExternally(link)
     }
     PrimaryButton {
+        objectName: "disclaimerContinueButton"
         text: qsTr("NoSignContinueButton")
         aCategory: "Disclaimer"
         aLabel: "Continue"

@@ -112,6 +112,7 @@ ModulePage {
             visible: page.state === "SELECT"
             aCategory: page.screens["SELECT"]
             onInstallRequested: {
+                installPage.restart()
                 page.state = "INSTALL"
                 page.module.install()
             }
@@ -125,12 +126,15 @@ ModulePage {
             objectName: "installPage"
             anchors.fill: parent
             visible: page.state === "INSTALL"
+            active: page.state === "INSTALL"
             aCategory: page.screens["INSTALL"]
             module: page.module
             onCancelRequested: {
                 page.backToStart()
                 page.module.installAbort()
             }
+            onCompleteRequested: page.backToStart()
+            onCompleted: page.installComplete = true
         }
         NoConnectPanel {
             anchors.fill: parent
