@@ -474,7 +474,7 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
         }
         ++summary.removed;
     }
-    return true;
+    return Catalog::bumpVersion(db_, error);
 }
 
 }  // namespace Service

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "routelimits.h"
 
@@ -17,6 +18,11 @@ public:
         std::size_t maxBytes = 64 * 1024;
     };
     enum class State { Incomplete, Complete, Refused };
+
+    // The library answers 416 to any Range it cannot parse, before a route is chosen, where
+    // HTTP says to ignore it; so the stream hands Range headers on under this name, which
+    // only the file hosting reads.
+    static constexpr const char* kRangeHeader = "Quillon-Range";
 
     RequestHead() : RequestHead(Limits()) {}
     explicit RequestHead(Limits limits) : limits_(limits) {}
@@ -35,6 +41,8 @@ public:
     const std::string& reason() const { return reason_; }
     const std::string& method() const { return method_; }
     const std::string& path() const { return path_; }
+    // Where each Range header's name starts in the head.
+    const std::vector<std::size_t>& rangeHeaders() const { return rangeHeaders_; }
 
 private:
     void parse(const char* data);
@@ -55,6 +63,7 @@ private:
     bool badLength_ = false;
     bool conflictingLength_ = false;
     std::uint64_t length_ = 0;
+    std::vector<std::size_t> rangeHeaders_;
 };
 
 }  // namespace Service
