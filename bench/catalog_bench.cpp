@@ -16,6 +16,7 @@
 #include "catalog.h"
 #include "indexer.h"
 #include "servicerunner.h"
+#include "servicestore.h"
 #include "servicetesting.h"
 #include "zipfiles.h"
 
@@ -211,11 +212,12 @@ void searchLatency(const std::string& label, const std::string& data, const json
 // processes on the machine does not inflate.
 void catalogueCost(const std::string& label, const std::string& data, const json& devices,
                    int rounds) {
-    Service::Catalog catalog;
+    Service::ServiceStore store;
+    Service::Catalog catalog(store);
     Service::CatalogRequest request;
     std::string error;
     int status = 0;
-    if (!catalog.open(data + "/service.db", error) ||
+    if (!store.open(data + "/service.db", error) || !catalog.open(error) ||
         !request.parse(json{{"devices", devices}}, status, error)) {
         std::fprintf(stderr, "catalog_bench: %s\n", error.c_str());
         return;
@@ -227,7 +229,9 @@ void catalogueCost(const std::string& label, const std::string& data, const json
         timespec after{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &before);
         std::vector<Service::Catalog::DeviceOffers> result;
-        if (!catalog.find(request.devices, platform, result, error)) {
+        std::size_t matches = 0;
+        if (catalog.find(request.devices, platform, result, matches, error) !=
+            Service::Catalog::Found::Ok) {
             std::fprintf(stderr, "catalog_bench: %s\n", error.c_str());
             return;
         }

@@ -53,7 +53,7 @@ void DriverService::handleUpdatesFind(const httplib::Request& request, httplib::
     std::size_t matches = 0;
     std::int64_t scanId = 0;
     Catalog::Found searched = Catalog::Found::Ok;
-    if (catalog_.installation(claims.subject, arch, os, known, error) && known) {
+    if (store_.installation(claims.subject, arch, os, known, error) && known) {
         searched = catalog_.find(search.devices, CatalogRanking::Platform::from(arch, os), found,
                                  matches, error);
     }
@@ -65,7 +65,7 @@ void DriverService::handleUpdatesFind(const httplib::Request& request, httplib::
     }
     if (!error.empty() || searched == Catalog::Found::Failed ||
         (known &&
-         !catalog_.recordScan(claims.subject, now(), search.devices.size(), scanId, error))) {
+         !store_.recordScan(claims.subject, now(), search.devices.size(), scanId, error))) {
         fail(response, 500, "the catalogue failed");
         logStoreError("catalogue: " + error);
         return;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-struct sqlite3;
+#include "servicestore.h"
 
 namespace Service {
 
@@ -28,23 +28,18 @@ public:
     Indexer(const Indexer&) = delete;
     Indexer& operator=(const Indexer&) = delete;
 
-    // Opens the database file (creating the catalogue tables).
-    bool open(const std::string& databasePath, std::string& error);
+    // Opens the store (a SQLite file or a postgresql:// URL), migrating it when need be.
+    bool open(const std::string& location, std::string& error);
     // False only when the database could not be written; damaged packages are reported and
     // skipped.
     bool run(const std::string& packagesFolder, Summary& summary, const Reporter& report,
              std::string& error);
 
 private:
-    struct Statements;
-    struct PackageData;
-
-    bool readPackage(const std::string& path, PackageData& package, Summary& summary,
+    bool readPackage(const std::string& path, CatalogPackage& package, Summary& summary,
                      const Reporter& report);
-    bool store(const PackageData& package, std::string& error);
 
-    sqlite3* db_ = nullptr;
-    Statements* statements_ = nullptr;
+    ServiceStore store_;
 };
 
 }  // namespace Service

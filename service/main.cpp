@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "database.h"
 #include "driverservice.h"
 #include "indexer.h"
 
@@ -20,18 +21,32 @@ namespace {
 
 const char kUsage[] =
     "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
-    "                       [--config FILE] [--test-hooks]\n"
-    "       quillon-service index --data DIR --packages FOLDER\n";
+    "                       [--config FILE] [--store postgresql://...] [--test-hooks]\n"
+    "       quillon-service index --data DIR --packages FOLDER [--store postgresql://...]\n";
+
+bool validStore(const std::string& store) {
+    if (Service::Database::isPostgresql(store)) {
+        return true;
+    }
+    std::fprintf(stderr, "quillon-service: --store wants a postgresql:// URL\n%s", kUsage);
+    return false;
+}
 
 int runIndex(int argc, char** argv) {
     std::string data;
     std::string packages;
+    std::string store;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 < argc && arg == "--data") {
             data = argv[++i];
         } else if (i + 1 < argc && arg == "--packages") {
             packages = argv[++i];
+        } else if (i + 1 < argc && arg == "--store") {
+            store = argv[++i];
+            if (!validStore(store)) {
+                return 2;
+            }
         } else {
             std::fprintf(stderr, "quillon-service index: unknown or incomplete option %s\n%s",
                          arg.c_str(), kUsage);
@@ -53,7 +68,7 @@ int runIndex(int argc, char** argv) {
     const auto report = [](const std::string& line) {
         std::fprintf(stderr, "quillon-service index: %s\n", line.c_str());
     };
-    if (!indexer.open(data + "/service.db", error) ||
+    if (!indexer.open(store.empty() ? data + "/service.db" : store, error) ||
         !indexer.run(packages, summary, report, error)) {
         std::fprintf(stderr, "quillon-service index: %s\n", error.c_str());
         return 1;
@@ -115,6 +130,11 @@ int main(int argc, char** argv) {
             options.tlsKey = argv[++i];
         } else if (arg == "--config") {
             options.configPath = argv[++i];
+        } else if (arg == "--store") {
+            options.store = argv[++i];
+            if (!validStore(options.store)) {
+                return 2;
+            }
         } else {
             std::fprintf(stderr, "quillon-service: unknown option %s\n%s", arg.c_str(), kUsage);
             return 2;
