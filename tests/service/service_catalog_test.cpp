@@ -26,8 +26,11 @@ struct IndexRun {
 
 IndexRun runIndex(const std::string& data, const std::string& packages) {
     const std::string errPath = data + "-index.err";
-    const std::string command = "'" + ServiceRunner::binary() + "' index --data '" + data +
-                                "' --packages '" + packages + "' 2>'" + errPath + "'";
+    std::string command = "'" + ServiceRunner::binary() + "' index --data '" + data +
+                          "' --packages '" + packages + "' 2>'" + errPath + "'";
+    for (const std::string& arg : ServiceRunner::storeArgs(data)) {
+        command += " '" + arg + "'";
+    }
     IndexRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) {
@@ -481,7 +484,10 @@ TEST_CASE("indexing again replaces; damaged packages are named and skipped") {
         " (SELECT count(*) FROM sections), (SELECT count(*) FROM models),"
         " (SELECT count(*) FROM model_ids)";
     CHECK_EQ(query(data, tables), std::string("2|3|3|5|6\n"));
-    CHECK_EQ(query(data, "SELECT group_concat(id, ' ') FROM model_ids ORDER BY model_id, position"),
+    CHECK_EQ(query(data,
+                   ServiceRunner::postgresql()
+                       ? "SELECT string_agg(id, ' ' ORDER BY model_id, position) FROM model_ids"
+                       : "SELECT group_concat(id, ' ') FROM model_ids ORDER BY model_id, position"),
              std::string("A\\1 A\\COMPAT B\\1 B\\2 B\\1 B\\2\n"));
 
     const IndexRun second = runIndex(data, packages);
