@@ -156,11 +156,12 @@ json samplePcDevices() {
 
 bool index(const std::string& data, const std::string& packages, double& elapsed,
            Service::Indexer::Summary& summary) {
-    Service::Indexer indexer;
+    Service::ServiceStore store;
+    Service::Indexer indexer(store);
     std::string error;
     const auto start = Clock::now();
     const bool ok =
-        indexer.open(data + "/service.db", error) &&
+        store.open(data + "/service.db", error) &&
         indexer.run(
             packages, summary,
             [](const std::string& line) { std::fprintf(stderr, "  %s\n", line.c_str()); }, error);

@@ -22,7 +22,8 @@ json offerJson(const Catalog::Offer& offer, const std::string& base, std::int64_
             {"file", {{"sha1", offer.packageSha1}, {"size", offer.packageSize}, {"ext", "zip"}}},
             {"urls",
              {{"download", base + "/files/packages/" + offer.packageSha1 + ".zip"},
-              {"install_report", base + "/app/report/" + std::to_string(scanId)}}}};
+              {"install_report",
+               base + "/app/report/" + std::to_string(scanId) + "/" + offer.infSha1}}}};
 }
 
 }  // namespace

@@ -233,6 +233,7 @@ void DriverService::installRoutes() {
     });
 
     installFileRoutes();
+    installReportRoutes();
 
     const auto notAllowed = [](const httplib::Request&, httplib::Response& response) {
         fail(response, 405, "method not allowed");

@@ -86,6 +86,10 @@ private:
     // Defined in catalogservice.cpp.
     void handleUpdatesFind(const httplib::Request& request, httplib::Response& response,
                            const httplib::ContentReader& reader);
+    // Defined in reportroutes.cpp.
+    void installReportRoutes();
+    void handleInstallReport(const httplib::Request& request, httplib::Response& response,
+                             const httplib::ContentReader& reader);
     void handleCounters(httplib::Response& response);
     void handleCollected(httplib::Response& response);
 

@@ -169,13 +169,6 @@ bool hashFile(const std::string& path, std::string& sha1, std::uint64_t& size) {
 
 }  // namespace
 
-Indexer::Indexer() = default;
-Indexer::~Indexer() = default;
-
-bool Indexer::open(const std::string& location, std::string& error) {
-    return store_.open(location, error);
-}
-
 bool Indexer::readPackage(const std::string& path, CatalogPackage& package, Summary& summary,
                           const Reporter& report) {
     package.path = path;
@@ -287,15 +280,16 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
     // longer has the SHA-1 the offers would name.
     const std::string prefix = root.string() + "/";
     const std::set<std::string>& present = stored;
-    std::vector<std::pair<std::int64_t, std::string>> indexed;
+    std::vector<ServiceStore::IndexedPackage> indexed;
     if (!store_.indexedPackages(indexed, error)) {
         return false;
     }
-    for (const auto& [id, path] : indexed) {
-        if (path.compare(0, prefix.size(), prefix) != 0 || present.count(path) != 0) {
+    for (const ServiceStore::IndexedPackage& package : indexed) {
+        if (package.path.compare(0, prefix.size(), prefix) != 0 ||
+            present.count(package.path) != 0) {
             continue;
         }
-        if (!store_.removePackage(id, error)) {
+        if (!store_.removePackage(package.id, error)) {
             return false;
         }
         ++summary.removed;

@@ -23,13 +23,10 @@ public:
     // Damaged inputs and progress, one line each.
     using Reporter = std::function<void(const std::string& line)>;
 
-    Indexer();
-    ~Indexer();
+    explicit Indexer(ServiceStore& store) : store_(store) {}
     Indexer(const Indexer&) = delete;
     Indexer& operator=(const Indexer&) = delete;
 
-    // Opens the store (a SQLite file or a postgresql:// URL), migrating it when need be.
-    bool open(const std::string& location, std::string& error);
     // False only when the database could not be written; damaged packages are reported and
     // skipped.
     bool run(const std::string& packagesFolder, Summary& summary, const Reporter& report,
@@ -39,7 +36,7 @@ private:
     bool readPackage(const std::string& path, CatalogPackage& package, Summary& summary,
                      const Reporter& report);
 
-    ServiceStore store_;
+    ServiceStore& store_;
 };
 
 }  // namespace Service

@@ -12,17 +12,21 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "database.h"
 #include "driverservice.h"
 #include "indexer.h"
+#include "packagepublisher.h"
+#include "servicestore.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
     "                       [--config FILE] [--store postgresql://...] [--test-hooks]\n"
-    "       quillon-service index --data DIR --packages FOLDER [--store postgresql://...]\n";
+    "       quillon-service index --data DIR --packages FOLDER [--store postgresql://...]\n"
+    "       quillon-service report --data DIR [--store postgresql://...]\n";
 
 bool validStore(const std::string& store) {
     if (Service::Database::isPostgresql(store)) {
@@ -62,19 +66,81 @@ int runIndex(int argc, char** argv) {
                      std::strerror(errno));
         return 1;
     }
-    Service::Indexer indexer;
+    Service::ServiceStore serviceStore;
+    Service::Indexer indexer(serviceStore);
     Service::Indexer::Summary summary;
     std::string error;
     const auto report = [](const std::string& line) {
         std::fprintf(stderr, "quillon-service index: %s\n", line.c_str());
     };
-    if (!indexer.open(store.empty() ? data + "/service.db" : store, error) ||
+    if (!serviceStore.open(store.empty() ? data + "/service.db" : store, error) ||
         !indexer.run(packages, summary, report, error)) {
+        std::fprintf(stderr, "quillon-service index: %s\n", error.c_str());
+        return 1;
+    }
+    // Every offer names its package's download URL; the file hosting serves it from here.
+    Service::PackagePublisher::Summary published;
+    if (!Service::PackagePublisher::publishAll(serviceStore, data + "/files", published, report,
+                                               error)) {
         std::fprintf(stderr, "quillon-service index: %s\n", error.c_str());
         return 1;
     }
     std::printf("indexed %zu packages, %zu INFs, %zu ids; %zu skipped, %zu removed\n",
                 summary.packages, summary.infs, summary.ids, summary.skipped, summary.removed);
+    return published.failed == 0 ? 0 : 1;
+}
+
+std::string describeCodes(const Service::ServiceStore::DriverSummary& driver) {
+    std::string text;
+    for (const auto& code : driver.topCodes) {
+        char line[96];
+        std::snprintf(line, sizeof(line), "%s%lld/0x%08llx x%lld", text.empty() ? "" : ", ",
+                      static_cast<long long>(code.errorCode),
+                      static_cast<unsigned long long>(code.systemErrorCode),
+                      static_cast<long long>(code.count));
+        text += line;
+    }
+    return text.empty() ? "-" : text;
+}
+
+int runReport(int argc, char** argv) {
+    std::string data;
+    std::string store;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 < argc && arg == "--data") {
+            data = argv[++i];
+        } else if (i + 1 < argc && arg == "--store") {
+            store = argv[++i];
+            if (!validStore(store)) {
+                return 2;
+            }
+        } else {
+            std::fprintf(stderr, "quillon-service report: unknown or incomplete option %s\n%s",
+                         arg.c_str(), kUsage);
+            return 2;
+        }
+    }
+    if (data.empty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::vector<Service::ServiceStore::DriverSummary> drivers;
+    Service::ServiceStore serviceStore;
+    std::string error;
+    if (!serviceStore.open(store.empty() ? data + "/service.db" : store, error) ||
+        !serviceStore.summariseInstallReports(drivers, error)) {
+        std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
+        return 1;
+    }
+    // Tab-separated, so that it can be sorted and cut further.
+    std::printf("driver\tinf\tinstalls\tfailures\tmost frequent errors (code/system xN)\n");
+    for (const auto& driver : drivers) {
+        std::printf("%s\t%s\t%lld\t%lld\t%s\n", driver.infSha1.c_str(),
+                    driver.infPath.empty() ? "-" : driver.infPath.c_str(),
+                    static_cast<long long>(driver.installs),
+                    static_cast<long long>(driver.failures), describeCodes(driver).c_str());
+    }
     return 0;
 }
 
@@ -100,6 +166,9 @@ bool parseListen(const std::string& text, std::string& host, int& port) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "index") == 0) {
         return runIndex(argc, argv);
+    }
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        return runReport(argc, argv);
     }
     Service::DriverService::Options options;
     bool haveListen = false;

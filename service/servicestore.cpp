@@ -2,6 +2,7 @@
 
 #include <openssl/rand.h>
 
+#include <algorithm>
 #include <ctime>
 #include <map>
 
@@ -76,6 +77,12 @@ const std::vector<ServiceStore::Migration> kMigrations = {
      " id INTEGER NOT NULL UNIQUE CHECK (id = 1), version INTEGER NOT NULL);"
      "CREATE TABLE IF NOT EXISTS signing_keys ("
      " id INTEGER NOT NULL UNIQUE, secret TEXT NOT NULL, created_at INTEGER NOT NULL);"},
+    {4, "install reports",
+     "CREATE TABLE IF NOT EXISTS install_reports ("
+     " id INTEGER PRIMARY KEY AUTOINCREMENT, received_at INTEGER NOT NULL,"
+     " appid TEXT NOT NULL, scan_id INTEGER NOT NULL, inf_sha1 TEXT NOT NULL,"
+     " error_code INTEGER NOT NULL, system_error_code INTEGER NOT NULL);"
+     "CREATE INDEX IF NOT EXISTS install_reports_inf ON install_reports(inf_sha1);"},
 };
 
 std::string checksum(const std::string& sql) {
@@ -409,6 +416,105 @@ bool ServiceStore::recordScan(const std::string& appid, std::int64_t now, std::s
         error);
 }
 
+ServiceStore::ReportOutcome ServiceStore::recordInstallReport(const InstallReport& report,
+                                                              std::string& error) {
+    bool stored = false;
+    const bool ok = withDatabase(
+        [&](Database& database, std::string& failure) {
+            // Answered as stored, a report is not sent again, so it must survive a power cut
+            // too: SQLite syncs this commit fully (PostgreSQL always does).
+            const bool sqlite = database.dialect() == Database::Dialect::Sqlite;
+            Database::Statement* insert = nullptr;
+            if ((sqlite && !database.execute("PRAGMA synchronous=FULL", failure)) ||
+                !prepared(database,
+                          "INSERT INTO install_reports (received_at, appid, scan_id, inf_sha1,"
+                          " error_code, system_error_code) SELECT ?1, ?2, ?3, ?4, ?5, ?6"
+                          " FROM scans WHERE id = ?3 AND appid = ?2 RETURNING id",
+                          insert, failure)) {
+                return false;
+            }
+            insert->bind(1, report.receivedAt);
+            insert->bind(2, report.appid);
+            insert->bind(3, report.scanId);
+            insert->bind(4, report.infSha1);
+            insert->bind(5, report.errorCode);
+            insert->bind(6, report.systemErrorCode);
+            while (insert->next()) {
+                stored = true;
+            }
+            const bool inserted = !insert->failed() || fail(database, failure);
+            std::string ignored;
+            if (sqlite) {
+                database.execute("PRAGMA synchronous=NORMAL", ignored);
+            }
+            return inserted;
+        },
+        error);
+    return !ok      ? ReportOutcome::Failed
+           : stored ? ReportOutcome::Stored
+                    : ReportOutcome::UnknownScan;
+}
+
+bool ServiceStore::summariseInstallReports(std::vector<DriverSummary>& drivers,
+                                           std::string& error) {
+    drivers.clear();
+    std::map<std::string, DriverSummary> bySha1;
+    const bool ok = withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* codes = nullptr;
+            Database::Statement* name = nullptr;
+            if (!prepared(database,
+                          "SELECT inf_sha1, error_code, system_error_code, COUNT(*)"
+                          " FROM install_reports GROUP BY inf_sha1, error_code, system_error_code"
+                          " ORDER BY inf_sha1, COUNT(*) DESC, error_code, system_error_code",
+                          codes, failure) ||
+                !prepared(database, "SELECT path FROM infs WHERE sha1 = ?1 ORDER BY id LIMIT 1",
+                          name, failure)) {
+                return false;
+            }
+            while (codes->next()) {
+                DriverSummary& driver = bySha1[codes->text(0)];
+                driver.infSha1 = codes->text(0);
+                const std::int64_t errorCode = codes->integer(1);
+                const std::int64_t systemErrorCode = codes->integer(2);
+                const std::int64_t count = codes->integer(3);
+                if (errorCode == 0 && systemErrorCode == 0) {
+                    driver.installs += count;
+                    continue;
+                }
+                driver.failures += count;
+                if (driver.topCodes.size() < kTopCodes) {
+                    driver.topCodes.push_back({errorCode, systemErrorCode, count});
+                }
+            }
+            if (codes->failed()) {
+                return fail(database, failure);
+            }
+            for (auto& entry : bySha1) {
+                name->bind(1, entry.first);
+                while (name->next()) {
+                    entry.second.infPath = name->text(0);
+                }
+                if (name->failed()) {
+                    return fail(database, failure);
+                }
+            }
+            return true;
+        },
+        error);
+    if (!ok) {
+        return false;
+    }
+    for (auto& entry : bySha1) {
+        drivers.push_back(std::move(entry.second));
+    }
+    std::stable_sort(
+        drivers.begin(), drivers.end(), [](const DriverSummary& a, const DriverSummary& b) {
+            return a.failures != b.failures ? a.failures > b.failures : a.installs > b.installs;
+        });
+    return true;
+}
+
 bool ServiceStore::signingSecret(std::string& secret, std::string& error) {
     unsigned char random[32];
     if (RAND_bytes(random, sizeof random) != 1) {
@@ -658,17 +764,18 @@ bool ServiceStore::storePackage(const CatalogPackage& package, std::int64_t now,
         error);
 }
 
-bool ServiceStore::indexedPackages(std::vector<std::pair<std::int64_t, std::string>>& packages,
-                                   std::string& error) {
+bool ServiceStore::indexedPackages(std::vector<IndexedPackage>& packages, std::string& error) {
     packages.clear();
     return withDatabase(
         [&](Database& database, std::string& failure) {
             Database::Statement* query = nullptr;
-            if (!prepared(database, "SELECT id, path FROM packages", query, failure)) {
+            if (!prepared(database, "SELECT id, sha1, path, size FROM packages ORDER BY path",
+                          query, failure)) {
                 return false;
             }
             while (query->next()) {
-                packages.emplace_back(query->integer(0), query->text(1));
+                packages.push_back(
+                    {query->integer(0), query->text(1), query->text(2), query->integer(3)});
             }
             return !query->failed() || fail(database, failure);
         },

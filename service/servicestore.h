@@ -28,6 +28,38 @@ public:
         std::string ppg;
         std::int64_t at = 0;
     };
+    struct IndexedPackage {
+        std::int64_t id = 0;
+        std::string sha1;
+        std::string path;
+        std::int64_t size = 0;
+    };
+    // What a client says after installing an offered driver.
+    struct InstallReport {
+        std::int64_t scanId = 0;
+        std::string infSha1;  // lower case
+        std::string appid;
+        std::int64_t errorCode = 0;
+        std::int64_t systemErrorCode = 0;
+        std::int64_t receivedAt = 0;
+    };
+    enum class ReportOutcome { Stored, UnknownScan, Failed };
+    // Per driver, as `quillon-service report` prints it.
+    struct DriverSummary {
+        std::string infSha1;
+        std::string infPath;  // from the catalogue, empty when no longer indexed
+        std::int64_t installs = 0;
+        std::int64_t failures = 0;
+        // (errorCode, systemErrorCode) and how often, most frequent first.
+        struct Code {
+            std::int64_t errorCode = 0;
+            std::int64_t systemErrorCode = 0;
+            std::int64_t count = 0;
+        };
+        std::vector<Code> topCodes;
+    };
+    static constexpr std::size_t kTopCodes = 3;
+
     struct Migration {
         int number;
         const char* name;
@@ -58,6 +90,11 @@ public:
                       std::string& error);
     bool recordScan(const std::string& appid, std::int64_t now, std::size_t deviceCount,
                     std::int64_t& scanId, std::string& error);
+    // Stored durably before it returns Stored: the client is told only then. A scan that does
+    // not exist or belongs to another installation is UnknownScan.
+    ReportOutcome recordInstallReport(const InstallReport& report, std::string& error);
+    // Every driver with reports, most failures first.
+    bool summariseInstallReports(std::vector<DriverSummary>& drivers, std::string& error);
     // The token secret every instance on this store signs with; the first instance makes it.
     bool signingSecret(std::string& secret, std::string& error);
 
@@ -67,8 +104,7 @@ public:
     bool loadCatalog(std::shared_ptr<CatalogSnapshot>& snapshot, std::string& error);
     // Replaces the package (same SHA-1 or path) with what was read, in one transaction.
     bool storePackage(const CatalogPackage& package, std::int64_t now, std::string& error);
-    bool indexedPackages(std::vector<std::pair<std::int64_t, std::string>>& packages,
-                         std::string& error);
+    bool indexedPackages(std::vector<IndexedPackage>& packages, std::string& error);
     bool removePackage(std::int64_t id, std::string& error);
     bool bumpCatalogVersion(std::string& error);
 

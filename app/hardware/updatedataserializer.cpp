@@ -1,9 +1,12 @@
 #include "hardware/updatedataserializer.h"
 
+#include <QRegularExpression>
+#include <QUrl>
 #include <QVariantList>
 #include <QVariantMap>
 
 #include "base/logcategories.h"
+#include "formats/safename.h"
 
 namespace Qln {
 
@@ -71,6 +74,36 @@ DriverOffer driverOffer(const QVariantMap& object) {
     return offer;
 }
 
+bool isSha1(const QString& text) {
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{40}$"));
+    return hex.match(text).hasMatch();
+}
+
+bool isWebUrl(const QString& text) {
+    const QUrl url(text, QUrl::StrictMode);
+    return url.isValid() && !url.host().isEmpty() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
+// These values name files under the download and Unpack folders of an elevated program, and
+// the addresses it sends to: an offer that breaks one of the rules is not offered at all.
+// Upper-case hashes pass here; the download's check then refuses them, as the service asked.
+QString offerFault(const DriverOffer& offer) {
+    if (!isSha1(offer.infSha1)) {
+        return QStringLiteral("inf sha1 is not 40 hexadecimal digits");
+    }
+    if (!isSha1(offer.fileSha1)) {
+        return QStringLiteral("file sha1 is not 40 hexadecimal digits");
+    }
+    if (!formats::isSafeRelativeName(offer.infPath.toStdString())) {
+        return QStringLiteral("inf path is not a safe relative name");
+    }
+    if (!isWebUrl(offer.downloadUrl) || !isWebUrl(offer.reportUrl)) {
+        return QStringLiteral("a URL is not http(s)");
+    }
+    return QString();
+}
+
 }  // namespace
 
 UpdateDataSerializer::UpdateDataSerializer(const Hrdw::Inventory& inventory) {
@@ -121,7 +154,15 @@ void UpdateDataSerializer::setData(const QVariant& data) {
         offer.className = stringAt(object, QStringLiteral("class"));
         const QVariantList drivers = object.value(QStringLiteral("drivers")).toList();
         for (int j = 0; j < drivers.size() && j < kMaxDriversPerUpdate; ++j) {
-            offer.drivers.append(driverOffer(drivers.at(j).toMap()));
+            const DriverOffer driver = driverOffer(drivers.at(j).toMap());
+            const QString fault = offerFault(driver);
+            if (!fault.isEmpty()) {
+                qCWarning(lcHardware).noquote()
+                    << "Offer dropped:" << fault
+                    << QStringLiteral("(update %1, driver %2)").arg(i).arg(j);
+                continue;
+            }
+            offer.drivers.append(driver);
         }
         m_updates.append(offer);
     }

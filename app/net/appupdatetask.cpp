@@ -85,6 +85,8 @@ void AppUpdateTask::start() {
     m_downloaded = 0;
     Net::Headers headers;
     headers.set(Net::KnownHeader::UserAgent, QStringLiteral("QuillonPro/1.2.0.2134"));
+    // More than the offer's size can never verify; it is not let onto the disk at all.
+    m_downloader->setExpectedSize(m_offer.fileSize);
     const bool started = m_downloader->downloadAsync(
         m_url, headers, m_file.get(),
         [this](qint64 received, quint64) {

@@ -22,9 +22,13 @@ public:
     // False when the job was refused; `finished` is then not called.
     virtual bool downloadAsync(const QUrl& url, const Headers& headers, QIODevice* device,
                                const Progress& progress, const Finished& finished) = 0;
-    // Once it returns, the device is no longer written to.
+    // Once it returns, the device is no longer written to; the job ends as Aborted.
     virtual void abort() = 0;
     virtual bool isRunning() const = 0;
+    // Bounds the jobs started from now on: a file larger than `bytes`, by its announced
+    // length or by the bytes received, ends as TooManyBytes before the bytes beyond reach
+    // the device. Negative: no bound (the default).
+    virtual void setExpectedSize(qint64 bytes) = 0;
 };
 
 }  // namespace Net

@@ -50,13 +50,14 @@ struct MultiDownloader::Job : std::enable_shared_from_this<MultiDownloader::Job>
     };
 
     Job(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
-        int partCount)
+        int partCount, qint64 expectedSize)
         : url(url),
           headers(headers),
           device(device),
           sink(device, progress),
           hasProgress(static_cast<bool>(progress)),
-          partCount(partCount) {}
+          partCount(partCount),
+          expectedSize(expectedSize) {}
 
     void probe();
     void onProbeFinished();
@@ -75,6 +76,7 @@ struct MultiDownloader::Job : std::enable_shared_from_this<MultiDownloader::Job>
     DownloadSink sink;
     const bool hasProgress;
     const int partCount;
+    const qint64 expectedSize;
     IDownloader::Finished finished;
     std::atomic<bool> aborted{false};
     QRecursiveMutex delivery;
@@ -96,7 +98,7 @@ struct MultiDownloader::Job : std::enable_shared_from_this<MultiDownloader::Job>
 
 void MultiDownloader::Job::probe() {
     if (aborted) {
-        deliver({});
+        deliver({DownloadResult::Aborted, {}, QString()});
         return;
     }
     probeReply = DownloadRequest::send(DownloadRequest::Kind::Head, url, headers);
@@ -117,7 +119,7 @@ void MultiDownloader::Job::onProbeFinished() {
     reply->deleteLater();
     probeResponse = Response::fromReply(reply);
     if (aborted) {
-        deliver({DownloadResult::Ok, probeResponse, QString()});
+        deliver({DownloadResult::Aborted, probeResponse, QString()});
         return;
     }
     if (!probeResponse.isSuccess()) {
@@ -125,6 +127,11 @@ void MultiDownloader::Job::onProbeFinished() {
         return;
     }
     total = probeResponse.contentLength();
+    if (expectedSize >= 0 && probeResponse.hasContentLength() && total > expectedSize) {
+        deliver({DownloadResult::TooManyBytes, probeResponse,
+                 QStringLiteral("Size (reply/expected): %1/%2").arg(total).arg(expectedSize)});
+        return;
+    }
     // Without a size, or below one byte per part, the parts would all start at byte 0.
     if (!probeResponse.acceptsRanges() || !probeResponse.hasContentLength() || total < partCount) {
         fallBack(probeResponse.acceptsRanges());
@@ -151,6 +158,7 @@ void MultiDownloader::Job::fallBack(bool resumable) {
             // The headers already carry the token.
             single = std::make_unique<SingleDownloader>();
             single->setResumable(resumable);
+            single->setExpectedSize(expectedSize);
             const std::weak_ptr<Job> weak = shared_from_this();
             Progress progress;
             if (hasProgress) {
@@ -172,7 +180,9 @@ void MultiDownloader::Job::fallBack(bool resumable) {
                                 return;
                             }
                             DownloadResult mapped = result;
-                            if (mapped.isOk() && !self->aborted && !mapped.response.isSuccess()) {
+                            if (self->aborted) {
+                                mapped.error = DownloadResult::Aborted;
+                            } else if (mapped.isOk() && !mapped.response.isSuccess()) {
                                 mapped.error = DownloadResult::BadStatus;
                             }
                             self->deliver(mapped);
@@ -182,7 +192,7 @@ void MultiDownloader::Job::fallBack(bool resumable) {
         }
     }
     if (aborted) {
-        deliver({DownloadResult::Ok, probeResponse, QString()});
+        deliver({DownloadResult::Aborted, probeResponse, QString()});
     } else if (!started) {
         deliver({DownloadResult::Refused, probeResponse, QString()});
     }
@@ -316,7 +326,9 @@ void MultiDownloader::Job::settle(int index) {
     }
     part.settled = true;
     if (--outstanding == 0) {
-        deliver(failed ? failure : DownloadResult{DownloadResult::Ok, probeResponse, QString()});
+        deliver(failed    ? failure
+                : aborted ? DownloadResult{DownloadResult::Aborted, probeResponse, QString()}
+                          : DownloadResult{DownloadResult::Ok, probeResponse, QString()});
     }
 }
 
@@ -397,7 +409,8 @@ bool MultiDownloader::start(const QUrl& url, const Headers& headers, QIODevice* 
         refusal = {DownloadResult::Refused, {}, QStringLiteral("Not authorised")};
         return false;
     }
-    const auto job = std::make_shared<Job>(url, sent, device, progress, m_partCount);
+    const auto job =
+        std::make_shared<Job>(url, sent, device, progress, m_partCount, m_expectedSize);
     const std::weak_ptr<Job> weak = job;
     job->finished = [this, weak, finished](const DownloadResult& result) {
         bool current = false;
@@ -469,13 +482,18 @@ void MultiDownloader::abort() {
     job->cancelReplies();
     if (wait) {
         emit Finished();
-        wait->complete({});
+        wait->complete({DownloadResult::Aborted, {}, QString()});
     }
 }
 
 bool MultiDownloader::isRunning() const {
     QMutexLocker lock(&m_mutex);
     return m_job != nullptr;
+}
+
+void MultiDownloader::setExpectedSize(qint64 bytes) {
+    QMutexLocker lock(&m_mutex);
+    m_expectedSize = bytes;
 }
 
 }  // namespace Net

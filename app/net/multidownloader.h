@@ -33,6 +33,7 @@ public:
                        const Progress& progress, const IDownloader::Finished& finished) override;
     void abort() override;
     bool isRunning() const override;
+    void setExpectedSize(qint64 bytes) override;
 
     int partCount() const { return m_partCount; }
 
@@ -51,6 +52,7 @@ private:
     const int m_partCount = 10;
     Ptr<IParamsSetter> m_paramsSetter;
     mutable QMutex m_mutex;
+    qint64 m_expectedSize = -1;
     std::shared_ptr<Job> m_job;
     std::shared_ptr<DownloadWait> m_wait;
 };

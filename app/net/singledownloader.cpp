@@ -16,8 +16,15 @@ namespace Net {
 // Lives in the manager's thread once started; only abort() reaches it from elsewhere.
 struct SingleDownloader::Job : std::enable_shared_from_this<SingleDownloader::Job> {
     Job(const QUrl& url, const Headers& headers, QIODevice* device, const Progress& progress,
-        bool resumable)
-        : url(url), headers(headers), sink(device, progress), resumable(resumable) {}
+        bool resumable, qint64 expectedSize)
+        : url(url),
+          headers(headers),
+          sink(device, progress),
+          resumable(resumable),
+          expectedSize(expectedSize) {}
+
+    // Ends the transfer before a file larger than expected reaches the device.
+    bool outgrows(qint64 size);
 
     void send();
     void onData();
@@ -28,6 +35,7 @@ struct SingleDownloader::Job : std::enable_shared_from_this<SingleDownloader::Jo
     const Headers headers;
     DownloadSink sink;
     const bool resumable;
+    const qint64 expectedSize;
     Finished finished;
     std::atomic<bool> aborted{false};
     // Held while the result is delivered, so a downloader destroyed meanwhile waits for it.
@@ -47,7 +55,7 @@ struct SingleDownloader::Job : std::enable_shared_from_this<SingleDownloader::Jo
 
 void SingleDownloader::Job::send() {
     if (aborted) {
-        deliver({state, {}, message});
+        deliver({DownloadResult::Aborted, {}, message});
         return;
     }
     Headers sent = headers;
@@ -89,9 +97,12 @@ void SingleDownloader::Job::onData() {
             writeBody = response.isSuccess();
             total = response.hasContentLength() ? response.contentLength() : -1;
         }
+        if (writeBody && outgrows(total)) {
+            return;
+        }
     }
     const QByteArray data = reply->readAll();
-    if (!writeBody || data.isEmpty()) {
+    if (!writeBody || data.isEmpty() || outgrows(written + data.size())) {
         return;
     }
     switch (sink.write(-1, data)) {
@@ -109,6 +120,16 @@ void SingleDownloader::Job::onData() {
     sink.report(written, total > 0 ? static_cast<quint64>(total) : 0);
 }
 
+bool SingleDownloader::Job::outgrows(qint64 size) {
+    if (expectedSize < 0 || size <= expectedSize) {
+        return false;
+    }
+    state = DownloadResult::TooManyBytes;
+    message = QStringLiteral("Size (reply/expected): %1/%2").arg(size).arg(expectedSize);
+    reply->abort();
+    return true;
+}
+
 void SingleDownloader::Job::onFinished() {
     if (reply.isNull()) {
         return;
@@ -122,8 +143,12 @@ void SingleDownloader::Job::onFinished() {
         reply.clear();
     }
     const Response response = Response::fromReply(ended);
-    if (aborted || state != DownloadResult::Ok) {
+    if (state != DownloadResult::Ok) {
         deliver({state, response, message});
+        return;
+    }
+    if (aborted) {
+        deliver({DownloadResult::Aborted, response, message});
         return;
     }
     // A body shorter than announced was cut, whether or not the transport noticed.
@@ -198,7 +223,8 @@ int SingleDownloader::start(const QUrl& url, const Headers& headers, QIODevice* 
     if (m_paramsSetter && !m_paramsSetter->setParams(sent)) {
         return DownloadResult::Refused;
     }
-    const auto job = std::make_shared<Job>(url, sent, device, progress, m_resumable);
+    const auto job =
+        std::make_shared<Job>(url, sent, device, progress, m_resumable, m_expectedSize);
     m_job = job;
     m_wait = wait;
     std::weak_ptr<Job> weakJob = job;
@@ -246,13 +272,18 @@ void SingleDownloader::abort() {
         },
         Qt::QueuedConnection);
     if (wait) {
-        wait->complete({});
+        wait->complete({DownloadResult::Aborted, {}, QString()});
     }
 }
 
 bool SingleDownloader::isRunning() const {
     QMutexLocker lock(&m_mutex);
     return m_job != nullptr;
+}
+
+void SingleDownloader::setExpectedSize(qint64 bytes) {
+    QMutexLocker lock(&m_mutex);
+    m_expectedSize = bytes;
 }
 
 }  // namespace Net

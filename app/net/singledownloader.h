@@ -23,6 +23,7 @@ public:
                        const Progress& progress, const Finished& finished) override;
     void abort() override;
     bool isRunning() const override;
+    void setExpectedSize(qint64 bytes) override;
 
     // For a server known to offer byte ranges: a cut transfer is taken up again from the
     // bytes already written instead of failing.
@@ -38,6 +39,7 @@ private:
     Ptr<IParamsSetter> m_paramsSetter;
     bool m_resumable = false;
     mutable QMutex m_mutex;
+    qint64 m_expectedSize = -1;
     std::shared_ptr<Job> m_job;
     std::shared_ptr<DownloadWait> m_wait;
 };

@@ -62,22 +62,26 @@ Hrdw::Inventory collect(const QVector<DeviceInfo>& devices) {
     return inventory;
 }
 
-QVariantMap offer(int index, const QString& sha1 = "aa11") {
+const QString kInfSha1 = QStringLiteral("aa11aa11aa11aa11aa11aa11aa11aa11aa11aa11");
+const QString kFileSha1 = QStringLiteral("ff00ff00ff00ff00ff00ff00ff00ff00ff00ff00");
+
+QVariantMap offer(int index, const QString& sha1 = kInfSha1) {
     return QVariantMap{
         {"device_index", index},
         {"class", "Net"},
-        {"drivers", QVariantList{QVariantMap{
-                        {"id", 7},
-                        {"hid", "PCI\\VEN_1&DEV_A"},
-                        {"inf", QVariantMap{{"path", "net/a.inf"},
-                                            {"sha1", sha1},
-                                            {"version", "2.0.0.0"},
-                                            {"date", "2023-05-06"},
-                                            {"provider", "Maker"}}},
-                        {"file", QVariantMap{{"sha1", "ff00"}, {"size", 3145728}, {"ext", "zip"}}},
-                        {"urls", QVariantMap{{"download", "http://h/d.zip"},
-                                             {"install_report", "http://h/r"}}},
-                    }}}};
+        {"drivers",
+         QVariantList{QVariantMap{
+             {"id", 7},
+             {"hid", "PCI\\VEN_1&DEV_A"},
+             {"inf", QVariantMap{{"path", "net/a.inf"},
+                                 {"sha1", sha1},
+                                 {"version", "2.0.0.0"},
+                                 {"date", "2023-05-06"},
+                                 {"provider", "Maker"}}},
+             {"file", QVariantMap{{"sha1", kFileSha1}, {"size", 3145728}, {"ext", "zip"}}},
+             {"urls",
+              QVariantMap{{"download", "http://h/d.zip"}, {"install_report", "http://h/r"}}},
+         }}}};
 }
 
 Net::Method searchMethod(const QString& url) {
@@ -193,15 +197,56 @@ private slots:
         QCOMPARE(driver.id, quint64(7));
         QCOMPARE(driver.hid, QString("PCI\\VEN_1&DEV_A"));
         QCOMPARE(driver.infPath, QString("net/a.inf"));
-        QCOMPARE(driver.infSha1, QString("aa11"));
+        QCOMPARE(driver.infSha1, kInfSha1);
         QCOMPARE(driver.version, QString("2.0.0.0"));
         QCOMPARE(driver.date, QDate(2023, 5, 6));
         QCOMPARE(driver.provider, QString("Maker"));
-        QCOMPARE(driver.fileSha1, QString("ff00"));
+        QCOMPARE(driver.fileSha1, kFileSha1);
         QCOMPARE(driver.size, quint64(3145728));
         QCOMPARE(driver.ext, QString("zip"));
         QCOMPARE(driver.downloadUrl, QString("http://h/d.zip"));
         QCOMPARE(driver.reportUrl, QString("http://h/r"));
+    }
+
+    // The hash and the INF path become file names of an elevated program, the URLs addresses it
+    // sends to: an offer that breaks one rule is dropped, its device's other offers stay.
+    void hostileOffersAreDropped_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("upper-case hash, refused later by the download check")
+            << "inf.sha1" << QVariant(kInfSha1.toUpper()) << true;
+        QTest::newRow("https") << "urls.download" << QVariant("https://h/d.zip") << true;
+        QTest::newRow("inf path in a folder") << "inf.path" << QVariant("drv/x64/a.inf") << true;
+        QTest::newRow("short inf hash") << "inf.sha1" << QVariant("aa11") << false;
+        QTest::newRow("41 digits") << "file.sha1" << QVariant(kFileSha1 + "0") << false;
+        QTest::newRow("not hexadecimal") << "file.sha1" << QVariant(QString(40, 'g')) << false;
+        QTest::newRow("hash missing") << "file.sha1" << QVariant() << false;
+        QTest::newRow("parent folder") << "inf.path" << QVariant("../../a.inf") << false;
+        QTest::newRow("absolute path") << "inf.path" << QVariant("/etc/a.inf") << false;
+        QTest::newRow("drive letter") << "inf.path" << QVariant("C:\\w\\a.inf") << false;
+        QTest::newRow("empty inf path") << "inf.path" << QVariant("") << false;
+        QTest::newRow("file URL") << "urls.download" << QVariant("file:///etc/passwd") << false;
+        QTest::newRow("ftp report URL") << "urls.install_report" << QVariant("ftp://h/r") << false;
+        QTest::newRow("no host") << "urls.download" << QVariant("http:///d.zip") << false;
+    }
+    void hostileOffersAreDropped() {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QFETCH(bool, kept);
+        QVariantMap answer = offer(0);
+        QVariantList drivers = answer.value("drivers").toList();
+        QVariantMap hostile = drivers.first().toMap();
+        const QStringList path = key.split('.');
+        QVariantMap inner = hostile.value(path[0]).toMap();
+        inner.insert(path[1], value);
+        hostile.insert(path[0], inner);
+        drivers.prepend(hostile);
+        answer.insert("drivers", drivers);
+        UpdateDataSerializer serializer(collect({device("PCI\\A\\1", "PCI\\A", "a.inf")}));
+        serializer.setData(QVariantMap{{"scan_id", 1}, {"updates", QVariantList{answer}}});
+        QCOMPARE(serializer.updates().size(), 1);
+        QCOMPARE(serializer.updates()[0].drivers.size(), kept ? 2 : 1);
     }
 
     void stoppedScanKeepsWhatItCounted() {

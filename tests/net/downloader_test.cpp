@@ -342,6 +342,45 @@ private slots:
         QCOMPARE(server.received().last().headers.value("range"), QByteArray("bytes=1666-"));
     }
 
+    void largerThanExpected_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<qint64>("expected");
+        QTest::addColumn<int>("error");
+        QTest::newRow("ranges, announced over") << "ranges" << qint64(199999) << 9;
+        QTest::newRow("one GET, announced over") << "single" << qint64(199999) << 9;
+        QTest::newRow("no length, sent over") << "unannounced" << qint64(100000) << 9;
+        QTest::newRow("ranges, exact") << "ranges" << qint64(200000) << 0;
+        QTest::newRow("no length, exact") << "unannounced" << qint64(200000) << 0;
+        QTest::newRow("no bound") << "unannounced" << qint64(-1) << 0;
+    }
+
+    void largerThanExpected() {
+        QFETCH(QString, server);
+        QFETCH(qint64, expected);
+        QFETCH(int, error);
+        const QByteArray bytes = content(200000);
+        // "unannounced": no length in the HEAD or the GET, the body ends with the connection.
+        ScriptedServer scripted(server == "ranges"   ? faulty(bytes, Fault::None)
+                                : server == "single" ? faulty(bytes, Fault::NoAcceptRanges)
+                                                     : [bytes](const Received& request) {
+                                                           Answer answer = honest(bytes, request);
+                                                           answer.headers.clear();
+                                                           answer.contentLength = -2;
+                                                           return answer;
+                                                       });
+        Net::MultiDownloader downloader;
+        downloader.setExpectedSize(expected);
+        const Run run = fetch(downloader, scripted.baseUrl() + "/f", m_dir.filePath("bounded"));
+        QVERIFY2(run.result.error == error, qPrintable(run.result.message));
+        if (error == 0) {
+            QCOMPARE(run.written, bytes);
+        } else {
+            QVERIFY(run.written.size() <= expected);
+            QCOMPARE(run.written, bytes.left(run.written.size()));
+            QVERIFY(run.result.message.startsWith("Size (reply/expected): "));
+        }
+    }
+
     void abortDuringProbe() {
         ScriptedServer server([](const Received&) {
             Answer answer;
@@ -358,7 +397,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return server.received().size() == 1; }, 5000));
         downloader.abort();
         QVERIFY(QTest::qWaitFor([&] { return result.error != -1; }, 5000));
-        QCOMPARE(result.error, 0);
+        QCOMPARE(result.error, int(Net::DownloadResult::Aborted));
         QCOMPARE(result.response.status, 0);
         QVERIFY(!downloader.isRunning());
     }
@@ -383,7 +422,7 @@ private slots:
         downloader.abort();
         // This thread, the manager's, runs no events meanwhile.
         QVERIFY(returned.tryAcquire(1, 5000));
-        QCOMPARE(result.error, 0);
+        QCOMPARE(result.error, int(Net::DownloadResult::Aborted));
         QCOMPARE(result.response.status, 0);
         QVERIFY(!downloader.isRunning());
         future.waitForFinished();

@@ -349,7 +349,8 @@ TEST_CASE("an offer carries every key of the answer format; the scan is stored")
     CHECK_EQ(offer["urls"]["download"],
              json(fixture.service.url() + "/files/packages/" + packageSha1 + ".zip"));
     CHECK_EQ(offer["urls"]["install_report"],
-             json(fixture.service.url() + "/app/report/" + std::to_string(scanId)));
+             json(fixture.service.url() + "/app/report/" + std::to_string(scanId) + "/" +
+                  sha1Of(infBytes)));
     CHECK_EQ(answer["updates"][1]["device_index"], json(2));
 
     const json again = parse(find(client, token, json{{"devices", json::array()}}.dump()));
@@ -360,6 +361,126 @@ TEST_CASE("an offer carries every key of the answer format; the scan is stored")
                          "{3f2504e0-4f89-11d3-9a0c-0305e82c3301}|0\n"));
     CHECK_EQ(query(fixture.data, "SELECT path FROM packages WHERE sha1 = '" + packageSha1 + "'"),
              std::filesystem::canonical(zipPath).string() + "\n");
+}
+
+TEST_CASE("every offer downloads its package; install reports are stored and summarised") {
+    Fixture fixture;
+    const Inf netcard{"netcard",
+                      "03/04/2024",
+                      "2.5.0.1",
+                      "NTamd64",
+                      {{"NTamd64", {"Install, PCI\\VEN_1&DEV_2"}}}};
+    REQUIRE(fixture.start("reports", {{netcard}}));
+    httplib::Client client(fixture.service.url());
+    const std::string token = authorise(client);
+    const httplib::Headers bearer{{"Authorization", "Bearer " + token}};
+    const json answer =
+        parse(find(client, token, json{{"devices", {device({"PCI\\VEN_1&DEV_2"}, {})}}}.dump()));
+    REQUIRE(answer["updates"].size() == 1u);
+    const json offer = answer["updates"][0]["drivers"][0];
+    const std::string base = fixture.service.url();
+    const auto pathOf = [&base](const json& url) {
+        return url.get<std::string>().substr(base.size());
+    };
+
+    const httplib::Result download = client.Get(pathOf(offer["urls"]["download"]), bearer);
+    REQUIRE(download && download->status == 200);
+    CHECK_EQ(sha1Of(download->body), offer["file"]["sha1"].get<std::string>());
+    CHECK_EQ(download->body.size(), offer["file"]["size"].get<std::size_t>());
+    // Published under its final name only: nothing half-written beside it.
+    std::size_t hosted = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(fixture.data + "/files/packages")) {
+        CHECK_EQ(entry.path().filename().string(),
+                 offer["file"]["sha1"].get<std::string>() + ".zip");
+        ++hosted;
+    }
+    CHECK_EQ(hosted, 1u);
+    CHECK_EQ(runIndex(fixture.data, fixture.packages).status, 0);
+
+    const std::string report = pathOf(offer["urls"]["install_report"]);
+    const auto put = [&](const std::string& path, const std::string& body,
+                         const httplib::Headers& headers) {
+        return client.Put(path, headers, zlibStream(body), "application/json");
+    };
+    CHECK_EQ(
+        put(report, R"({"report": {"error_code": 0, "system_error_code": 0}})", bearer)->status,
+        200);
+    CHECK_EQ(
+        put(report, R"({"report": {"error_code": 102, "system_error_code": 31}})", bearer)->status,
+        200);
+    // A SetupAPI error held signed by the client is the same code.
+    CHECK_EQ(
+        put(report, R"({"report": {"error_code": 102, "system_error_code": -536870397}})", bearer)
+            ->status,
+        200);
+
+    struct Row {
+        const char* name;
+        std::string path;
+        std::string body;
+        bool withToken;
+        int status;
+    };
+    const std::string otherScan = "/app/report/999999/" + offer["inf"]["sha1"].get<std::string>();
+    const Row rows[] = {
+        {"not JSON", report, "{report", true, 400},
+        {"no report", report, R"({"error_code": 0})", true, 400},
+        {"code as text", report, R"({"report": {"error_code": "0", "system_error_code": 0}})", true,
+         400},
+        {"code missing", report, R"({"report": {"error_code": 0}})", true, 400},
+        {"code past 32 bits", report,
+         R"({"report": {"error_code": 0, "system_error_code": 4294967296}})", true, 400},
+        {"fraction", report, R"({"report": {"error_code": 1.5, "system_error_code": 0}})", true,
+         400},
+        {"no token", report, R"({"report": {"error_code": 0, "system_error_code": 0}})", false,
+         401},
+        {"unknown scan", otherScan, R"({"report": {"error_code": 0, "system_error_code": 0}})",
+         true, 404},
+    };
+    for (const Row& row : rows) {
+        const bool refused = isError(
+            put(row.path, row.body, row.withToken ? bearer : httplib::Headers{}), row.status);
+        CHECK_EQ(std::string(row.name) + (refused ? "" : " accepted"), std::string(row.name));
+    }
+    // Another installation cannot report on this one's scan.
+    const std::string stranger =
+        authorise(client, authRecord("{00000000-0000-0000-0000-000000000001}"));
+    CHECK(isError(put(report, R"({"report": {"error_code": 0, "system_error_code": 0}})",
+                      {{"Authorization", "Bearer " + stranger}}),
+                  404));
+
+    // Answered means stored: a crash right after loses nothing.
+    fixture.service.kill();
+    CHECK_EQ(query(fixture.data,
+                   "SELECT scan_id, inf_sha1, appid, error_code, system_error_code"
+                   " FROM install_reports ORDER BY id",
+                   true),
+             std::to_string(answer["scan_id"].get<std::int64_t>()) + "|" +
+                 offer["inf"]["sha1"].get<std::string>() +
+                 "|{3f2504e0-4f89-11d3-9a0c-0305e82c3301}|0|0\n" +
+                 std::to_string(answer["scan_id"].get<std::int64_t>()) + "|" +
+                 offer["inf"]["sha1"].get<std::string>() +
+                 "|{3f2504e0-4f89-11d3-9a0c-0305e82c3301}|102|31\n" +
+                 std::to_string(answer["scan_id"].get<std::int64_t>()) + "|" +
+                 offer["inf"]["sha1"].get<std::string>() +
+                 "|{3f2504e0-4f89-11d3-9a0c-0305e82c3301}|102|3758096899\n");
+
+    std::string command = "'" + ServiceRunner::binary() + "' report --data '" + fixture.data + "'";
+    for (const std::string& arg : ServiceRunner::storeArgs(fixture.data)) {
+        command += " '" + arg + "'";
+    }
+    FILE* pipe = ::popen(command.c_str(), "r");
+    REQUIRE(pipe != nullptr);
+    std::string printed;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe)) {
+        printed += buffer;
+    }
+    CHECK_EQ(::pclose(pipe), 0);
+    CHECK_EQ(printed, "driver\tinf\tinstalls\tfailures\tmost frequent errors (code/system xN)\n" +
+                          offer["inf"]["sha1"].get<std::string>() +
+                          "\tnetcard.inf\t1\t2\t102/0x0000001f x1, 102/0xe0000203 x1\n");
 }
 
 TEST_CASE("malformed and oversized searches are refused with the error object") {
