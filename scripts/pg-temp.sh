@@ -32,6 +32,7 @@ if [ "$action" = stop ]; then
 fi
 
 mkdir -p "$dir"
+# The server runs as postgres, which must reach the folder: keep it out of private folders.
 [ "$(id -u)" = 0 ] && chown postgres "$dir"
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 as_owner "$bin/initdb" -D "$dir/cluster" -U postgres --auth=trust -E UTF8 --locale=C.UTF-8 \

@@ -5,11 +5,13 @@
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "servicerunner.h"
@@ -78,12 +80,35 @@ bool NginxRunner::start(const std::string& prefix, const std::vector<int>& upstr
     }
     std::string upstreams;
     for (const int upstream : upstreamPorts) {
-        upstreams += "        server 127.0.0.1:" + std::to_string(upstream) + ";\n";
+        upstreams += "        server 127.0.0.1:" + std::to_string(upstream) + " max_fails=0;\n";
     }
     port_ = port != 0 ? port : freePort();
     replaceAll(config, "@PREFIX@", prefix);
     replaceAll(config, "@LISTEN@", "127.0.0.1:" + std::to_string(port_));
     replaceAll(config, "@UPSTREAMS@\n", upstreams);
+    return run(prefix, config);
+}
+
+bool NginxRunner::startStatic(const std::string& prefix, const std::string& root, int port) {
+    stop();
+    port_ = port != 0 ? port : freePort();
+    return run(prefix, "daemon off;\nworker_processes auto;\npid " + prefix +
+                           "/nginx.pid;\nerror_log " + prefix +
+                           "/nginx-error.log warn;\nevents { worker_connections 4096; }\n"
+                           "http {\n    access_log off;\n    server {\n        listen 127.0.0.1:" +
+                           std::to_string(port_) + ";\n        root " + root + ";\n    }\n}\n");
+}
+
+bool NginxRunner::run(const std::string& prefix, const std::string& config) {
+    // nginx's workers run as another user when started as root; they must reach the prefix
+    // (request bodies are buffered there) and any root they serve.
+    for (std::filesystem::path folder = prefix; folder.has_relative_path();
+         folder = folder.parent_path()) {
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) == 0 && info.st_uid == ::getuid()) {
+            ::chmod(folder.c_str(), (info.st_mode & 07777) | S_IXOTH);
+        }
+    }
     const std::string path = prefix + "/nginx.conf";
     ServiceRunner::writeFile(path, config);
     const std::string nginx = binary();

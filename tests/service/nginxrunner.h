@@ -19,6 +19,8 @@ public:
     // Starts nginx with its files in prefix, listening on port (0: a free one) and balancing
     // over the given loopback ports, and waits until it accepts connections.
     bool start(const std::string& prefix, const std::vector<int>& upstreamPorts, int port = 0);
+    // nginx serving the files below root itself, for comparisons.
+    bool startStatic(const std::string& prefix, const std::string& root, int port = 0);
     void stop();
 
     int port() const { return port_; }
@@ -29,6 +31,8 @@ public:
     static int freePort();
 
 private:
+    bool run(const std::string& prefix, const std::string& config);
+
     pid_t pid_ = -1;
     int port_ = 0;
     std::string error_;
