@@ -14,8 +14,10 @@
 #include <time.h>
 
 #include "catalog.h"
+#include "generatedcatalog.h"
 #include "indexer.h"
 #include "servicerunner.h"
+#include "servicestore.h"
 #include "servicetesting.h"
 #include "zipfiles.h"
 
@@ -23,97 +25,12 @@ using nlohmann::json;
 
 namespace {
 
+using namespace generated;
+
 using Clock = std::chrono::steady_clock;
 
 double seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-char hex(unsigned value) {
-    return "0123456789ABCDEF"[value & 15];
-}
-
-std::string hex4(unsigned value) {
-    return {hex(value >> 12), hex(value >> 8), hex(value >> 4), hex(value)};
-}
-
-// Vendors and devices as PCI has them: a few hundred vendors, many devices, several INFs (driver
-// versions, OEM variants) per device.
-struct Part {
-    unsigned vendor;
-    unsigned device;
-};
-
-Part partOf(std::size_t index, std::size_t parts) {
-    const std::size_t part = index % parts;
-    return {static_cast<unsigned>(0x1000 + part % 300), static_cast<unsigned>(0x0100 + part / 300)};
-}
-
-std::string idOf(const Part& part) {
-    return "PCI\\VEN_" + hex4(part.vendor) + "&DEV_" + hex4(part.device);
-}
-
-std::string generatedInf(std::size_t index, std::size_t parts) {
-    const Part part = partOf(index, parts);
-    const std::string id = idOf(part);
-    const unsigned year = 2015 + index % 11;
-    const std::string decoration = index % 4 == 0 ? "NTamd64.10.0...16299" : "NTamd64";
-    std::string text = "; generated INF " + std::to_string(index) +
-                       "\r\n[Version]\r\nSignature=\"$WINDOWS NT$\"\r\nClass=Net\r\n"
-                       "ClassGuid={4d36e972-e325-11ce-bfc1-08002be10318}\r\nProvider=%Mfg%\r\n"
-                       "DriverVer=0" +
-                       std::to_string(1 + index % 9) + "/1" + std::to_string(index % 10) + "/" +
-                       std::to_string(year) + "," + std::to_string(year - 2000) + ".0." +
-                       std::to_string(index % 97) + "." + std::to_string(index) +
-                       "\r\nCatalogFile=drv.cat\r\n\r\n[Manufacturer]\r\n%Mfg%=Models,NTx86," +
-                       decoration + "\r\n\r\n[Models.NTx86]\r\n%Desc%=Install, " + id +
-                       "\r\n\r\n[Models." + decoration + "]\r\n";
-    for (unsigned subsys = 0; subsys < 3; ++subsys) {
-        text += "%Desc%=Install, " + id + "&SUBSYS_" + hex4(index % 16 + subsys) + "1043&REV_0" +
-                std::to_string(subsys) + "\r\n";
-    }
-    text += "%Desc%=Install, " + id + "&CC_0200, " + id + "\r\n\r\n[Install.NT]\r\nCopyFiles=F\r\n";
-    if (index % 5 == 0) {
-        text += "FeatureScore=0xF0\r\n";
-    }
-    text += "\r\n[Strings]\r\nMfg=\"Vendor " + hex4(part.vendor) + "\"\r\nDesc=\"Device " +
-            hex4(part.device) + "\"\r\n";
-    return text;
-}
-
-json hid(const std::string& name, bool compatible) {
-    return {{"name", name}, {"compatible", compatible}};
-}
-
-// A device as a PC reports it: four hardware ids and six compatible ids.
-json generatedDevice(std::size_t index, std::size_t parts) {
-    const Part part = partOf(index * 7919, parts);
-    const std::string id = idOf(part);
-    const std::string subsys = "&SUBSYS_" + hex4(index % 16) + "1043";
-    json hids = {hid(id + subsys + "&REV_00", false),
-                 hid(id + subsys, false),
-                 hid(id + "&CC_020000", false),
-                 hid(id + "&CC_0200", false),
-                 hid(id + "&REV_00", true),
-                 hid(id, true),
-                 hid("PCI\\VEN_" + hex4(part.vendor) + "&CC_020000", true),
-                 hid("PCI\\VEN_" + hex4(part.vendor), true),
-                 hid("PCI\\CC_020000", true),
-                 hid("PCI\\CC_0200", true)};
-    json item = {{"manufacturer", "Vendor"},
-                 {"description", "Device"},
-                 {"connected", true},
-                 {"lowerlogoversion", ""},
-                 {"class", {{"name", "Net"}, {"guid", "{4d36e972-e325-11ce-bfc1-08002be10318}"}}},
-                 {"hids", hids}};
-    if (index % 3 != 0) {
-        item["driver"] = {{"provider", "Vendor"},
-                          {"version", "16.0.0.1"},
-                          {"date", "2016-01-01"},
-                          {"type", 2},
-                          {"rank", 0x00FF0001}};
-    }
-    return item;
 }
 
 json samplePcDevices() {
@@ -155,11 +72,12 @@ json samplePcDevices() {
 
 bool index(const std::string& data, const std::string& packages, double& elapsed,
            Service::Indexer::Summary& summary) {
-    Service::Indexer indexer;
+    Service::ServiceStore store;
+    Service::Indexer indexer(store);
     std::string error;
     const auto start = Clock::now();
     const bool ok =
-        indexer.open(data + "/service.db", error) &&
+        store.open(data + "/service.db", error) &&
         indexer.run(
             packages, summary,
             [](const std::string& line) { std::fprintf(stderr, "  %s\n", line.c_str()); }, error);
@@ -211,11 +129,12 @@ void searchLatency(const std::string& label, const std::string& data, const json
 // processes on the machine does not inflate.
 void catalogueCost(const std::string& label, const std::string& data, const json& devices,
                    int rounds) {
-    Service::Catalog catalog;
+    Service::ServiceStore store;
+    Service::Catalog catalog(store);
     Service::CatalogRequest request;
     std::string error;
     int status = 0;
-    if (!catalog.open(data + "/service.db", error) ||
+    if (!store.open(data + "/service.db", error) || !catalog.open(error) ||
         !request.parse(json{{"devices", devices}}, status, error)) {
         std::fprintf(stderr, "catalog_bench: %s\n", error.c_str());
         return;
@@ -227,7 +146,9 @@ void catalogueCost(const std::string& label, const std::string& data, const json
         timespec after{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &before);
         std::vector<Service::Catalog::DeviceOffers> result;
-        if (!catalog.find(request.devices, platform, result, error)) {
+        std::size_t matches = 0;
+        if (catalog.find(request.devices, platform, result, matches, error) !=
+            Service::Catalog::Found::Ok) {
             std::fprintf(stderr, "catalog_bench: %s\n", error.c_str());
             return;
         }

@@ -8,6 +8,7 @@ cmake make g++ pkg-config libxcb1-dev dpkg-dev
 qtbase5-dev qtdeclarative5-dev qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
 zlib1g-dev libminizip-dev libdeflate-dev libz-mingw-w64-dev
 libcpp-httplib-dev libsqlite3-dev libssl-dev nlohmann-json3-dev openssl
+libpq-dev postgresql nginx-light
 hwdata
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64
 qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-templates2
@@ -19,10 +20,10 @@ curl
 clang-14 libclang-rt-14-dev
 "
 
-# "bench" adds what only the benchmarks use (nginx and aria2c for download_bench);
-# the build and the tests never need them.
+# "bench" adds what only the benchmarks use (aria2c for download_bench);
+# the build never needs it. The service tests need nginx and PostgreSQL.
 if [ "${1:-}" = "bench" ]; then
-    packages="$packages nginx-light aria2"
+    packages="$packages aria2"
 fi
 
 missing=""

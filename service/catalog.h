@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -9,63 +8,41 @@
 
 #include "catalogranking.h"
 #include "catalogrequest.h"
-
-struct sqlite3;
+#include "catalogsnapshot.h"
 
 namespace Service {
 
-class SqliteStatement;
+class ServiceStore;
 
-// The driver catalogue in the service's database: what the indexer stored, searched the way
-// Windows picks drivers for a device, and the record of every search.
+// The driver catalogue as this instance serves it: the snapshot of the store's newest
+// catalogue version, searched the way Windows picks drivers for a device.
 class Catalog {
 public:
-    struct Offer {
-        std::int64_t infId = 0;
-        std::string hid;  // the device's id that matched
-        std::uint32_t rank = 0;
-        std::string infPath;
-        std::string infSha1;
-        std::string className;
-        std::string provider;
-        std::string date;  // "yyyy-mm-dd"
-        std::string version;
-        std::string packageSha1;
-        std::int64_t packageSize = 0;
-    };
-    struct DeviceOffers {
-        std::size_t deviceIndex = 0;
-        std::vector<Offer> offers;  // best first
-    };
+    using Offer = CatalogSnapshot::Offer;
+    using DeviceOffers = CatalogSnapshot::DeviceOffers;
+    enum class Found { Ok, TooMuchWork, Failed };
 
-    static constexpr std::size_t kMaxOffers = 3;
-
-    Catalog();
-    ~Catalog();
+    explicit Catalog(ServiceStore& store) : store_(store) {}
     Catalog(const Catalog&) = delete;
     Catalog& operator=(const Catalog&) = delete;
 
-    // Opens (and if need be creates) the catalogue tables in the database at path.
-    bool open(const std::string& path, std::string& error);
-    void close();
+    // Loads the current catalogue.
+    bool open(std::string& error);
 
-    static bool createSchema(sqlite3* db, std::string& error);
-
-    // The "arch" and "os" of the installation's last authorisation; found false when unknown.
-    bool installation(const std::string& appid, std::string& arch, std::string& os, bool& found,
-                      std::string& error);
-    bool recordScan(const std::string& appid, std::int64_t now, std::size_t deviceCount,
-                    std::int64_t& scanId, std::string& error);
-    // Offers for each device that has any, in device order.
-    bool find(const std::vector<SearchDevice>& devices, const CatalogRanking::Platform& platform,
-              std::vector<DeviceOffers>& result, std::string& error);
+    // Offers for each device that has any, in device order, from the newest catalogue;
+    // TooMuchWork with the count in matches past CatalogSnapshot::kMaxMatches.
+    Found find(const std::vector<SearchDevice>& devices, const CatalogRanking::Platform& platform,
+               std::vector<DeviceOffers>& result, std::size_t& matches, std::string& error);
 
 private:
-    struct Statements;
+    // The snapshot for the stored catalogue version, loaded when that version is new.
+    std::shared_ptr<const CatalogSnapshot> current(std::string& error);
 
-    std::mutex mutex_;
-    sqlite3* db_ = nullptr;
-    std::unique_ptr<Statements> statements_;
+    ServiceStore& store_;
+    // One loader at a time; searches meanwhile keep the snapshot they have.
+    std::mutex loadMutex_;
+    std::mutex snapshotMutex_;
+    std::shared_ptr<const CatalogSnapshot> snapshot_;
 };
 
 }  // namespace Service

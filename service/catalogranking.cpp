@@ -1,7 +1,6 @@
 #include "catalogranking.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
 #include "formats/text.h"
@@ -184,16 +183,7 @@ int compareDriverVersion(const std::string& dateA, const std::string& versionA,
 }
 
 std::string normaliseId(const std::string& id) {
-    const std::size_t first = id.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const std::size_t last = id.find_last_not_of(" \t");
-    std::string out = id.substr(first, last - first + 1);
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return out;
+    return formats::text::upper(formats::text::trim(id));
 }
 
 }  // namespace Service::CatalogRanking

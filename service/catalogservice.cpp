@@ -51,14 +51,24 @@ void DriverService::handleUpdatesFind(const httplib::Request& request, httplib::
     std::string os;
     bool known = false;
     std::vector<Catalog::DeviceOffers> found;
+    std::size_t matches = 0;
     std::int64_t scanId = 0;
-    if (!catalog_.installation(claims.subject, arch, os, known, error) ||
+    Catalog::Found searched = Catalog::Found::Ok;
+    if (store_.installation(claims.subject, arch, os, known, error) && known) {
+        searched = catalog_.find(search.devices, CatalogRanking::Platform::from(arch, os), found,
+                                 matches, error);
+    }
+    if (searched == Catalog::Found::TooMuchWork) {
+        fail(response, 413,
+             "the search matches " + std::to_string(matches) + " catalogue lines, more than " +
+                 std::to_string(CatalogSnapshot::kMaxMatches));
+        return;
+    }
+    if (!error.empty() || searched == Catalog::Found::Failed ||
         (known &&
-         (!catalog_.find(search.devices, CatalogRanking::Platform::from(arch, os), found, error) ||
-          !catalog_.recordScan(claims.subject, now(), search.devices.size(), scanId, error)))) {
+         !store_.recordScan(claims.subject, now(), search.devices.size(), scanId, error))) {
         fail(response, 500, "the catalogue failed");
-        std::lock_guard<std::mutex> lock(logMutex_);
-        std::fprintf(accessLog_, "catalogue error: %s\n", error.c_str());
+        logStoreError("catalogue: " + error);
         return;
     }
     if (!known) {

@@ -201,15 +201,22 @@ DeadlineStream::Head DeadlineStream::readHead(RequestHead& head) {
     inBody_ = false;
     bodyBytes_ = 0;
     expired_ = false;
+    answerBytes_ = 0;
     current = this;
     for (;;) {
         switch (head.scan(buffer_.data(), buffer_.size())) {
-            case RequestHead::State::Complete:
+            case RequestHead::State::Complete: {
                 inBody_ = true;
                 // The library reads the head again; only what follows it is body.
                 bodyBytes_ = 0;
-                headLeft_ = head.size();
+                const std::string renamed = RequestHead::kRangeHeader;
+                const std::vector<std::size_t>& ranges = head.rangeHeaders();
+                for (auto at = ranges.rbegin(); at != ranges.rend(); ++at) {
+                    buffer_.replace(*at, std::strlen("Range"), renamed);
+                }
+                headLeft_ = head.size() + ranges.size() * (renamed.size() - std::strlen("Range"));
                 return Head::Complete;
+            }
             case RequestHead::State::Refused:
                 return Head::Refused;
             case RequestHead::State::Incomplete:
@@ -238,7 +245,19 @@ ssize_t DeadlineStream::read(char* ptr, std::size_t size) {
     return static_cast<ssize_t>(n);
 }
 
+DeadlineStream::Clock::time_point DeadlineStream::writeDeadline() const {
+    Clock::time_point deadline = answerStart_ + timing_.request;
+    if (timing_.minBytesPerSecond > 0) {
+        deadline += std::chrono::milliseconds(
+            static_cast<std::int64_t>(answerBytes_ * 1000 / timing_.minBytesPerSecond));
+    }
+    return std::min(deadline, Clock::now() + timing_.write);
+}
+
 ssize_t DeadlineStream::write(const char* ptr, std::size_t size) {
+    if (answerBytes_ == 0) {
+        answerStart_ = Clock::now();
+    }
     std::size_t done = 0;
     while (done < size) {
         ssize_t n = 0;
@@ -266,7 +285,8 @@ ssize_t DeadlineStream::write(const char* ptr, std::size_t size) {
         }
         if (n > 0) {
             done += static_cast<std::size_t>(n);
-        } else if (!waitFor(wanted, Clock::now() + timing_.write)) {
+            answerBytes_ += static_cast<std::size_t>(n);
+        } else if (!waitFor(wanted, writeDeadline())) {
             return -1;
         }
     }

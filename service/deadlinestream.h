@@ -16,7 +16,9 @@ namespace Service {
 // One connection's byte stream for the HTTP library, plain or TLS over a non-blocking
 // socket. Reading a request has one deadline, set when its first byte is there and
 // stretched only by body bytes at the minimum rate; a silent peer is cut sooner by the
-// no-progress time-out. Nothing a peer sends resets the deadline.
+// no-progress time-out. Nothing a peer sends resets the deadline. An answer has the same
+// budget counted from its first byte, stretched by each byte the peer takes at the minimum
+// rate, so a slow reader cannot hold a worker for ever either.
 class DeadlineStream : public httplib::Stream {
 public:
     using Clock = std::chrono::steady_clock;
@@ -66,6 +68,7 @@ private:
     enum class Io { Data, Again, Closed, Failed };
 
     Clock::time_point readDeadline() const;
+    Clock::time_point writeDeadline() const;
     Io receive(char* ptr, std::size_t size, ssize_t& got, short& wanted);
     bool waitFor(short events, Clock::time_point until) const;
     bool fill();
@@ -81,6 +84,8 @@ private:
     std::size_t bodyBytes_ = 0;
     bool inBody_ = false;
     bool expired_ = false;
+    Clock::time_point answerStart_;
+    std::size_t answerBytes_ = 0;
 };
 
 }  // namespace Service

@@ -103,12 +103,10 @@ bool DriverService::start(const Options& options, std::string& error) {
         error = "cannot create the data folder " + options.dataDir + ": " + std::strerror(errno);
         return false;
     }
-    if (!signer_.open(options.dataDir + "/token.key", error) ||
-        !store_.open(options.dataDir + "/service.db", error) ||
-        !files_.open(options.dataDir + "/files", error) ||
-        !uploads_.open(options.dataDir + "/uploads", error) ||
-        !catalog_.open(options.dataDir + "/service.db", error) ||
-        !reports_.open(options.dataDir + "/service.db", error) ||
+    if (!store_.open(options.store.empty() ? options.dataDir + "/service.db" : options.store,
+                     error) ||
+        !openSigner(error) || !files_.open(options.dataDir + "/files", error) ||
+        !uploads_.open(options.dataDir + "/uploads", error) || !catalog_.open(error) ||
         !resolveUpdateOffer(files_.root() + "/update", config_.update, error)) {
         return false;
     }
@@ -171,6 +169,20 @@ bool DriverService::start(const Options& options, std::string& error) {
     return true;
 }
 
+bool DriverService::openSigner(std::string& error) {
+    // Instances sharing a store must accept each other's tokens, so they share its key.
+    if (!store_.shared()) {
+        return signer_.open(options_.dataDir + "/token.key", error);
+    }
+    std::string secret;
+    if (!store_.signingSecret(secret, error)) {
+        error = "the token signing key: " + error;
+        return false;
+    }
+    signer_.useSecret(secret);
+    return true;
+}
+
 bool DriverService::run() {
     return server_->listen_after_bind();
 }
@@ -186,8 +198,6 @@ void DriverService::closeStore() {
         writes_->stop();
     }
     store_.close();
-    catalog_.close();
-    reports_.close();
     std::lock_guard<std::mutex> lock(logMutex_);
     std::fflush(accessLog_);
 }

@@ -12,7 +12,6 @@
 
 #include "catalog.h"
 #include "filehosting.h"
-#include "reportstore.h"
 #include "routelimits.h"
 #include "serviceconfig.h"
 #include "servicestore.h"
@@ -41,6 +40,8 @@ public:
         std::string tlsCert;
         std::string tlsKey;
         std::string configPath;
+        // A postgresql:// URL shared by every instance; empty: service.db in the data folder.
+        std::string store;
         bool testHooks = false;
     };
 
@@ -63,6 +64,7 @@ private:
         std::string message;
     };
 
+    bool openSigner(std::string& error);
     void installRoutes();
     void prepareSettingsAnswer();
     void handleAuth(const httplib::Request& request, httplib::Response& response,
@@ -120,8 +122,7 @@ private:
     std::string settingsAnswer_;
     FileHosting files_;
     UploadStore uploads_;
-    Catalog catalog_;
-    ReportStore reports_;
+    Catalog catalog_{store_};
 
     std::mutex logMutex_;
     std::FILE* accessLog_ = nullptr;

@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "formats/safename.h"
+#include "requesthead.h"
 
 namespace Service {
 
@@ -110,10 +111,6 @@ bool FileHosting::open(const std::string& root, std::string& error) {
 
 void FileHosting::serve(const httplib::Request& request, httplib::Response& response,
                         const std::string& relative) const {
-    // The library would cut ranges out of every answer by itself, error objects included,
-    // and without checking them against the size; this handler answers ranges alone.
-    const_cast<httplib::Request&>(request).ranges.clear();
-
     if (relative.size() > kMaxPathLength || !formats::isSafeRelativeName(relative)) {
         failWith(response, 404, "no such file");
         return;
@@ -124,7 +121,8 @@ void FileHosting::serve(const httplib::Request& request, httplib::Response& resp
         failWith(response, 404, "no such file");
         return;
     }
-    const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer that never comes.
+    const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         if (fd >= 0) {
@@ -142,8 +140,8 @@ void FileHosting::serve(const httplib::Request& request, httplib::Response& resp
     response.set_header("Accept-Ranges", "bytes");
 
     Range range;
-    if (request.has_header("Range")) {
-        range = parseRange(request.get_header_value("Range"), size);
+    if (request.has_header(RequestHead::kRangeHeader)) {
+        range = parseRange(request.get_header_value(RequestHead::kRangeHeader), size);
     }
     if (range.kind == Range::Kind::Unsatisfiable) {
         failWith(response, 416, "the range is outside the file's " + sizeText + " bytes");

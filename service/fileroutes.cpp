@@ -64,14 +64,12 @@ bool DriverService::authorised(const httplib::Request& request, httplib::Respons
 
 void DriverService::handleFile(const httplib::Request& request, httplib::Response& response,
                                const std::string& relative) {
-    const_cast<httplib::Request&>(request).ranges.clear();
     if (authorised(request, response)) {
         files_.serve(request, response, relative);
     }
 }
 
 void DriverService::handleAppUpdate(const httplib::Request& request, httplib::Response& response) {
-    const_cast<httplib::Request&>(request).ranges.clear();
     if (!authorised(request, response)) {
         return;
     }

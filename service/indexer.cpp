@@ -1,7 +1,5 @@
 #include "indexer.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -10,13 +8,12 @@
 #include <set>
 #include <vector>
 
-#include "catalog.h"
+#include "catalogpackage.h"
 #include "catalogranking.h"
 #include "formats/inffile.h"
 #include "formats/sha1.h"
 #include "formats/text.h"
 #include "formats/zipreader.h"
-#include "sqlitestatement.h"
 
 namespace Service {
 
@@ -62,35 +59,9 @@ std::uint32_t featureScore(const InfFile& file, const std::string& installSectio
     return CR::kNoFeatureScore;
 }
 
-struct Model {
-    int line = 0;
-    std::string description;
-    std::string installSection;
-    std::uint32_t featureScore = CR::kNoFeatureScore;
-    std::vector<std::string> ids;
-};
-
-struct Section {
-    int manufacturer = 0;
-    std::string name;
-    std::string decoration;
-    CR::Decoration parsed;
-    std::vector<Model> models;
-};
-
-struct Inf {
-    std::string path;
-    std::string sha1;
-    std::string className;
-    std::string classGuid;
-    std::string provider;
-    std::string date;
-    std::string version;
-    std::string catalogs;
-    bool signedX86 = false;
-    bool signedX64 = false;
-    std::vector<Section> sections;
-};
+using Model = CatalogPackage::Model;
+using Section = CatalogPackage::Section;
+using Inf = CatalogPackage::Inf;
 
 // The catalogue file that applies on a platform: the most specific CatalogFile entry.
 bool catalogPresent(const InfFile& file, const std::string& platformKey, const std::string& folder,
@@ -198,76 +169,7 @@ bool hashFile(const std::string& path, std::string& sha1, std::uint64_t& size) {
 
 }  // namespace
 
-struct Indexer::PackageData {
-    std::string path;
-    std::string sha1;
-    std::uint64_t size = 0;
-    std::vector<Inf> infs;
-};
-
-struct Indexer::Statements {
-    SqliteStatement removePackage;
-    SqliteStatement package;
-    SqliteStatement inf;
-    SqliteStatement section;
-    SqliteStatement model;
-    SqliteStatement modelId;
-    SqliteStatement paths;
-    SqliteStatement removeById;
-};
-
-Indexer::Indexer() = default;
-
-Indexer::~Indexer() {
-    delete statements_;
-    if (db_ != nullptr) {
-        sqlite3_close_v2(db_);
-    }
-}
-
-bool Indexer::open(const std::string& databasePath, std::string& error) {
-    if (sqlite3_open_v2(databasePath.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
-        error =
-            "cannot open " + databasePath + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory");
-        return false;
-    }
-    sqlite3_busy_timeout(db_, 10000);
-    if (!Catalog::createSchema(db_, error)) {
-        error = databasePath + ": " + error;
-        return false;
-    }
-    statements_ = new Statements;
-    Statements& s = *statements_;
-    const bool prepared =
-        s.removePackage.prepare(db_, "DELETE FROM packages WHERE sha1 = ?1 OR path = ?2") &&
-        s.package.prepare(db_,
-                          "INSERT INTO packages (sha1, size, path, indexed_at)"
-                          " VALUES (?1, ?2, ?3, ?4)") &&
-        s.inf.prepare(db_,
-                      "INSERT INTO infs (package_id, path, sha1, class, class_guid, provider,"
-                      " driver_date, driver_version, catalogs, signed_x86, signed_x64)"
-                      " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)") &&
-        s.section.prepare(db_,
-                          "INSERT INTO sections (inf_id, manufacturer, name, decoration, arch,"
-                          " os_major, os_minor, product_type, build)"
-                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)") &&
-        s.model.prepare(db_,
-                        "INSERT INTO models (section_id, inf_id, line, description,"
-                        " install_section, feature_score) VALUES (?1, ?2, ?3, ?4, ?5, ?6)") &&
-        s.modelId.prepare(db_,
-                          "INSERT OR IGNORE INTO model_ids (model_id, position, id, norm_id)"
-                          " VALUES (?1, ?2, ?3, ?4)") &&
-        s.paths.prepare(db_, "SELECT id, path FROM packages") &&
-        s.removeById.prepare(db_, "DELETE FROM packages WHERE id = ?1");
-    if (!prepared) {
-        error = std::string("catalogue statements: ") + sqlite3_errmsg(db_);
-        return false;
-    }
-    return true;
-}
-
-bool Indexer::readPackage(const std::string& path, PackageData& package, Summary& summary,
+bool Indexer::readPackage(const std::string& path, CatalogPackage& package, Summary& summary,
                           const Reporter& report) {
     package.path = path;
     if (!hashFile(path, package.sha1, package.size)) {
@@ -320,86 +222,6 @@ bool Indexer::readPackage(const std::string& path, PackageData& package, Summary
     return true;
 }
 
-bool Indexer::store(const PackageData& package, std::string& error) {
-    Statements& s = *statements_;
-    if (!executeSql(db_, "BEGIN IMMEDIATE", error)) {
-        return false;
-    }
-    const auto failed = [&]() {
-        error = sqlite3_errmsg(db_);
-        std::string ignored;
-        executeSql(db_, "ROLLBACK", ignored);
-        return false;
-    };
-    s.removePackage.bind(1, package.sha1);
-    s.removePackage.bind(2, package.path);
-    if (!s.removePackage.run()) {
-        return failed();
-    }
-    s.package.bind(1, package.sha1);
-    s.package.bind(2, static_cast<std::int64_t>(package.size));
-    s.package.bind(3, package.path);
-    s.package.bind(4, static_cast<std::int64_t>(std::time(nullptr)));
-    if (!s.package.run()) {
-        return failed();
-    }
-    const std::int64_t packageId = sqlite3_last_insert_rowid(db_);
-    for (const Inf& inf : package.infs) {
-        s.inf.bind(1, packageId);
-        s.inf.bind(2, inf.path);
-        s.inf.bind(3, inf.sha1);
-        s.inf.bind(4, inf.className);
-        s.inf.bind(5, inf.classGuid);
-        s.inf.bind(6, inf.provider);
-        s.inf.bind(7, inf.date);
-        s.inf.bind(8, inf.version);
-        s.inf.bind(9, inf.catalogs);
-        s.inf.bind(10, std::int64_t(inf.signedX86 ? 1 : 0));
-        s.inf.bind(11, std::int64_t(inf.signedX64 ? 1 : 0));
-        if (!s.inf.run()) {
-            return failed();
-        }
-        const std::int64_t infId = sqlite3_last_insert_rowid(db_);
-        for (const Section& section : inf.sections) {
-            s.section.bind(1, infId);
-            s.section.bind(2, std::int64_t(section.manufacturer));
-            s.section.bind(3, section.name);
-            s.section.bind(4, section.decoration);
-            s.section.bind(5, section.parsed.arch);
-            s.section.bind(6, std::int64_t(section.parsed.major));
-            s.section.bind(7, std::int64_t(section.parsed.minor));
-            s.section.bind(8, std::int64_t(section.parsed.productType));
-            s.section.bind(9, section.parsed.build);
-            if (!s.section.run()) {
-                return failed();
-            }
-            const std::int64_t sectionId = sqlite3_last_insert_rowid(db_);
-            for (const Model& model : section.models) {
-                s.model.bind(1, sectionId);
-                s.model.bind(2, infId);
-                s.model.bind(3, std::int64_t(model.line));
-                s.model.bind(4, model.description);
-                s.model.bind(5, model.installSection);
-                s.model.bind(6, std::int64_t(model.featureScore));
-                if (!s.model.run()) {
-                    return failed();
-                }
-                const std::int64_t modelId = sqlite3_last_insert_rowid(db_);
-                for (std::size_t position = 0; position < model.ids.size(); ++position) {
-                    s.modelId.bind(1, modelId);
-                    s.modelId.bind(2, static_cast<std::int64_t>(position));
-                    s.modelId.bind(3, model.ids[position]);
-                    s.modelId.bind(4, CR::normaliseId(model.ids[position]));
-                    if (!s.modelId.run()) {
-                        return failed();
-                    }
-                }
-            }
-        }
-    }
-    return executeSql(db_, "COMMIT", error) || failed();
-}
-
 bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Reporter& report,
                   std::string& error) {
     summary = {};
@@ -427,12 +249,12 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
     auto lastReport = started;
     std::set<std::string> stored;
     for (const std::string& path : paths) {
-        PackageData package;
+        CatalogPackage package;
         if (!readPackage(path, package, summary, report)) {
             ++summary.skipped;
             continue;
         }
-        if (!store(package, error)) {
+        if (!store_.storePackage(package, static_cast<std::int64_t>(std::time(nullptr)), error)) {
             error = path + ": " + error;
             return false;
         }
@@ -458,23 +280,21 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
     // longer has the SHA-1 the offers would name.
     const std::string prefix = root.string() + "/";
     const std::set<std::string>& present = stored;
-    std::vector<std::int64_t> gone;
-    Statements& s = *statements_;
-    while (s.paths.next()) {
-        const std::string path = s.paths.text(1);
-        if (path.compare(0, prefix.size(), prefix) == 0 && present.count(path) == 0) {
-            gone.push_back(s.paths.integer(0));
-        }
+    std::vector<ServiceStore::IndexedPackage> indexed;
+    if (!store_.indexedPackages(indexed, error)) {
+        return false;
     }
-    for (const std::int64_t id : gone) {
-        s.removeById.bind(1, id);
-        if (!s.removeById.run()) {
-            error = sqlite3_errmsg(db_);
+    for (const ServiceStore::IndexedPackage& package : indexed) {
+        if (package.path.compare(0, prefix.size(), prefix) != 0 ||
+            present.count(package.path) != 0) {
+            continue;
+        }
+        if (!store_.removePackage(package.id, error)) {
             return false;
         }
         ++summary.removed;
     }
-    return true;
+    return store_.bumpCatalogVersion(error);
 }
 
 }  // namespace Service

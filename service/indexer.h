@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-struct sqlite3;
+#include "servicestore.h"
 
 namespace Service {
 
@@ -23,28 +23,20 @@ public:
     // Damaged inputs and progress, one line each.
     using Reporter = std::function<void(const std::string& line)>;
 
-    Indexer();
-    ~Indexer();
+    explicit Indexer(ServiceStore& store) : store_(store) {}
     Indexer(const Indexer&) = delete;
     Indexer& operator=(const Indexer&) = delete;
 
-    // Opens the database file (creating the catalogue tables).
-    bool open(const std::string& databasePath, std::string& error);
     // False only when the database could not be written; damaged packages are reported and
     // skipped.
     bool run(const std::string& packagesFolder, Summary& summary, const Reporter& report,
              std::string& error);
 
 private:
-    struct Statements;
-    struct PackageData;
-
-    bool readPackage(const std::string& path, PackageData& package, Summary& summary,
+    bool readPackage(const std::string& path, CatalogPackage& package, Summary& summary,
                      const Reporter& report);
-    bool store(const PackageData& package, std::string& error);
 
-    sqlite3* db_ = nullptr;
-    Statements* statements_ = nullptr;
+    ServiceStore& store_;
 };
 
 }  // namespace Service

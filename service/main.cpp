@@ -14,28 +14,43 @@
 #include <thread>
 #include <vector>
 
+#include "database.h"
 #include "driverservice.h"
 #include "indexer.h"
 #include "packagepublisher.h"
-#include "reportstore.h"
+#include "servicestore.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
-    "                       [--config FILE] [--test-hooks]\n"
-    "       quillon-service index --data DIR --packages FOLDER\n"
-    "       quillon-service report --data DIR\n";
+    "                       [--config FILE] [--store postgresql://...] [--test-hooks]\n"
+    "       quillon-service index --data DIR --packages FOLDER [--store postgresql://...]\n"
+    "       quillon-service report --data DIR [--store postgresql://...]\n";
+
+bool validStore(const std::string& store) {
+    if (Service::Database::isPostgresql(store)) {
+        return true;
+    }
+    std::fprintf(stderr, "quillon-service: --store wants a postgresql:// URL\n%s", kUsage);
+    return false;
+}
 
 int runIndex(int argc, char** argv) {
     std::string data;
     std::string packages;
+    std::string store;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 < argc && arg == "--data") {
             data = argv[++i];
         } else if (i + 1 < argc && arg == "--packages") {
             packages = argv[++i];
+        } else if (i + 1 < argc && arg == "--store") {
+            store = argv[++i];
+            if (!validStore(store)) {
+                return 2;
+            }
         } else {
             std::fprintf(stderr, "quillon-service index: unknown or incomplete option %s\n%s",
                          arg.c_str(), kUsage);
@@ -51,21 +66,22 @@ int runIndex(int argc, char** argv) {
                      std::strerror(errno));
         return 1;
     }
-    Service::Indexer indexer;
+    Service::ServiceStore serviceStore;
+    Service::Indexer indexer(serviceStore);
     Service::Indexer::Summary summary;
     std::string error;
     const auto report = [](const std::string& line) {
         std::fprintf(stderr, "quillon-service index: %s\n", line.c_str());
     };
-    if (!indexer.open(data + "/service.db", error) ||
+    if (!serviceStore.open(store.empty() ? data + "/service.db" : store, error) ||
         !indexer.run(packages, summary, report, error)) {
         std::fprintf(stderr, "quillon-service index: %s\n", error.c_str());
         return 1;
     }
     // Every offer names its package's download URL; the file hosting serves it from here.
     Service::PackagePublisher::Summary published;
-    if (!Service::PackagePublisher::publishAll(data + "/service.db", data + "/files", published,
-                                               report, error)) {
+    if (!Service::PackagePublisher::publishAll(serviceStore, data + "/files", published, report,
+                                               error)) {
         std::fprintf(stderr, "quillon-service index: %s\n", error.c_str());
         return 1;
     }
@@ -74,7 +90,7 @@ int runIndex(int argc, char** argv) {
     return published.failed == 0 ? 0 : 1;
 }
 
-std::string describeCodes(const Service::ReportStore::DriverSummary& driver) {
+std::string describeCodes(const Service::ServiceStore::DriverSummary& driver) {
     std::string text;
     for (const auto& code : driver.topCodes) {
         char line[96];
@@ -89,10 +105,16 @@ std::string describeCodes(const Service::ReportStore::DriverSummary& driver) {
 
 int runReport(int argc, char** argv) {
     std::string data;
+    std::string store;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 < argc && arg == "--data") {
             data = argv[++i];
+        } else if (i + 1 < argc && arg == "--store") {
+            store = argv[++i];
+            if (!validStore(store)) {
+                return 2;
+            }
         } else {
             std::fprintf(stderr, "quillon-service report: unknown or incomplete option %s\n%s",
                          arg.c_str(), kUsage);
@@ -103,9 +125,11 @@ int runReport(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    std::vector<Service::ReportStore::DriverSummary> drivers;
+    std::vector<Service::ServiceStore::DriverSummary> drivers;
+    Service::ServiceStore serviceStore;
     std::string error;
-    if (!Service::ReportStore::summarise(data + "/service.db", drivers, error)) {
+    if (!serviceStore.open(store.empty() ? data + "/service.db" : store, error) ||
+        !serviceStore.summariseInstallReports(drivers, error)) {
         std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
         return 1;
     }
@@ -175,6 +199,11 @@ int main(int argc, char** argv) {
             options.tlsKey = argv[++i];
         } else if (arg == "--config") {
             options.configPath = argv[++i];
+        } else if (arg == "--store") {
+            options.store = argv[++i];
+            if (!validStore(options.store)) {
+                return 2;
+            }
         } else {
             std::fprintf(stderr, "quillon-service: unknown option %s\n%s", arg.c_str(), kUsage);
             return 2;

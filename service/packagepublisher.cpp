@@ -1,7 +1,6 @@
 #include "packagepublisher.h"
 
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,7 +11,7 @@
 
 #include "datafile.h"
 #include "formats/sha1.h"
-#include "sqlitestatement.h"
+#include "servicestore.h"
 #include "uploadstore.h"
 
 namespace Service {
@@ -121,37 +120,18 @@ bool PackagePublisher::publish(const std::string& source, const std::string& sha
     return true;
 }
 
-bool PackagePublisher::publishAll(const std::string& databasePath, const std::string& filesFolder,
+bool PackagePublisher::publishAll(ServiceStore& store, const std::string& filesFolder,
                                   Summary& summary, const Reporter& report, std::string& error) {
     summary = {};
     const std::string folder = filesFolder + "/packages";
     if (!makeFolder(filesFolder, error) || !makeFolder(folder, error)) {
         return false;
     }
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(databasePath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        error = "cannot open " + databasePath + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
-        sqlite3_close(db);
+    std::vector<ServiceStore::IndexedPackage> packages;
+    if (!store.indexedPackages(packages, error)) {
         return false;
     }
-    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> owner(db, sqlite3_close_v2);
-    struct Package {
-        std::string sha1;
-        std::string path;
-        std::int64_t size = 0;
-    };
-    std::vector<Package> packages;
-    {
-        SqliteStatement select(db, "SELECT sha1, path, size FROM packages ORDER BY path");
-        while (select.valid() && select.next()) {
-            packages.push_back({select.text(0), select.text(1), select.integer(2)});
-        }
-        if (!select.valid() || select.failed()) {
-            error = databasePath + ": " + sqlite3_errmsg(db);
-            return false;
-        }
-    }
-    for (const Package& package : packages) {
+    for (const ServiceStore::IndexedPackage& package : packages) {
         // The name becomes a path: only what the indexer itself wrote is taken.
         if (!UploadStore::isSha1(package.sha1) ||
             UploadStore::lowerCase(package.sha1) != package.sha1) {

@@ -6,6 +6,8 @@
 
 namespace Service {
 
+class ServiceStore;
+
 // Puts every package of the catalogue where the file hosting serves it, at
 // files/packages/<package sha1>.zip, so that each offer's "download" URL answers.
 class PackagePublisher {
@@ -19,8 +21,8 @@ public:
 
     // False only when the catalogue cannot be read or the folder made; a package that cannot be
     // placed is reported and counted.
-    static bool publishAll(const std::string& databasePath, const std::string& filesFolder,
-                           Summary& summary, const Reporter& report, std::string& error);
+    static bool publishAll(ServiceStore& store, const std::string& filesFolder, Summary& summary,
+                           const Reporter& report, std::string& error);
 
     // A hard link when the file system allows it, else a copy; either is written under a
     // temporary name, checked against sha1 and renamed, so the final name never holds a

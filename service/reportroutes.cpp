@@ -65,7 +65,7 @@ void DriverService::handleInstallReport(const httplib::Request& request,
         return;
     }
     const auto body = document.is_object() ? document.find("report") : document.end();
-    ReportStore::Report report;
+    ServiceStore::InstallReport report;
     constexpr std::int64_t int32Min = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t int32Max = std::numeric_limits<std::int32_t>::max();
     constexpr std::int64_t uint32Max = std::numeric_limits<std::uint32_t>::max();
@@ -85,14 +85,14 @@ void DriverService::handleInstallReport(const httplib::Request& request,
     report.appid = claims.subject;
     report.receivedAt = now();
     std::string error;
-    switch (reports_.record(report, error)) {
-        case ReportStore::Outcome::Stored:
+    switch (store_.recordInstallReport(report, error)) {
+        case ServiceStore::ReportOutcome::Stored:
             answer(response, 200, json::object());
             return;
-        case ReportStore::Outcome::UnknownScan:
+        case ServiceStore::ReportOutcome::UnknownScan:
             fail(response, 404, "no such scan for this installation");
             return;
-        case ReportStore::Outcome::Failed:
+        case ServiceStore::ReportOutcome::Failed:
             fail(response, 500, "the report was not stored");
             logStoreError(error);
             return;

@@ -150,6 +150,8 @@ void RequestHead::parse(const char* data) {
             }
             hasLength_ = true;
             length_ = length;
+        } else if (strcasecmp(name.c_str(), "Range") == 0) {
+            rangeHeaders_.push_back(static_cast<std::size_t>(line - data));
         } else if (strcasecmp(name.c_str(), "Transfer-Encoding") == 0) {
             if (strcasecmp(value.c_str(), "chunked") == 0) {
                 chunked_ = true;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "routelimits.h"
 
@@ -17,6 +18,11 @@ public:
         std::size_t maxBytes = 64 * 1024;
     };
     enum class State { Incomplete, Complete, Refused };
+
+    // The library answers 416 to any Range it cannot parse, before a route is chosen, where
+    // HTTP says to ignore it; so the stream hands Range headers on under this name, which
+    // only the file hosting reads.
+    static constexpr const char* kRangeHeader = "Quillon-Range";
 
     RequestHead() : RequestHead(Limits()) {}
     explicit RequestHead(Limits limits) : limits_(limits) {}
@@ -39,6 +45,8 @@ public:
     bool chunked() const { return chunked_; }
     bool hasLength() const { return hasLength_; }
     std::uint64_t length() const { return length_; }
+    // Where each Range header's name starts in the head.
+    const std::vector<std::size_t>& rangeHeaders() const { return rangeHeaders_; }
 
 private:
     void parse(const char* data);
@@ -59,6 +67,7 @@ private:
     bool badLength_ = false;
     bool conflictingLength_ = false;
     std::uint64_t length_ = 0;
+    std::vector<std::size_t> rangeHeaders_;
 };
 
 }  // namespace Service

@@ -1,28 +1,136 @@
 #include "servicestore.h"
 
-#include <sqlite3.h>
+#include <openssl/rand.h>
+
+#include <algorithm>
+#include <ctime>
+#include <map>
 
 #include "authrecord.h"
-#include "datafile.h"
+#include "catalogpackage.h"
+#include "catalogranking.h"
+#include "catalogsnapshot.h"
+#include "formats/sha1.h"
 
 namespace Service {
 
 namespace {
 
-void bind(sqlite3_stmt* statement, int index, const std::string& text) {
-    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
-                      SQLITE_TRANSIENT);
+// Connections of a PostgreSQL store per instance; SQLite writes one at a time anyway.
+constexpr std::size_t kPostgresConnections = 16;
+// Any constant shared by every instance: it names the migration lock.
+constexpr std::int64_t kMigrationLock = 0x51756c6c;
+
+const char kMigrationsTable[] =
+    "CREATE TABLE IF NOT EXISTS schema_migrations ("
+    " number INTEGER NOT NULL UNIQUE, name TEXT NOT NULL, checksum TEXT NOT NULL,"
+    " applied_at INTEGER NOT NULL)";
+
+// Appended only: an applied migration is never edited, the next number changes what it must.
+// The first two adopt the tables of stores made before migrations were numbered.
+const std::vector<ServiceStore::Migration> kMigrations = {
+    {1, "installations and analytics hits",
+     "CREATE TABLE IF NOT EXISTS installations ("
+     " appid TEXT PRIMARY KEY, hwid TEXT NOT NULL, product TEXT NOT NULL,"
+     " version TEXT NOT NULL, os TEXT NOT NULL, arch TEXT NOT NULL,"
+     " locale TEXT NOT NULL, locale_os TEXT NOT NULL,"
+     " first_seen INTEGER NOT NULL, last_seen INTEGER NOT NULL,"
+     " auth_count INTEGER NOT NULL DEFAULT 0, ppg TEXT,"
+     " settings_fetched INTEGER);"
+     "CREATE TABLE IF NOT EXISTS hits ("
+     " id INTEGER PRIMARY KEY AUTOINCREMENT, received_at INTEGER NOT NULL,"
+     " line TEXT NOT NULL);"},
+    {2, "driver catalogue and scans",
+     "CREATE TABLE IF NOT EXISTS packages ("
+     " id INTEGER PRIMARY KEY, sha1 TEXT NOT NULL UNIQUE, size INTEGER NOT NULL,"
+     " path TEXT NOT NULL UNIQUE, indexed_at INTEGER NOT NULL);"
+     "CREATE TABLE IF NOT EXISTS infs ("
+     " id INTEGER PRIMARY KEY,"
+     " package_id INTEGER NOT NULL REFERENCES packages(id) ON DELETE CASCADE,"
+     " path TEXT NOT NULL, sha1 TEXT NOT NULL, class TEXT NOT NULL, class_guid TEXT NOT NULL,"
+     " provider TEXT NOT NULL, driver_date TEXT NOT NULL, driver_version TEXT NOT NULL,"
+     " catalogs TEXT NOT NULL, signed_x86 INTEGER NOT NULL, signed_x64 INTEGER NOT NULL);"
+     "CREATE INDEX IF NOT EXISTS infs_package ON infs(package_id);"
+     "CREATE TABLE IF NOT EXISTS sections ("
+     " id INTEGER PRIMARY KEY,"
+     " inf_id INTEGER NOT NULL REFERENCES infs(id) ON DELETE CASCADE,"
+     " manufacturer INTEGER NOT NULL, name TEXT NOT NULL, decoration TEXT NOT NULL,"
+     " arch TEXT NOT NULL, os_major INTEGER NOT NULL, os_minor INTEGER NOT NULL,"
+     " product_type INTEGER NOT NULL, build INTEGER NOT NULL);"
+     "CREATE INDEX IF NOT EXISTS sections_inf ON sections(inf_id);"
+     "CREATE TABLE IF NOT EXISTS models ("
+     " id INTEGER PRIMARY KEY,"
+     " section_id INTEGER NOT NULL REFERENCES sections(id) ON DELETE CASCADE,"
+     " inf_id INTEGER NOT NULL, line INTEGER NOT NULL, description TEXT NOT NULL,"
+     " install_section TEXT NOT NULL, feature_score INTEGER NOT NULL);"
+     "CREATE INDEX IF NOT EXISTS models_section ON models(section_id);"
+     "CREATE TABLE IF NOT EXISTS model_ids ("
+     " model_id INTEGER NOT NULL REFERENCES models(id) ON DELETE CASCADE,"
+     " position INTEGER NOT NULL, id TEXT NOT NULL, norm_id TEXT NOT NULL,"
+     " PRIMARY KEY (model_id, position)) WITHOUT ROWID;"
+     "CREATE INDEX IF NOT EXISTS model_ids_norm ON model_ids(norm_id);"
+     "CREATE TABLE IF NOT EXISTS scans ("
+     " id INTEGER PRIMARY KEY AUTOINCREMENT, appid TEXT NOT NULL,"
+     " created_at INTEGER NOT NULL, device_count INTEGER NOT NULL);"},
+    {3, "catalogue version and token signing key",
+     "CREATE TABLE IF NOT EXISTS catalog_state ("
+     " id INTEGER NOT NULL UNIQUE CHECK (id = 1), version INTEGER NOT NULL);"
+     "CREATE TABLE IF NOT EXISTS signing_keys ("
+     " id INTEGER NOT NULL UNIQUE, secret TEXT NOT NULL, created_at INTEGER NOT NULL);"},
+    {4, "install reports",
+     "CREATE TABLE IF NOT EXISTS install_reports ("
+     " id INTEGER PRIMARY KEY AUTOINCREMENT, received_at INTEGER NOT NULL,"
+     " appid TEXT NOT NULL, scan_id INTEGER NOT NULL, inf_sha1 TEXT NOT NULL,"
+     " error_code INTEGER NOT NULL, system_error_code INTEGER NOT NULL);"
+     "CREATE INDEX IF NOT EXISTS install_reports_inf ON install_reports(inf_sha1);"},
+};
+
+std::string checksum(const std::string& sql) {
+    formats::Sha1 hash;
+    hash.add(sql.data(), sql.size());
+    return hash.hexDigest(false);
 }
 
-void bind(sqlite3_stmt* statement, int index, std::int64_t value) {
-    sqlite3_bind_int64(statement, index, value);
+std::string hex(const unsigned char* bytes, std::size_t size) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (std::size_t i = 0; i < size; ++i) {
+        out += digits[bytes[i] >> 4];
+        out += digits[bytes[i] & 15];
+    }
+    return out;
 }
 
-bool run(sqlite3_stmt* statement) {
-    const bool done = sqlite3_step(statement) == SQLITE_DONE;
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
-    return done;
+bool unhex(const std::string& text, std::string& bytes) {
+    const auto value = [](char c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    };
+    bytes.clear();
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        const int high = value(text[i]);
+        const int low = value(text[i + 1]);
+        if (high < 0 || low < 0) {
+            return false;
+        }
+        bytes += static_cast<char>(high * 16 + low);
+    }
+    return text.size() % 2 == 0;
+}
+
+// The statement for sql on database, or false with the reason.
+bool prepared(Database& database, const std::string& sql, Database::Statement*& statement,
+              std::string& error) {
+    statement = database.statement(sql);
+    if (statement == nullptr) {
+        error = database.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool fail(Database& database, std::string& error) {
+    error = database.lastError();
+    return false;
 }
 
 }  // namespace
@@ -31,145 +139,212 @@ ServiceStore::~ServiceStore() {
     close();
 }
 
-bool ServiceStore::open(const std::string& path, std::string& error) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    // SQLite would block on a FIFO and follow links; its side files are checked as well.
-    for (const std::string& file : {path, path + "-wal", path + "-shm"}) {
-        if (!DataFile::checkRegular(file, error)) {
-            return false;
-        }
-    }
-    if (sqlite3_open_v2(path.c_str(), &db_,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX |
-                            SQLITE_OPEN_NOFOLLOW,
-                        nullptr) != SQLITE_OK) {
-        error = "cannot open " + path + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory");
-        closeLocked();
+const std::vector<ServiceStore::Migration>& ServiceStore::migrations() {
+    return kMigrations;
+}
+
+bool ServiceStore::open(const std::string& location, std::string& error) {
+    std::unique_ptr<Database> first = Database::open(location, error);
+    if (first == nullptr) {
         return false;
     }
-    sqlite3_busy_timeout(db_, 5000);
-    const bool ok =
-        execute(
-            "PRAGMA journal_mode=WAL;"
-            "PRAGMA synchronous=NORMAL;"
-            "CREATE TABLE IF NOT EXISTS installations ("
-            " appid TEXT PRIMARY KEY, hwid TEXT NOT NULL, product TEXT NOT NULL,"
-            " version TEXT NOT NULL, os TEXT NOT NULL, arch TEXT NOT NULL,"
-            " locale TEXT NOT NULL, locale_os TEXT NOT NULL,"
-            " first_seen INTEGER NOT NULL, last_seen INTEGER NOT NULL,"
-            " auth_count INTEGER NOT NULL DEFAULT 0, ppg TEXT,"
-            " settings_fetched INTEGER);"
-            "CREATE TABLE IF NOT EXISTS hits ("
-            " id INTEGER PRIMARY KEY AUTOINCREMENT, received_at INTEGER NOT NULL,"
-            " line TEXT NOT NULL);",
-            error) &&
-        prepare(
-            "INSERT INTO installations (appid, hwid, product, version, os, arch, locale,"
-            " locale_os, first_seen, last_seen, auth_count)"
-            " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9, 1)"
-            " ON CONFLICT(appid) DO UPDATE SET hwid = ?2, product = ?3, version = ?4,"
-            " os = ?5, arch = ?6, locale = ?7, locale_os = ?8, last_seen = ?9,"
-            " auth_count = auth_count + 1",
-            upsertInstallation_, error) &&
-        prepare(
-            "UPDATE installations SET ppg = ?2, settings_fetched = ?3, last_seen = ?3"
-            " WHERE appid = ?1",
-            touchInstallation_, error) &&
-        prepare("INSERT INTO hits (received_at, line) VALUES (?1, ?2)", insertHit_, error);
-    if (!ok) {
-        error = path + ": " + error;
-        closeLocked();
+    const std::string name =
+        Database::isPostgresql(location) ? std::string("the PostgreSQL store") : location;
+    if (!migrate(*first, error)) {
+        error = name + ": " + error;
+        return false;
     }
-    return ok;
+    std::lock_guard<std::mutex> lock(mutex_);
+    location_ = location;
+    capacity_ = Database::isPostgresql(location) ? kPostgresConnections : 1;
+    idle_.clear();
+    idle_.push_back(std::move(first));
+    open_ = 1;
+    closed_ = false;
+    return true;
 }
 
 void ServiceStore::close() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    closeLocked();
+    std::unique_lock<std::mutex> lock(mutex_);
+    closed_ = true;
+    // Work running now finishes on its connection, which is dropped when it comes back.
+    released_.wait(lock, [this] { return idle_.size() == open_; });
+    idle_.clear();
+    open_ = 0;
 }
 
-void ServiceStore::closeLocked() {
-    for (sqlite3_stmt** statement : {&upsertInstallation_, &touchInstallation_, &insertHit_}) {
-        sqlite3_finalize(*statement);
-        *statement = nullptr;
-    }
-    if (db_ != nullptr) {
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
-    }
-}
-
-bool ServiceStore::execute(const char* sql, std::string& error) {
-    char* message = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        error = message ? message : "database error";
-        sqlite3_free(message);
+bool ServiceStore::migrate(Database& database, std::string& error) {
+    const bool sqlite = database.dialect() == Database::Dialect::Sqlite;
+    // SQLite runs all of it in one exclusive transaction; PostgreSQL holds an advisory lock
+    // and gives each migration a transaction of its own, with its record.
+    const std::string lock = std::to_string(kMigrationLock);
+    if (!database.execute(sqlite ? "BEGIN EXCLUSIVE" : "SELECT pg_advisory_lock(" + lock + ")",
+                          error)) {
         return false;
+    }
+    const bool ok = applyMigrations(database, error);
+    if (sqlite) {
+        return ok ? database.commit(error) : (database.rollback(), false);
+    }
+    std::string ignored;
+    database.execute("SELECT pg_advisory_unlock(" + lock + ")", ignored);
+    return ok;
+}
+
+bool ServiceStore::applyMigrations(Database& database, std::string& error) {
+    const bool sqlite = database.dialect() == Database::Dialect::Sqlite;
+    if (!database.execute(database.translate(kMigrationsTable), error)) {
+        return false;
+    }
+    std::map<std::int64_t, std::string> applied;
+    Database::Statement* read = nullptr;
+    if (!prepared(database, "SELECT number, checksum FROM schema_migrations", read, error)) {
+        return false;
+    }
+    while (read->next()) {
+        applied[read->integer(0)] = read->text(1);
+    }
+    if (read->failed()) {
+        return fail(database, error);
+    }
+    if (!applied.empty() && applied.rbegin()->first > kMigrations.back().number) {
+        error = "migration " + std::to_string(applied.rbegin()->first) +
+                " was applied by a newer quillon-service";
+        return false;
+    }
+    for (const Migration& migration : kMigrations) {
+        const std::string sql = database.translate(migration.sql);
+        const std::string sum = checksum(sql);
+        const auto done = applied.find(migration.number);
+        if (done != applied.end()) {
+            if (done->second != sum) {
+                error = "migration " + std::to_string(migration.number) + " (" + migration.name +
+                        ") differs from the one applied; the store is left as it is";
+                return false;
+            }
+            continue;
+        }
+        Database::Statement* record = nullptr;
+        bool ok = (sqlite || database.execute("BEGIN", error)) && database.execute(sql, error) &&
+                  prepared(database,
+                           "INSERT INTO schema_migrations (number, name, checksum, applied_at)"
+                           " VALUES (?1, ?2, ?3, ?4)",
+                           record, error);
+        if (ok) {
+            record->bind(1, std::int64_t(migration.number));
+            record->bind(2, std::string(migration.name));
+            record->bind(3, sum);
+            record->bind(4, static_cast<std::int64_t>(std::time(nullptr)));
+            ok = record->run() || fail(database, error);
+        }
+        if (!sqlite) {
+            ok = ok ? database.commit(error) : (database.rollback(), false);
+        }
+        if (!ok) {
+            error = "migration " + std::to_string(migration.number) + " (" + migration.name +
+                    "): " + error;
+            return false;
+        }
     }
     return true;
 }
 
-bool ServiceStore::prepare(const char* sql, sqlite3_stmt*& statement, std::string& error) {
-    if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
-        SQLITE_OK) {
-        error = sqlite3_errmsg(db_);
-        return false;
+bool ServiceStore::withDatabase(const std::function<bool(Database&, std::string&)>& work,
+                                std::string& error) {
+    std::unique_ptr<Database> database;
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        released_.wait(lock, [this] { return closed_ || !idle_.empty() || open_ < capacity_; });
+        if (closed_) {
+            error = "the store is closed";
+            return false;
+        }
+        if (!idle_.empty()) {
+            database = std::move(idle_.back());
+            idle_.pop_back();
+        } else {
+            ++open_;
+        }
     }
-    return true;
+    if (database == nullptr) {
+        database = Database::open(location_, error);
+    }
+    const bool ok = database != nullptr && work(*database, error);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        // A connection that failed may be broken; a fresh one is opened when next needed.
+        if (database != nullptr && (ok || database->healthy())) {
+            idle_.push_back(std::move(database));
+        } else {
+            --open_;
+        }
+    }
+    released_.notify_all();
+    return ok;
 }
 
-bool ServiceStore::inTransaction(const std::function<bool()>& steps, std::string& error) {
-    if (!execute("BEGIN IMMEDIATE", error)) {
-        return false;
-    }
-    if (!steps()) {
-        error = sqlite3_errmsg(db_);
-        std::string ignored;
-        execute("ROLLBACK", ignored);
-        return false;
-    }
-    return execute("COMMIT", error);
+bool ServiceStore::inTransaction(const std::function<bool(Database&, std::string&)>& work,
+                                 std::string& error) {
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            if (!database.beginWrite(failure)) {
+                return false;
+            }
+            if (!work(database, failure)) {
+                database.rollback();
+                return false;
+            }
+            return database.commit(failure);
+        },
+        error);
 }
 
 bool ServiceStore::recordInstallation(const AuthRecord& record, std::int64_t now,
                                       std::string& error) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (db_ == nullptr) {
-        error = "the store is closed";
-        return false;
-    }
-    sqlite3_stmt* statement = upsertInstallation_;
-    bind(statement, 1, record.appid);
-    bind(statement, 2, record.hwid);
-    bind(statement, 3, record.product);
-    bind(statement, 4, record.version);
-    bind(statement, 5, record.os);
-    bind(statement, 6, record.arch);
-    bind(statement, 7, record.locale);
-    bind(statement, 8, record.localeOs);
-    bind(statement, 9, now);
-    if (!run(statement)) {
-        error = sqlite3_errmsg(db_);
-        return false;
-    }
-    return true;
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* upsert = nullptr;
+            if (!prepared(database,
+                          "INSERT INTO installations (appid, hwid, product, version, os, arch,"
+                          " locale, locale_os, first_seen, last_seen, auth_count)"
+                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9, 1)"
+                          " ON CONFLICT (appid) DO UPDATE SET hwid = ?2, product = ?3,"
+                          " version = ?4, os = ?5, arch = ?6, locale = ?7, locale_os = ?8,"
+                          " last_seen = ?9, auth_count = installations.auth_count + 1",
+                          upsert, failure)) {
+                return false;
+            }
+            upsert->bind(1, record.appid);
+            upsert->bind(2, record.hwid);
+            upsert->bind(3, record.product);
+            upsert->bind(4, record.version);
+            upsert->bind(5, record.os);
+            upsert->bind(6, record.arch);
+            upsert->bind(7, record.locale);
+            upsert->bind(8, record.localeOs);
+            upsert->bind(9, now);
+            return upsert->run() || fail(database, failure);
+        },
+        error);
 }
 
 bool ServiceStore::recordSettingsFetches(const std::vector<SettingsFetch>& fetches,
                                          std::string& error) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (db_ == nullptr) {
-        error = "the store is closed";
-        return false;
-    }
     return inTransaction(
-        [&] {
+        [&](Database& database, std::string& failure) {
+            Database::Statement* touch = nullptr;
+            if (!prepared(database,
+                          "UPDATE installations SET ppg = ?2, settings_fetched = ?3,"
+                          " last_seen = ?3 WHERE appid = ?1",
+                          touch, failure)) {
+                return false;
+            }
             for (const SettingsFetch& fetch : fetches) {
-                bind(touchInstallation_, 1, fetch.appid);
-                bind(touchInstallation_, 2, fetch.ppg);
-                bind(touchInstallation_, 3, fetch.at);
-                if (!run(touchInstallation_)) {
-                    return false;
+                touch->bind(1, fetch.appid);
+                touch->bind(2, fetch.ppg);
+                touch->bind(3, fetch.at);
+                if (!touch->run()) {
+                    return fail(database, failure);
                 }
             }
             return true;
@@ -179,21 +354,443 @@ bool ServiceStore::recordSettingsFetches(const std::vector<SettingsFetch>& fetch
 
 bool ServiceStore::recordHits(const std::vector<std::string>& hits, std::int64_t now,
                               std::string& error) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (db_ == nullptr) {
-        error = "the store is closed";
-        return false;
-    }
     return inTransaction(
-        [&] {
+        [&](Database& database, std::string& failure) {
+            Database::Statement* insert = nullptr;
+            if (!prepared(database, "INSERT INTO hits (received_at, line) VALUES (?1, ?2)", insert,
+                          failure)) {
+                return false;
+            }
             for (const std::string& hit : hits) {
-                bind(insertHit_, 1, now);
-                bind(insertHit_, 2, hit);
-                if (!run(insertHit_)) {
-                    return false;
+                insert->bind(1, now);
+                insert->bind(2, hit);
+                if (!insert->run()) {
+                    return fail(database, failure);
                 }
             }
             return true;
+        },
+        error);
+}
+
+bool ServiceStore::installation(const std::string& appid, std::string& arch, std::string& os,
+                                bool& found, std::string& error) {
+    found = false;
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* query = nullptr;
+            if (!prepared(database, "SELECT arch, os FROM installations WHERE appid = ?1", query,
+                          failure)) {
+                return false;
+            }
+            query->bind(1, appid);
+            while (query->next()) {
+                arch = query->text(0);
+                os = query->text(1);
+                found = true;
+            }
+            return !query->failed() || fail(database, failure);
+        },
+        error);
+}
+
+bool ServiceStore::recordScan(const std::string& appid, std::int64_t now, std::size_t deviceCount,
+                              std::int64_t& scanId, std::string& error) {
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* insert = nullptr;
+            if (!prepared(database,
+                          "INSERT INTO scans (appid, created_at, device_count)"
+                          " VALUES (?1, ?2, ?3) RETURNING id",
+                          insert, failure)) {
+                return false;
+            }
+            insert->bind(1, appid);
+            insert->bind(2, now);
+            insert->bind(3, static_cast<std::int64_t>(deviceCount));
+            while (insert->next()) {
+                scanId = insert->integer(0);
+            }
+            return !insert->failed() || fail(database, failure);
+        },
+        error);
+}
+
+ServiceStore::ReportOutcome ServiceStore::recordInstallReport(const InstallReport& report,
+                                                              std::string& error) {
+    bool stored = false;
+    const bool ok = withDatabase(
+        [&](Database& database, std::string& failure) {
+            // Answered as stored, a report is not sent again, so it must survive a power cut
+            // too: SQLite syncs this commit fully (PostgreSQL always does).
+            const bool sqlite = database.dialect() == Database::Dialect::Sqlite;
+            Database::Statement* insert = nullptr;
+            if ((sqlite && !database.execute("PRAGMA synchronous=FULL", failure)) ||
+                !prepared(database,
+                          "INSERT INTO install_reports (received_at, appid, scan_id, inf_sha1,"
+                          " error_code, system_error_code) SELECT ?1, ?2, ?3, ?4, ?5, ?6"
+                          " FROM scans WHERE id = ?3 AND appid = ?2 RETURNING id",
+                          insert, failure)) {
+                return false;
+            }
+            insert->bind(1, report.receivedAt);
+            insert->bind(2, report.appid);
+            insert->bind(3, report.scanId);
+            insert->bind(4, report.infSha1);
+            insert->bind(5, report.errorCode);
+            insert->bind(6, report.systemErrorCode);
+            while (insert->next()) {
+                stored = true;
+            }
+            const bool inserted = !insert->failed() || fail(database, failure);
+            std::string ignored;
+            if (sqlite) {
+                database.execute("PRAGMA synchronous=NORMAL", ignored);
+            }
+            return inserted;
+        },
+        error);
+    return !ok      ? ReportOutcome::Failed
+           : stored ? ReportOutcome::Stored
+                    : ReportOutcome::UnknownScan;
+}
+
+bool ServiceStore::summariseInstallReports(std::vector<DriverSummary>& drivers,
+                                           std::string& error) {
+    drivers.clear();
+    std::map<std::string, DriverSummary> bySha1;
+    const bool ok = withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* codes = nullptr;
+            Database::Statement* name = nullptr;
+            if (!prepared(database,
+                          "SELECT inf_sha1, error_code, system_error_code, COUNT(*)"
+                          " FROM install_reports GROUP BY inf_sha1, error_code, system_error_code"
+                          " ORDER BY inf_sha1, COUNT(*) DESC, error_code, system_error_code",
+                          codes, failure) ||
+                !prepared(database, "SELECT path FROM infs WHERE sha1 = ?1 ORDER BY id LIMIT 1",
+                          name, failure)) {
+                return false;
+            }
+            while (codes->next()) {
+                DriverSummary& driver = bySha1[codes->text(0)];
+                driver.infSha1 = codes->text(0);
+                const std::int64_t errorCode = codes->integer(1);
+                const std::int64_t systemErrorCode = codes->integer(2);
+                const std::int64_t count = codes->integer(3);
+                if (errorCode == 0 && systemErrorCode == 0) {
+                    driver.installs += count;
+                    continue;
+                }
+                driver.failures += count;
+                if (driver.topCodes.size() < kTopCodes) {
+                    driver.topCodes.push_back({errorCode, systemErrorCode, count});
+                }
+            }
+            if (codes->failed()) {
+                return fail(database, failure);
+            }
+            for (auto& entry : bySha1) {
+                name->bind(1, entry.first);
+                while (name->next()) {
+                    entry.second.infPath = name->text(0);
+                }
+                if (name->failed()) {
+                    return fail(database, failure);
+                }
+            }
+            return true;
+        },
+        error);
+    if (!ok) {
+        return false;
+    }
+    for (auto& entry : bySha1) {
+        drivers.push_back(std::move(entry.second));
+    }
+    std::stable_sort(
+        drivers.begin(), drivers.end(), [](const DriverSummary& a, const DriverSummary& b) {
+            return a.failures != b.failures ? a.failures > b.failures : a.installs > b.installs;
+        });
+    return true;
+}
+
+bool ServiceStore::signingSecret(std::string& secret, std::string& error) {
+    unsigned char random[32];
+    if (RAND_bytes(random, sizeof random) != 1) {
+        error = "no random bytes for the token secret";
+        return false;
+    }
+    // Instances starting together may both offer a secret; the store keeps the first.
+    std::string stored;
+    const bool ok = withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* offer = nullptr;
+            Database::Statement* read = nullptr;
+            if (!prepared(database,
+                          "INSERT INTO signing_keys (id, secret, created_at) VALUES (1, ?1, ?2)"
+                          " ON CONFLICT (id) DO NOTHING",
+                          offer, failure) ||
+                !prepared(database, "SELECT secret FROM signing_keys WHERE id = 1", read,
+                          failure)) {
+                return false;
+            }
+            offer->bind(1, hex(random, sizeof random));
+            offer->bind(2, static_cast<std::int64_t>(std::time(nullptr)));
+            if (!offer->run()) {
+                return fail(database, failure);
+            }
+            while (read->next()) {
+                stored = read->text(0);
+            }
+            return !read->failed() || fail(database, failure);
+        },
+        error);
+    if (!ok) {
+        return false;
+    }
+    if (!unhex(stored, secret) || secret.size() != sizeof random) {
+        error = "the stored token signing key is damaged";
+        return false;
+    }
+    return true;
+}
+
+bool ServiceStore::catalogVersion(std::int64_t& version, std::string& error) {
+    version = 0;
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* query = nullptr;
+            if (!prepared(database, "SELECT version FROM catalog_state WHERE id = 1", query,
+                          failure)) {
+                return false;
+            }
+            while (query->next()) {
+                version = query->integer(0);
+            }
+            return !query->failed() || fail(database, failure);
+        },
+        error);
+}
+
+bool ServiceStore::bumpCatalogVersion(std::string& error) {
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            return database.execute(
+                "INSERT INTO catalog_state (id, version) VALUES (1, 1)"
+                " ON CONFLICT (id) DO UPDATE SET"
+                " version = catalog_state.version + 1",
+                failure);
+        },
+        error);
+}
+
+bool ServiceStore::loadCatalog(std::shared_ptr<CatalogSnapshot>& snapshot, std::string& error) {
+    // A connection of its own: a long read must hold up no request.
+    std::unique_ptr<Database> database = Database::open(location_, error);
+    if (database == nullptr) {
+        return false;
+    }
+    const bool sqlite = database->dialect() == Database::Dialect::Sqlite;
+    if (!database->execute(sqlite ? "BEGIN" : "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY",
+                           error)) {
+        return false;
+    }
+    Database::Statement* version = nullptr;
+    Database::Statement* infs = nullptr;
+    Database::Statement* sections = nullptr;
+    Database::Statement* lines = nullptr;
+    if (!prepared(*database, "SELECT version FROM catalog_state WHERE id = 1", version, error) ||
+        !prepared(*database,
+                  "SELECT i.id, i.path, i.sha1, i.class, i.provider, i.driver_date,"
+                  " i.driver_version, i.signed_x86, i.signed_x64, p.sha1, p.size"
+                  " FROM infs i JOIN packages p ON p.id = i.package_id",
+                  infs, error) ||
+        !prepared(*database, "SELECT id, inf_id, manufacturer, decoration FROM sections", sections,
+                  error) ||
+        !prepared(*database,
+                  "SELECT x.norm_id, m.inf_id, m.section_id, m.feature_score, x.position"
+                  " FROM model_ids x JOIN models m ON m.id = x.model_id",
+                  lines, error)) {
+        return false;
+    }
+    std::int64_t number = 0;
+    while (version->next()) {
+        number = version->integer(0);
+    }
+    auto built = std::make_shared<CatalogSnapshot>(number);
+    while (!version->failed() && infs->next()) {
+        CatalogSnapshot::Inf inf;
+        inf.id = infs->integer(0);
+        inf.path = infs->text(1);
+        inf.sha1 = infs->text(2);
+        inf.className = infs->text(3);
+        inf.provider = infs->text(4);
+        inf.date = infs->text(5);
+        inf.version = infs->text(6);
+        inf.signedX86 = infs->integer(7) != 0;
+        inf.signedX64 = infs->integer(8) != 0;
+        inf.packageSha1 = infs->text(9);
+        inf.packageSize = infs->integer(10);
+        built->addInf(std::move(inf));
+    }
+    while (!infs->failed() && sections->next()) {
+        built->addSection(sections->integer(0), sections->integer(1), sections->integer(2),
+                          sections->text(3));
+    }
+    while (!sections->failed() && lines->next()) {
+        built->addLine(lines->text(0), lines->integer(1), lines->integer(2),
+                       static_cast<std::uint32_t>(lines->integer(3)),
+                       static_cast<std::uint32_t>(lines->integer(4)));
+    }
+    if (version->failed() || infs->failed() || sections->failed() || lines->failed()) {
+        return fail(*database, error);
+    }
+    database->rollback();
+    snapshot = std::move(built);
+    return true;
+}
+
+bool ServiceStore::storePackage(const CatalogPackage& package, std::int64_t now,
+                                std::string& error) {
+    return inTransaction(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* remove = nullptr;
+            Database::Statement* insertPackage = nullptr;
+            Database::Statement* insertInf = nullptr;
+            Database::Statement* insertSection = nullptr;
+            Database::Statement* insertModel = nullptr;
+            Database::Statement* insertId = nullptr;
+            if (!prepared(database, "DELETE FROM packages WHERE sha1 = ?1 OR path = ?2", remove,
+                          failure) ||
+                !prepared(database,
+                          "INSERT INTO packages (sha1, size, path, indexed_at)"
+                          " VALUES (?1, ?2, ?3, ?4) RETURNING id",
+                          insertPackage, failure) ||
+                !prepared(database,
+                          "INSERT INTO infs (package_id, path, sha1, class, class_guid, provider,"
+                          " driver_date, driver_version, catalogs, signed_x86, signed_x64)"
+                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) RETURNING id",
+                          insertInf, failure) ||
+                !prepared(database,
+                          "INSERT INTO sections (inf_id, manufacturer, name, decoration, arch,"
+                          " os_major, os_minor, product_type, build)"
+                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9) RETURNING id",
+                          insertSection, failure) ||
+                !prepared(database,
+                          "INSERT INTO models (section_id, inf_id, line, description,"
+                          " install_section, feature_score) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"
+                          " RETURNING id",
+                          insertModel, failure) ||
+                !prepared(database,
+                          "INSERT INTO model_ids (model_id, position, id, norm_id)"
+                          " VALUES (?1, ?2, ?3, ?4) ON CONFLICT DO NOTHING",
+                          insertId, failure)) {
+                return false;
+            }
+            const auto inserted = [&](Database::Statement* statement, std::int64_t& id) {
+                id = 0;
+                while (statement->next()) {
+                    id = statement->integer(0);
+                }
+                return !statement->failed() || fail(database, failure);
+            };
+            remove->bind(1, package.sha1);
+            remove->bind(2, package.path);
+            insertPackage->bind(1, package.sha1);
+            insertPackage->bind(2, static_cast<std::int64_t>(package.size));
+            insertPackage->bind(3, package.path);
+            insertPackage->bind(4, now);
+            std::int64_t packageId = 0;
+            if (!(remove->run() || fail(database, failure)) ||
+                !inserted(insertPackage, packageId)) {
+                return false;
+            }
+            for (const CatalogPackage::Inf& inf : package.infs) {
+                insertInf->bind(1, packageId);
+                insertInf->bind(2, inf.path);
+                insertInf->bind(3, inf.sha1);
+                insertInf->bind(4, inf.className);
+                insertInf->bind(5, inf.classGuid);
+                insertInf->bind(6, inf.provider);
+                insertInf->bind(7, inf.date);
+                insertInf->bind(8, inf.version);
+                insertInf->bind(9, inf.catalogs);
+                insertInf->bind(10, std::int64_t(inf.signedX86 ? 1 : 0));
+                insertInf->bind(11, std::int64_t(inf.signedX64 ? 1 : 0));
+                std::int64_t infId = 0;
+                if (!inserted(insertInf, infId)) {
+                    return false;
+                }
+                for (const CatalogPackage::Section& section : inf.sections) {
+                    insertSection->bind(1, infId);
+                    insertSection->bind(2, std::int64_t(section.manufacturer));
+                    insertSection->bind(3, section.name);
+                    insertSection->bind(4, section.decoration);
+                    insertSection->bind(5, section.parsed.arch);
+                    insertSection->bind(6, std::int64_t(section.parsed.major));
+                    insertSection->bind(7, std::int64_t(section.parsed.minor));
+                    insertSection->bind(8, std::int64_t(section.parsed.productType));
+                    insertSection->bind(9, section.parsed.build);
+                    std::int64_t sectionId = 0;
+                    if (!inserted(insertSection, sectionId)) {
+                        return false;
+                    }
+                    for (const CatalogPackage::Model& model : section.models) {
+                        insertModel->bind(1, sectionId);
+                        insertModel->bind(2, infId);
+                        insertModel->bind(3, std::int64_t(model.line));
+                        insertModel->bind(4, model.description);
+                        insertModel->bind(5, model.installSection);
+                        insertModel->bind(6, std::int64_t(model.featureScore));
+                        std::int64_t modelId = 0;
+                        if (!inserted(insertModel, modelId)) {
+                            return false;
+                        }
+                        for (std::size_t position = 0; position < model.ids.size(); ++position) {
+                            insertId->bind(1, modelId);
+                            insertId->bind(2, static_cast<std::int64_t>(position));
+                            insertId->bind(3, model.ids[position]);
+                            insertId->bind(4, CatalogRanking::normaliseId(model.ids[position]));
+                            if (!insertId->run()) {
+                                return fail(database, failure);
+                            }
+                        }
+                    }
+                }
+            }
+            return true;
+        },
+        error);
+}
+
+bool ServiceStore::indexedPackages(std::vector<IndexedPackage>& packages, std::string& error) {
+    packages.clear();
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* query = nullptr;
+            if (!prepared(database, "SELECT id, sha1, path, size FROM packages ORDER BY path",
+                          query, failure)) {
+                return false;
+            }
+            while (query->next()) {
+                packages.push_back(
+                    {query->integer(0), query->text(1), query->text(2), query->integer(3)});
+            }
+            return !query->failed() || fail(database, failure);
+        },
+        error);
+}
+
+bool ServiceStore::removePackage(std::int64_t id, std::string& error) {
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* remove = nullptr;
+            if (!prepared(database, "DELETE FROM packages WHERE id = ?1", remove, failure)) {
+                return false;
+            }
+            remove->bind(1, id);
+            return remove->run() || fail(database, failure);
         },
         error);
 }

@@ -1,19 +1,26 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
+#include "database.h"
 
 namespace Service {
 
 struct AuthRecord;
+struct CatalogPackage;
+class CatalogSnapshot;
 
-// The service's durable data: installations and received analytics hits, in one SQLite file.
+// Every table of the service behind one class, on SQLite (a file in the data folder, the
+// embedded default) or PostgreSQL (shared by any number of instances): installations, the
+// token signing key, analytics hits, scans and the driver catalogue. The schema is brought up
+// to date at open by numbered migrations, each recorded with its checksum.
 class ServiceStore {
 public:
     struct SettingsFetch {
@@ -21,33 +28,104 @@ public:
         std::string ppg;
         std::int64_t at = 0;
     };
+    struct IndexedPackage {
+        std::int64_t id = 0;
+        std::string sha1;
+        std::string path;
+        std::int64_t size = 0;
+    };
+    // What a client says after installing an offered driver.
+    struct InstallReport {
+        std::int64_t scanId = 0;
+        std::string infSha1;  // lower case
+        std::string appid;
+        std::int64_t errorCode = 0;
+        std::int64_t systemErrorCode = 0;
+        std::int64_t receivedAt = 0;
+    };
+    enum class ReportOutcome { Stored, UnknownScan, Failed };
+    // Per driver, as `quillon-service report` prints it.
+    struct DriverSummary {
+        std::string infSha1;
+        std::string infPath;  // from the catalogue, empty when no longer indexed
+        std::int64_t installs = 0;
+        std::int64_t failures = 0;
+        // (errorCode, systemErrorCode) and how often, most frequent first.
+        struct Code {
+            std::int64_t errorCode = 0;
+            std::int64_t systemErrorCode = 0;
+            std::int64_t count = 0;
+        };
+        std::vector<Code> topCodes;
+    };
+    static constexpr std::size_t kTopCodes = 3;
+
+    struct Migration {
+        int number;
+        const char* name;
+        const char* sql;  // as SQLite reads it; Database::translate makes PostgreSQL's
+    };
 
     ServiceStore() = default;
     ~ServiceStore();
     ServiceStore(const ServiceStore&) = delete;
     ServiceStore& operator=(const ServiceStore&) = delete;
 
-    // Every error names the file.
-    bool open(const std::string& path, std::string& error);
+    // location: a SQLite file, or a postgresql:// URL. Runs the migrations still missing under
+    // a lock, refusing a store whose applied migrations differ from this program's. Every
+    // error names the store.
+    bool open(const std::string& location, std::string& error);
     void close();
+    bool shared() const { return Database::isPostgresql(location_); }
+    const std::string& location() const { return location_; }
+
+    static const std::vector<Migration>& migrations();
 
     bool recordInstallation(const AuthRecord& record, std::int64_t now, std::string& error);
     // All fetches in one transaction.
     bool recordSettingsFetches(const std::vector<SettingsFetch>& fetches, std::string& error);
     bool recordHits(const std::vector<std::string>& hits, std::int64_t now, std::string& error);
+    // The "arch" and "os" of the installation's last authorisation; found false when unknown.
+    bool installation(const std::string& appid, std::string& arch, std::string& os, bool& found,
+                      std::string& error);
+    bool recordScan(const std::string& appid, std::int64_t now, std::size_t deviceCount,
+                    std::int64_t& scanId, std::string& error);
+    // Stored durably before it returns Stored: the client is told only then. A scan that does
+    // not exist or belongs to another installation is UnknownScan.
+    ReportOutcome recordInstallReport(const InstallReport& report, std::string& error);
+    // Every driver with reports, most failures first.
+    bool summariseInstallReports(std::vector<DriverSummary>& drivers, std::string& error);
+    // The token secret every instance on this store signs with; the first instance makes it.
+    bool signingSecret(std::string& secret, std::string& error);
+
+    // The catalogue: its version changes once per index run.
+    bool catalogVersion(std::int64_t& version, std::string& error);
+    // Reads the whole catalogue, on a connection of its own, in one consistent read.
+    bool loadCatalog(std::shared_ptr<CatalogSnapshot>& snapshot, std::string& error);
+    // Replaces the package (same SHA-1 or path) with what was read, in one transaction.
+    bool storePackage(const CatalogPackage& package, std::int64_t now, std::string& error);
+    bool indexedPackages(std::vector<IndexedPackage>& packages, std::string& error);
+    bool removePackage(std::int64_t id, std::string& error);
+    bool bumpCatalogVersion(std::string& error);
 
 private:
-    bool execute(const char* sql, std::string& error);
-    bool prepare(const char* sql, sqlite3_stmt*& statement, std::string& error);
-    bool inTransaction(const std::function<bool()>& steps, std::string& error);
-    void closeLocked();
+    class Lease;
 
+    bool migrate(Database& database, std::string& error);
+    bool applyMigrations(Database& database, std::string& error);
+    // Runs work on a free connection of the pool; false with the store's message otherwise.
+    bool withDatabase(const std::function<bool(Database&, std::string&)>& work, std::string& error);
+    // Runs work in one write transaction, rolled back when it fails.
+    bool inTransaction(const std::function<bool(Database&, std::string&)>& work,
+                       std::string& error);
+
+    std::string location_;
     std::mutex mutex_;
-    sqlite3* db_ = nullptr;
-    // Prepared once: preparing per request cost more than the writes themselves.
-    sqlite3_stmt* upsertInstallation_ = nullptr;
-    sqlite3_stmt* touchInstallation_ = nullptr;
-    sqlite3_stmt* insertHit_ = nullptr;
+    std::condition_variable released_;
+    std::vector<std::unique_ptr<Database>> idle_;
+    std::size_t open_ = 0;
+    std::size_t capacity_ = 0;
+    bool closed_ = true;
 };
 
 }  // namespace Service

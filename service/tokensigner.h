@@ -20,6 +20,8 @@ public:
 
     // Loads the secret from path, creating it when the file does not exist yet.
     bool open(const std::string& path, std::string& error);
+    // A secret kept elsewhere (the shared store); kSecretSize bytes.
+    void useSecret(const std::string& secret) { secret_ = secret; }
 
     std::string issue(const std::string& subject, std::int64_t issuedAt, std::int64_t ttl) const;
     Verdict verify(const std::string& token, std::int64_t now, Claims* claims = nullptr) const;

@@ -10,6 +10,7 @@
 
 #include "formats/safename.h"
 #include "formats/sha1.h"
+#include "formats/text.h"
 
 namespace Service {
 
@@ -48,10 +49,7 @@ bool resolveUpdateOffer(const std::string& folder, nlohmann::json& update, std::
     }
     const std::string digest = hash.hexDigest(false);
     if (const auto configured = update.find("hash_sha1"); configured != update.end()) {
-        std::string wanted = configured->get<std::string>();
-        for (char& c : wanted) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
+        const std::string wanted = formats::text::lower(configured->get<std::string>());
         if (wanted != digest) {
             error = "the update file " + path + " has SHA-1 " + digest + ", not the configured " +
                     configured->get<std::string>();

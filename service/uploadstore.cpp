@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +12,8 @@
 
 #include <httplib.h>
 #include <openssl/evp.h>
+
+#include "formats/text.h"
 
 namespace Service {
 
@@ -111,15 +112,11 @@ bool UploadStore::open(const std::string& folder, std::string& error) {
 }
 
 bool UploadStore::isSha1(const std::string& text) {
-    return text.size() == 40 && std::all_of(text.begin(), text.end(), [](char c) {
-               return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-           });
+    return text.size() == 40 && std::all_of(text.begin(), text.end(), formats::text::isHexDigit);
 }
 
 std::string UploadStore::lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+    return formats::text::lower(std::move(text));
 }
 
 bool UploadStore::has(const std::string& sha1) const {

@@ -88,8 +88,10 @@ TEST_CASE("authorisation and settings round trip, recorded in the store") {
                    "' ' || auth_count FROM installations WHERE appid = '" +
                        appid + "'"),
              std::string("9e107d9d372bb6826bd81d3542a419d6 1.2.0.2134 10.0 x64 2\n"));
-    CHECK_EQ(query(dir + "/data", "SELECT journal_mode FROM pragma_journal_mode"),
-             std::string("wal\n"));
+    if (!ServiceRunner::postgresql()) {
+        CHECK_EQ(query(dir + "/data", "SELECT journal_mode FROM pragma_journal_mode"),
+                 std::string("wal\n"));
+    }
     CHECK_EQ(service.stop(), 0);
 }
 
@@ -126,7 +128,7 @@ TEST_CASE("settings refuses missing, garbage, forged and expired tokens") {
     httplib::Client client(service.url());
     const std::string token = authorise(client);
     REQUIRE(!token.empty());
-    const std::string secret = ServiceRunner::readFile(dir + "/token.key");
+    const std::string secret = tokenSecret(dir);
     REQUIRE(secret.size() == 32);
 
     const json hs256 = {{"alg", "HS256"}, {"typ", "JWT"}};
@@ -213,7 +215,7 @@ TEST_CASE("tokens and the secret survive a restart; a damaged secret stops the s
         REQUIRE(service.start(dir));
         httplib::Client client(service.url());
         token = authorise(client);
-        secret = ServiceRunner::readFile(dir + "/token.key");
+        secret = tokenSecret(dir);
         CHECK_EQ(service.stop(), 0);
     }
     {
@@ -222,12 +224,58 @@ TEST_CASE("tokens and the secret survive a restart; a damaged secret stops the s
         httplib::Client client(service.url());
         const httplib::Result result = getSettings(client, token);
         CHECK(result && result->status == 200);
-        CHECK(ServiceRunner::readFile(dir + "/token.key") == secret);
+        CHECK(tokenSecret(dir) == secret);
     }
-    ServiceRunner::writeFile(dir + "/token.key", "short");
+    if (ServiceRunner::postgresql()) {
+        query(dir, "UPDATE signing_keys SET secret = 'short'");
+    } else {
+        ServiceRunner::writeFile(dir + "/token.key", "short");
+    }
     ServiceRunner service;
     CHECK(!service.start(dir));
-    CHECK_EQ(ServiceRunner::readFile(dir + "/token.key"), std::string("short"));
+    CHECK_EQ(ServiceRunner::postgresql() ? query(dir, "SELECT secret FROM signing_keys")
+                                         : ServiceRunner::readFile(dir + "/token.key"),
+             std::string(ServiceRunner::postgresql() ? "short\n" : "short"));
+}
+
+TEST_CASE("a store whose migrations differ from this program's is refused and kept") {
+    const std::string dir = ServiceRunner::makeTempDir("migrations");
+    {
+        ServiceRunner service;
+        REQUIRE(service.start(dir));
+        httplib::Client client(service.url());
+        REQUIRE(!authorise(client).empty());
+        CHECK_EQ(service.stop(), 0);
+    }
+    const std::string applied = query(dir, "SELECT number FROM schema_migrations ORDER BY number");
+    CHECK_EQ(applied, std::string("1\n2\n3\n4\n"));
+    std::string checksum = query(dir, "SELECT checksum FROM schema_migrations WHERE number = 2");
+    checksum.pop_back();
+    struct Row {
+        const char* name;
+        std::string damage;
+        std::string repair;
+    };
+    const Row rows[] = {
+        {"an applied migration changed",
+         "UPDATE schema_migrations SET checksum = 'edited' WHERE number = 2",
+         "UPDATE schema_migrations SET checksum = '" + checksum + "' WHERE number = 2"},
+        {"a migration of a newer program",
+         "INSERT INTO schema_migrations (number, name, checksum, applied_at)"
+         " VALUES (99, 'future', 'x', 0)",
+         "DELETE FROM schema_migrations WHERE number = 99"},
+    };
+    for (const Row& row : rows) {
+        std::printf("  row: %s\n", row.name);
+        query(dir, row.damage, true);
+        ServiceRunner service;
+        CHECK(!service.start(dir));
+        CHECK(ServiceRunner::readFile(dir + ".log").find("migration") != std::string::npos);
+        query(dir, row.repair, true);
+        CHECK_EQ(query(dir, "SELECT count(*) FROM installations"), std::string("1\n"));
+    }
+    ServiceRunner service;
+    CHECK(service.start(dir));
 }
 
 TEST_CASE("the configuration shapes authorisation and settings") {

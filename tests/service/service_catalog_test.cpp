@@ -26,8 +26,11 @@ struct IndexRun {
 
 IndexRun runIndex(const std::string& data, const std::string& packages) {
     const std::string errPath = data + "-index.err";
-    const std::string command = "'" + ServiceRunner::binary() + "' index --data '" + data +
-                                "' --packages '" + packages + "' 2>'" + errPath + "'";
+    std::string command = "'" + ServiceRunner::binary() + "' index --data '" + data +
+                          "' --packages '" + packages + "' 2>'" + errPath + "'";
+    for (const std::string& arg : ServiceRunner::storeArgs(data)) {
+        command += " '" + arg + "'";
+    }
     IndexRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) {
@@ -463,8 +466,10 @@ TEST_CASE("every offer downloads its package; install reports are stored and sum
                  offer["inf"]["sha1"].get<std::string>() +
                  "|{3f2504e0-4f89-11d3-9a0c-0305e82c3301}|102|3758096899\n");
 
-    const std::string command =
-        "'" + ServiceRunner::binary() + "' report --data '" + fixture.data + "'";
+    std::string command = "'" + ServiceRunner::binary() + "' report --data '" + fixture.data + "'";
+    for (const std::string& arg : ServiceRunner::storeArgs(fixture.data)) {
+        command += " '" + arg + "'";
+    }
     FILE* pipe = ::popen(command.c_str(), "r");
     REQUIRE(pipe != nullptr);
     std::string printed;
@@ -527,6 +532,57 @@ TEST_CASE("malformed and oversized searches are refused with the error object") 
     CHECK_EQ(query(fixture.data, "SELECT count(*) FROM scans"), std::string("1\n"));
 }
 
+TEST_CASE("searches are de-duplicated and bounded; a new index is served without a restart") {
+    // 16 lines of one INF each carry the same 64 ids.
+    std::string ids;
+    for (int k = 0; k < 64; ++k) {
+        ids += ", WIDE\\ID" + std::to_string(k);
+    }
+    Inf wide{"wide", "01/01/2022", "1.0", "NTamd64", {{"NTamd64", {}}}};
+    for (int line = 0; line < 16; ++line) {
+        wide.sections["NTamd64"].push_back("I" + ids);
+    }
+    Fixture fixture;
+    REQUIRE(fixture.start("bounded", {{wide}}));
+    httplib::Client client(fixture.service.url());
+    client.set_read_timeout(60, 0);
+    const std::string token = authorise(client);
+    REQUIRE(!token.empty());
+
+    // 2,000 devices of 64 copies of one id: one lookup.
+    json same = {{"devices", json::array()}};
+    for (int k = 0; k < 2000; ++k) {
+        same["devices"].push_back(device(std::vector<std::string>(64, "wide\\id7"), {}));
+    }
+    const json answer = parse(find(client, token, same.dump()));
+    REQUIRE(answer.is_object() && answer["updates"].is_array());
+    CHECK_EQ(answer["updates"].size(), std::size_t(2000));
+    CHECK_EQ(answer["updates"][1999]["drivers"][0]["hid"], json("wide\\id7"));
+
+    // 2,000 different devices of 64 different ids, each on 16 lines: past the bound.
+    json distinct = {{"devices", json::array()}};
+    for (int k = 0; k < 2000; ++k) {
+        std::vector<std::string> all;
+        for (int id = 0; id < 64; ++id) {
+            all.push_back("WIDE\\ID" + std::to_string(id));
+        }
+        json item = device(all, {});
+        item["class"]["name"] = "Class" + std::to_string(k);
+        distinct["devices"].push_back(item);
+    }
+    CHECK(isError(find(client, token, distinct.dump()), 413));
+    distinct["devices"].erase(distinct["devices"].begin() + 1000, distinct["devices"].end());
+    CHECK_EQ(find(client, token, distinct.dump())->status, 200);
+
+    const json single = device({"NEW\\1"}, {});
+    CHECK_EQ(offered(client, token, single), std::string());
+    REQUIRE(
+        writePackage(fixture.packages,
+                     {{"fresh", "01/01/2023", "1.0", "NTamd64", {{"NTamd64", {"I, NEW\\1"}}}}}));
+    REQUIRE(runIndex(fixture.data, fixture.packages).status == 0);
+    CHECK_EQ(offered(client, token, single), std::string("fresh"));
+}
+
 TEST_CASE("indexing again replaces; damaged packages are named and skipped") {
     const std::string dir = ServiceRunner::makeTempDir("reindex");
     const std::string data = dir + "/data";
@@ -549,7 +605,10 @@ TEST_CASE("indexing again replaces; damaged packages are named and skipped") {
         " (SELECT count(*) FROM sections), (SELECT count(*) FROM models),"
         " (SELECT count(*) FROM model_ids)";
     CHECK_EQ(query(data, tables), std::string("2|3|3|5|6\n"));
-    CHECK_EQ(query(data, "SELECT group_concat(id, ' ') FROM model_ids ORDER BY model_id, position"),
+    CHECK_EQ(query(data,
+                   ServiceRunner::postgresql()
+                       ? "SELECT string_agg(id, ' ' ORDER BY model_id, position) FROM model_ids"
+                       : "SELECT group_concat(id, ' ') FROM model_ids ORDER BY model_id, position"),
              std::string("A\\1 A\\COMPAT B\\1 B\\2 B\\1 B\\2\n"));
 
     const IndexRun second = runIndex(data, packages);

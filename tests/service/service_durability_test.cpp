@@ -94,7 +94,9 @@ TEST_CASE("kill -9 in the middle of a burst loses no answered write") {
             client.join();
         }
         next += 50000;
-        CHECK_EQ(query(data, "PRAGMA integrity_check", true), std::string("ok\n"));
+        if (!ServiceRunner::postgresql()) {
+            CHECK_EQ(query(data, "PRAGMA integrity_check", true), std::string("ok\n"));
+        }
     }
     const std::string rows = query(data, "SELECT appid FROM installations", true);
     std::size_t missing = 0;

@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <random>
+#include <thread>
 
 #include "check.h"
 #include "filehosting.h"
+#include "rawconnection.h"
 #include "servicerunner.h"
 #include "servicetesting.h"
 
@@ -121,13 +123,18 @@ TEST_CASE("hosted files answer HEAD, whole GETs, ranges and 416") {
         {"bytes=-10", 206, "bytes 990-999/1000", 990, 10},
         {"bytes=1000-", 416, "bytes */1000", 0, 0},
         {"bytes=5000-6000", 416, "bytes */1000", 0, 0},
+        // Forms that cannot be read are ignored: the whole file.
+        {"bytes=5-2", 200, "", 0, 1000},
+        {"items=0-5", 200, "", 0, 1000},
+        {"bytes=abc", 200, "", 0, 1000},
+        {"bytes=0-1,5-6", 200, "", 0, 1000},
     };
     for (const Row& row : rows) {
         const auto result = client.Get("/files/packages/p.zip", bearer(hosted.token, row.range));
         REQUIRE(result);
         CHECK_EQ(result->status, row.status);
         CHECK_EQ(result->get_header_value("Content-Range"), std::string(row.contentRange));
-        if (row.status == 206) {
+        if (row.status != 416) {
             CHECK(result->body == hosted.bytes.substr(row.from, row.length));
             CHECK_EQ(result->get_header_value("Content-Length"), std::to_string(row.length));
         } else {
@@ -156,6 +163,36 @@ TEST_CASE("hosted files need a token and never leave the hosted folder") {
     }
     const auto inside = client.Get("/files/in.zip", bearer(hosted.token));
     CHECK(inside && inside->status == 200 && inside->body == hosted.bytes);
+
+    // A FIFO nobody writes to must not hold the worker that opens it.
+    REQUIRE(::mkfifo((files + "/pipe.zip").c_str(), 0600) == 0);
+    client.set_read_timeout(30, 0);
+    CHECK(isError(client.Get("/files/pipe.zip", bearer(hosted.token)), 404));
+}
+
+TEST_CASE("a reader that takes a large file too slowly is cut off") {
+    Hosted hosted;
+    REQUIRE(startHosted(
+        hosted, "slowreader",
+        {{"request_deadline", 1}, {"min_body_rate", 1048576}, {"access_log", "access.log"}}));
+    const std::string big = hosted.dir + "/data/files/packages/big.zip";
+    ServiceRunner::writeFile(big, std::string(64 * 1024 * 1024, 'x'));
+    RawConnection connection(hosted.service.port());
+    REQUIRE(
+        connection.send("GET /files/packages/big.zip HTTP/1.1\r\nHost: x\r\nAuthorization: "
+                        "Bearer " +
+                        hosted.token + "\r\n\r\n"));
+    // The access log has the line once the service has given up on the answer.
+    const std::string log = hosted.dir + "/data/access.log";
+    for (int polls = 0;
+         polls < 600 && ServiceRunner::readFile(log).find("big.zip") == std::string::npos;
+         ++polls) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    CHECK(ServiceRunner::readFile(log).find("big.zip") != std::string::npos);
+    const std::string received = connection.receiveUntilClosed(5000);
+    CHECK(connection.closed());
+    CHECK(received.size() < std::size_t(64 * 1024 * 1024));
 }
 
 TEST_CASE("the self-update file is served at /app/update") {

@@ -9,11 +9,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <libpq-fe.h>
+
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
+
+#include "formats/sha1.h"
 
 ServiceRunner::~ServiceRunner() {
     stop();
@@ -51,6 +57,48 @@ std::string ServiceRunner::readFile(const std::string& path) {
     return text.str();
 }
 
+namespace {
+
+const bool kPostgresql = [] {
+    const char* backend = std::getenv("QLN_SERVICE_BACKEND");
+    if (backend == nullptr || std::string(backend) != "postgresql") {
+        return false;
+    }
+    if (std::getenv("QLN_SERVICE_PG") == nullptr) {
+        std::printf(
+            "skipped: QLN_SERVICE_PG names no PostgreSQL server (scripts/test.sh starts one)\n");
+        std::exit(77);
+    }
+    return true;
+}();
+
+}  // namespace
+
+bool ServiceRunner::postgresql() {
+    return kPostgresql;
+}
+
+std::string ServiceRunner::storeUrl(const std::string& dataDir) {
+    if (!kPostgresql) {
+        return {};
+    }
+    formats::Sha1 hash;
+    hash.add(dataDir.data(), dataDir.size());
+    const std::string name = "quillon_" + hash.hexDigest(false).substr(0, 16);
+    const std::string admin = std::getenv("QLN_SERVICE_PG");
+    // Created once; a second call finds it there.
+    if (PGconn* connection = PQconnectdb(admin.c_str())) {
+        PQclear(PQexec(connection, ("CREATE DATABASE " + name).c_str()));
+        PQfinish(connection);
+    }
+    return admin.substr(0, admin.rfind('/') + 1) + name;
+}
+
+std::vector<std::string> ServiceRunner::storeArgs(const std::string& dataDir) {
+    const std::string url = storeUrl(dataDir);
+    return url.empty() ? std::vector<std::string>() : std::vector<std::string>{"--store", url};
+}
+
 bool ServiceRunner::start(const std::string& dataDir, const std::vector<std::string>& extra,
                           const std::string& logPath) {
     stop();
@@ -64,6 +112,8 @@ bool ServiceRunner::start(const std::string& dataDir, const std::vector<std::str
     const std::string log = logPath.empty() ? dataDir + ".log" : logPath;
     std::vector<std::string> args = {binary(), "--data", dataDir, "--listen", "127.0.0.1:0"};
     args.insert(args.end(), extra.begin(), extra.end());
+    const std::vector<std::string> store = storeArgs(dataDir);
+    args.insert(args.end(), store.begin(), store.end());
     std::vector<char*> argv;
     for (std::string& arg : args) {
         argv.push_back(arg.data());

@@ -28,6 +28,15 @@ public:
     std::string host() const;
     int port() const;
 
+    // With QLN_SERVICE_BACKEND=postgresql every data folder gets a database of its own on the
+    // server QLN_SERVICE_PG names (an administrator's URL); otherwise SQLite in the folder.
+    // A PostgreSQL run without QLN_SERVICE_PG exits at once as skipped (77).
+    static bool postgresql();
+    // The data folder's database URL, created at the first call; empty for SQLite.
+    static std::string storeUrl(const std::string& dataDir);
+    // "--store URL" for the data folder's database, or nothing.
+    static std::vector<std::string> storeArgs(const std::string& dataDir);
+
     // The path of the service binary: QLN_SERVICE in the environment.
     static std::string binary();
     // A fresh empty folder below QLN_SERVICE_WORK (or TMPDIR).

@@ -1,6 +1,7 @@
 // Helpers shared by the service tests: bodies, records and answer checks.
 #pragma once
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 #include <zlib.h>
 
@@ -8,6 +9,8 @@
 
 #include <httplib.h>
 #include <nlohmann/json.hpp>
+
+#include "servicerunner.h"
 
 namespace servicetesting {
 
@@ -37,6 +40,20 @@ inline std::string gzipStream(const std::string& data) {
 inline std::string query(const std::string& dataDir, const std::string& sql,
                          bool writable = false) {
     std::string rows;
+    if (ServiceRunner::postgresql()) {
+        PGconn* connection = PQconnectdb(ServiceRunner::storeUrl(dataDir).c_str());
+        PGresult* result = PQexec(connection, sql.c_str());
+        for (int row = 0; PQresultStatus(result) == PGRES_TUPLES_OK && row < PQntuples(result);
+             ++row) {
+            for (int column = 0; column < PQnfields(result); ++column) {
+                rows += (column ? "|" : "") + std::string(PQgetvalue(result, row, column));
+            }
+            rows += '\n';
+        }
+        PQclear(result);
+        PQfinish(connection);
+        return rows;
+    }
     sqlite3* db = nullptr;
     if (sqlite3_open_v2((dataDir + "/service.db").c_str(), &db,
                         writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY,
@@ -55,6 +72,19 @@ inline std::string query(const std::string& dataDir, const std::string& sql,
     }
     sqlite3_close(db);
     return rows;
+}
+
+// The token secret of the service on dataDir: token.key, or the shared store's key.
+inline std::string tokenSecret(const std::string& dataDir) {
+    if (!ServiceRunner::postgresql()) {
+        return ServiceRunner::readFile(dataDir + "/token.key");
+    }
+    const std::string hex = query(dataDir, "SELECT secret FROM signing_keys WHERE id = 1");
+    std::string secret;
+    for (std::size_t i = 0; i + 1 < hex.size() && hex[i] != '\n'; i += 2) {
+        secret += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    }
+    return secret;
 }
 
 inline nlohmann::json authRecord(

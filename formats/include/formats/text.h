@@ -15,6 +15,19 @@ inline std::string lower(std::string text) {
     return text;
 }
 
+inline std::string upper(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+inline bool isHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
 // Without leading and trailing spaces and tabs.
 inline std::string trim(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t");
