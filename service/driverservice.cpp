@@ -106,7 +106,7 @@ bool DriverService::start(const Options& options, std::string& error) {
     if (!signer_.open(options.dataDir + "/token.key", error) ||
         !store_.open(options.dataDir + "/service.db", error) ||
         !files_.open(options.dataDir + "/files", error) ||
-        !uploads_.open(options.dataDir + "/uploads", error) ||
+        !uploads_.open(options.dataDir + "/uploads", options.dataDir + "/service.db", error) ||
         !catalog_.open(options.dataDir + "/service.db", error) ||
         !resolveUpdateOffer(files_.root() + "/update", config_.update, error)) {
         return false;
@@ -186,6 +186,7 @@ void DriverService::closeStore() {
     }
     store_.close();
     catalog_.close();
+    uploads_.close();
     std::lock_guard<std::mutex> lock(logMutex_);
     std::fflush(accessLog_);
 }

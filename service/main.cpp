@@ -15,13 +15,15 @@
 
 #include "driverservice.h"
 #include "indexer.h"
+#include "uploadstore.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
     "                       [--config FILE] [--test-hooks]\n"
-    "       quillon-service index --data DIR --packages FOLDER\n";
+    "       quillon-service index --data DIR --packages FOLDER\n"
+    "       quillon-service report --data DIR\n";
 
 int runIndex(int argc, char** argv) {
     std::string data;
@@ -63,6 +65,30 @@ int runIndex(int argc, char** argv) {
     return 0;
 }
 
+int runReport(int argc, char** argv) {
+    if (argc != 4 || std::strcmp(argv[2], "--data") != 0) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::string database = std::string(argv[3]) + "/service.db";
+    struct stat info {};
+    if (::stat(database.c_str(), &info) != 0) {
+        std::fprintf(stderr, "quillon-service report: no store at %s\n", database.c_str());
+        return 1;
+    }
+    Service::UploadStore::Totals totals;
+    std::string error;
+    if (!Service::UploadStore::totals(database, totals, error)) {
+        std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("uploads: %lld archives, %lld bytes; %lld installations hold %lld\n",
+                static_cast<long long>(totals.archives), static_cast<long long>(totals.bytes),
+                static_cast<long long>(totals.installations),
+                static_cast<long long>(totals.holdings));
+    return 0;
+}
+
 bool parseListen(const std::string& text, std::string& host, int& port) {
     const std::size_t colon = text.rfind(':');
     if (colon == std::string::npos || colon == 0 || colon + 1 == text.size()) {
@@ -85,6 +111,9 @@ bool parseListen(const std::string& text, std::string& host, int& port) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "index") == 0) {
         return runIndex(argc, argv);
+    }
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        return runReport(argc, argv);
     }
     Service::DriverService::Options options;
     bool haveListen = false;
