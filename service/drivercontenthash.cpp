@@ -19,14 +19,14 @@ struct DuplicatePair {
     std::regex cleanUp;
 };
 
-// The same patterns the client builds, the extension dropped in unescaped as it does.
+// The same patterns the client builds; the extension's dot stands for a dot.
 const std::array<DuplicatePair, 4>& duplicatePairs() {
     static const std::array<DuplicatePair, 4> pairs = [] {
         std::array<DuplicatePair, 4> built;
         const char* extensions[] = {".sys", ".exe", ".dll", ".cat"};
         for (std::size_t i = 0; i < built.size(); ++i) {
-            const std::string ext = extensions[i];
-            built[i].extension = ext;
+            built[i].extension = extensions[i];
+            const std::string ext = std::string("\\") + extensions[i];
             built[i].duplicate =
                 std::regex("(((\\(\\d+\\))+" + ext + "$)|(" + ext + "(\\.\\d+|~.+|\\(\\d+\\))+$))");
             built[i].cleanUp = std::regex("(\\(\\d+\\))*" + ext + "(\\.\\d+|~.+|\\(\\d+\\))*$");
