@@ -12,7 +12,8 @@ namespace zipfiles {
 struct File {
     std::string name;
     std::string data;
-    bool stored = false;  // no compression, so the bytes can be found and damaged
+    bool stored = false;                   // no compression, so the bytes can be found and damaged
+    unsigned long externalAttributes = 0;  // the Unix mode sits in the high 16 bits
 };
 
 inline bool write(const std::string& path, const std::vector<File>& files) {
@@ -23,6 +24,7 @@ inline bool write(const std::string& path, const std::vector<File>& files) {
     bool ok = true;
     for (const File& file : files) {
         zip_fileinfo info{};
+        info.external_fa = file.externalAttributes;
         ok = ok &&
              zipOpenNewFileInZip64(zip, file.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
                                    file.stored ? 0 : Z_DEFLATED, file.stored ? 0 : 6,

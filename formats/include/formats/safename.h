@@ -16,4 +16,8 @@ bool isSafeRelativeName(const std::string& name);
 // One segment of the above: a plain file name without any separator.
 bool isSafeFileName(const std::string& name);
 
+// The form under which Windows sees two names as one file: '\\' read as '/', letters folded
+// to lower case (ASCII, Latin, Greek, Cyrillic). Equal keys would overwrite each other there.
+std::string nameKey(const std::string& name);
+
 }  // namespace formats

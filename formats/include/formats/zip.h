@@ -17,6 +17,10 @@ struct ZipLimits {
     std::uint64_t maxEntryBytes = std::uint64_t(1) << 30;  // inflated size of one entry
     std::uint64_t maxTotalBytes = std::uint64_t(4) << 30;  // inflated size of the whole archive
     std::size_t maxEntries = 100000;
+    // A bomb is stopped before anything is written: the archive may not claim to inflate to
+    // more than maxRatio times its own size, beyond ratioFloorBytes that any archive may hold.
+    std::uint64_t maxRatio = 100;
+    std::uint64_t ratioFloorBytes = std::uint64_t(64) << 20;
 };
 
 // Set from any thread to stop a pack or an extraction at the next block; the call then fails
@@ -38,11 +42,10 @@ public:
     // Adds every regular file below folder (sub-folders included, in name order) for which
     // include(relativePath) is true, each named prefix + its path relative to folder with '/'
     // separators. added(relativePath, bytes) is called after each file.
-    bool addFolder(const std::string& folder, const std::string& prefix,
-                   const std::function<bool(const std::string& relative)>& include,
-                   std::string& error,
-                   const std::function<void(const std::string& relative, std::uint64_t bytes)>&
-                       added = {});
+    bool addFolder(
+        const std::string& folder, const std::string& prefix,
+        const std::function<bool(const std::string& relative)>& include, std::string& error,
+        const std::function<void(const std::string& relative, std::uint64_t bytes)>& added = {});
     bool addFile(const std::string& path, const std::string& name, std::string& error);
     bool addEntry(const std::string& name, const std::string& bytes, std::string& error);
 
