@@ -129,12 +129,14 @@ bool DriverContentHash::ofArchive(const std::string& archive, const Limits& limi
             out = known->second;
             return true;
         }
-        std::string bytes;
-        if (!reader.read(index, limits.maxEntryBytes, bytes, error)) {
+        formats::Sha1 digest;
+        const auto add = [&digest](const char* data, std::size_t size, std::string&) {
+            digest.add(data, size);
+            return true;
+        };
+        if (!reader.readTo(index, add, nullptr, error)) {
             return false;
         }
-        formats::Sha1 digest;
-        digest.add(bytes.data(), bytes.size());
         out = digest.hexDigest(false);
         entrySha1.emplace(index, out);
         return true;
@@ -174,13 +176,16 @@ bool DriverContentHash::ofArchive(const std::string& archive, const Limits& limi
     std::sort(included.begin(), included.end(),
               [](const File* a, const File* b) { return walkLess(a->path, b->path); });
 
+    // Streamed: an archive's entries are never held in memory whole.
     formats::Sha1 content;
-    std::string bytes;
+    const auto add = [&content](const char* data, std::size_t size, std::string&) {
+        content.add(data, size);
+        return true;
+    };
     for (const File* file : included) {
-        if (!reader.read(file->index, limits.maxEntryBytes, bytes, error)) {
+        if (!reader.readTo(file->index, add, nullptr, error)) {
             return false;
         }
-        content.add(bytes.data(), bytes.size());
     }
     hash = content.hexDigest(false);
     if (hash.empty()) {

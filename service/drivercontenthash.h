@@ -13,7 +13,7 @@ namespace Service {
 class DriverContentHash {
 public:
     struct Limits {
-        std::uint64_t maxEntryBytes = std::uint64_t(64) << 20;
+        std::uint64_t maxEntryBytes = std::uint64_t(1) << 30;
         std::uint64_t maxTotalBytes = std::uint64_t(1) << 30;
     };
 
