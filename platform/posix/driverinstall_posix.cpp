@@ -34,6 +34,22 @@ bool listHas(const std::vector<std::string>& ids, const std::string& wanted) {
     return false;
 }
 
+// The rank of the match as Windows keeps it: the kind of identifier and its place in the
+// device's list, from which the next scan reads the identifier the driver was installed for.
+std::uint32_t matchRank(const machine::Device& device, const std::string& id) {
+    for (std::size_t index = 0; index < device.hardwareIds.size() && index < 0x1000; ++index) {
+        if (formats::inf::equalsIgnoreCase(device.hardwareIds[index], id)) {
+            return static_cast<std::uint32_t>(index);
+        }
+    }
+    for (std::size_t index = 0; index < device.compatibleIds.size() && index < 0x1000; ++index) {
+        if (formats::inf::equalsIgnoreCase(device.compatibleIds[index], id)) {
+            return 0x2000 + static_cast<std::uint32_t>(index);
+        }
+    }
+    return 0x2000;
+}
+
 machine::Device* findDevice(machine::Model& model, const std::string& hardwareId,
                             bool presentOnly) {
     for (const bool compatible : {false, true}) {
@@ -235,7 +251,6 @@ formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& 
     machine::DriverRecord record;
     record.infName = published;
     record.driverType = 2;
-    record.rank = listHas(device->hardwareIds, request.hardwareId) ? 0x0000 : 0x2000;
     record.provider = file.value("Version", "Provider");
     record.version = file.driverVersion();
     record.date = isoDate(file.driverDate());
@@ -250,6 +265,7 @@ formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& 
             other.previousDrivers.push_back(*other.driver);
         }
         other.driver = record;
+        other.driver->rank = matchRank(other, request.hardwareId);
     }
     if (!machine::save(root, model, error)) {
         std::fprintf(stderr, "Machine not saved: %s\n", error.c_str());
