@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QQmlEngine>
 
+#include "backup/uploadtask.h"
 #include "base/logcategories.h"
+#include "core/filerepository.h"
 #include "hardware/computerinfo.h"
 #include "hardware/devicescanner.h"
 #include "hardware/deviceselectviewmodel.h"
@@ -14,6 +16,7 @@
 #include "hardware/osinfo.h"
 #include "hardware/systeminfo.h"
 #include "net/serviceclient.h"
+#include "net/settingsdata.h"
 
 namespace Qln {
 
@@ -66,6 +69,15 @@ InstallDriversModule::InstallDriversModule(Flow::Shared<Configuration> configura
                                    : Net::Method();
     m_finder = new FindUpdateTask(includeSystemDevices, search, this);
     QQmlEngine::setObjectOwnership(m_finder, QQmlEngine::CppOwnership);
+    const Flow::Shared<SettingsData>& settings = m_configuration->settingsData;
+    if (settings && settings->userDrivers.enabled && m_configuration->serviceClient) {
+        const QString appData = Environment::appDataDir();
+        m_upload = new UploadTask(
+            *m_configuration->serviceClient, settings->userDrivers,
+            std::make_unique<Utils::FileRepository>(appData + QStringLiteral("/backup.dat")),
+            appData + QStringLiteral("/Cache"), this);
+        m_finder->setFollowUp(m_upload);
+    }
     QQmlEngine::setObjectOwnership(m_computerInfo, QQmlEngine::CppOwnership);
 }
 

@@ -15,6 +15,7 @@ namespace Qln {
 class ComputerInfo;
 class DeviceSelectViewModel;
 class FindUpdateTask;
+class UploadTask;
 
 // The drivers page's module: scan, search, and the choice of updates.
 class InstallDriversModule : public Module {
@@ -59,6 +60,7 @@ private:
     QString m_osInfoText;
     ComputerInfo* m_computerInfo;
     FindUpdateTask* m_finder;
+    UploadTask* m_upload = nullptr;
     DriversUpdateModel* m_result = nullptr;
 };
 

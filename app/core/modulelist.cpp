@@ -5,6 +5,7 @@
 #include <QQmlEngine>
 
 #include "autorun/autorunmodule.h"
+#include "backup/backupmodule.h"
 #include "core/aboutmodule.h"
 #include "core/installdriversmodule.h"
 #include "core/modulelistmodel.h"
@@ -30,9 +31,6 @@ const PendingModule kHistory = {"history", "Qln::HistoryModule",
 const PendingModule kRecovery = {"recovery", "Qln::RecoveryModule",
                                  QT_TRANSLATE_NOOP("Qln::RecoveryModule", "RecoveryTitle"),
                                  "recovery", "RecoveryModule"};
-const PendingModule kBackup = {"backup", "Qln::BackupModule",
-                               QT_TRANSLATE_NOOP("Qln::BackupModule", "CloudBackupTitle"), "backup",
-                               "BackupModule"};
 
 Module* pending(const PendingModule& entry) {
     return new Module(
@@ -51,7 +49,7 @@ ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString&
     append(pending(kHistory));
     append(pending(kRecovery));
     append(new ProgramsModule());
-    append(pending(kBackup));
+    append(new BackupModule(m_configuration));
     append(new AutorunModule(applicationDir));
     append(new SettingsModule(m_configuration->environment, m_configuration->analytics));
     append(new AboutModule());

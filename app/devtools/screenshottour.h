@@ -31,6 +31,7 @@ private:
     void onStateChanged(WindowController::State state);
     void tourMainWindow();
     void tourDriversPages(MainWindow* main);
+    void tourBackupPages(MainWindow* main);
     void showUpdateDownloadMidway();
     void save(QWindow* window, const QString& name);
     // The dialog window `owner` shows at the moment.
