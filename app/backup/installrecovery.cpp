@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
+#include "backup/recoveryfiles.h"
 #include "base/logcategories.h"
 #include "hardware/systemactions.h"
 
@@ -29,6 +30,16 @@ void InstallRecovery::setUnpacked(const DriverPackage& package) {
     m_unpacked = package;
 }
 
+void InstallRecovery::setFiles(Flow::Shared<RecoveryFiles> files) {
+    QMutexLocker lock(&m_mutex);
+    m_files = std::move(files);
+}
+
+DriverChanges::Fields InstallRecovery::rolledBackEntry() const {
+    QMutexLocker lock(&m_mutex);
+    return m_rolledBackEntry;
+}
+
 void InstallRecovery::showInExplorer() const {
     qDebug().noquote() << "Show in explorer:" << m_changes->driver()->name();
     System::showInExplorer(m_package.path);
@@ -47,6 +58,19 @@ InstallRequest InstallRecovery::installRequest() const {
 
 void InstallRecovery::handleResult(const InstallResult& result) {
     if (result.succeeded()) {
+        DriverChanges::Fields entry;
+        entry.driver = m_changes->driver()->fields();
+        entry.changesDate = QDate::currentDate();
+        Flow::Shared<RecoveryFiles> files;
+        {
+            QMutexLocker lock(&m_mutex);
+            m_rolledBackEntry = entry;
+            files = m_files;
+        }
+        QString error;
+        if (files && !files->recordRollback(fields(), entry, &error)) {
+            qCWarning(lcBackup).noquote() << "Recovery not recorded:" << error;
+        }
         emit RolledBack(this);
         return;
     }

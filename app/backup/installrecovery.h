@@ -6,9 +6,12 @@
 
 #include "backup/driverchanges.h"
 #include "backup/driverpackage.h"
+#include "base/shared.h"
 #include "hardware/installsource.h"
 
 namespace Qln {
+
+class RecoveryFiles;
 
 // One recovery point: the archived driver a device had before an update, installed back
 // through the Installer with the rollback flag.
@@ -34,12 +37,19 @@ public:
     DriverPackage unpacked() const;
     void setUnpacked(const DriverPackage& package);
 
+    // Where a successful rollback records itself, from whichever thread reports it: so that
+    // the files hold the change even when the program ends before the views hear of it.
+    void setFiles(Flow::Shared<RecoveryFiles> files);
+    // The history entry of the successful rollback; valid once RolledBack was emitted.
+    DriverChanges::Fields rolledBackEntry() const;
+
     Q_INVOKABLE void showInExplorer() const;
 
     InstallRequest installRequest() const override;
 
 signals:
-    // The Installer reported success; emitted on the installer's thread.
+    // The Installer reported success and the files record it; emitted on the installer's
+    // thread.
     void RolledBack(Qln::InstallRecovery* item);
 
 protected:
@@ -50,7 +60,9 @@ private:
     const DriverPackage m_package;
     const QString m_hardwareId;
     mutable QMutex m_mutex;
-    DriverPackage m_unpacked;  // guarded by m_mutex
+    DriverPackage m_unpacked;                 // guarded by m_mutex
+    Flow::Shared<RecoveryFiles> m_files;      // guarded by m_mutex
+    DriverChanges::Fields m_rolledBackEntry;  // guarded by m_mutex
 };
 
 }  // namespace Qln

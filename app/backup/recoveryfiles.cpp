@@ -3,11 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QSaveFile>
 #include <QSettings>
 #include <algorithm>
+#include <mutex>
 
 #include "formats/safename.h"
 
@@ -19,11 +18,14 @@ namespace {
 constexpr qint64 kMaxFileBytes = qint64(64) << 20;
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-// One lock for every file of every instance: changes are read, modify, write.
-QMutex& filesMutex() {
-    static QMutex mutex;
+// One lock for every file of every instance: changes are read, modify, write. Recursive, so
+// that a rollback's three changes are made under one hold.
+std::recursive_mutex& filesMutex() {
+    static std::recursive_mutex mutex;
     return mutex;
 }
+
+using FilesLock = std::lock_guard<std::recursive_mutex>;
 
 void setError(QString* error, const QString& text) {
     if (error) {
@@ -95,7 +97,7 @@ QString isoDate(const QDate& date) {
 QList<QStringList> readRecords(const QString& path, QString* error) {
     QList<QByteArray> lines;
     {
-        QMutexLocker lock(&filesMutex());
+        const FilesLock lock(filesMutex());
         readLines(path, lines, error);
     }
     QList<QStringList> records;
@@ -207,7 +209,7 @@ bool RecoveryFiles::appendHistory(const QList<DriverChanges::Fields>& entries, Q
 }
 
 bool RecoveryFiles::appendLines(const QString& path, const QStringList& lines, QString* error) {
-    QMutexLocker lock(&filesMutex());
+    const FilesLock lock(filesMutex());
     QList<QByteArray> content;
     if (!readLines(path, content, error)) {
         return false;
@@ -219,7 +221,7 @@ bool RecoveryFiles::appendLines(const QString& path, const QStringList& lines, Q
 }
 
 bool RecoveryFiles::removeRecovery(const InstallRecovery::Fields& point, QString* error) {
-    QMutexLocker lock(&filesMutex());
+    const FilesLock lock(filesMutex());
     QList<QByteArray> lines;
     if (!readLines(m_recoveryPath, lines, error)) {
         return false;
@@ -233,6 +235,25 @@ bool RecoveryFiles::removeRecovery(const InstallRecovery::Fields& point, QString
             lines.removeAt(index);
             return writeLines(m_recoveryPath, lines, error);
         }
+    }
+    return true;
+}
+
+bool RecoveryFiles::recordRollback(const InstallRecovery::Fields& point,
+                                   const DriverChanges::Fields& entry, QString* error) {
+    const FilesLock lock(filesMutex());
+    if (!appendHistory({entry}, error) || !removeRecovery(point, error)) {
+        return false;
+    }
+    const QString archive = point.package.path;
+    for (const InstallRecovery::Fields& other : readRecovery(error)) {
+        if (QDir::cleanPath(other.package.path) == QDir::cleanPath(archive)) {
+            return true;
+        }
+    }
+    if (point.package.packed && QFile::exists(archive) && !QFile::remove(archive)) {
+        setError(error, QStringLiteral("%1: not deleted").arg(archive));
+        return false;
     }
     return true;
 }

@@ -35,6 +35,12 @@ public:
     // Removes the first line that records this point and no other; true when no line does.
     bool removeRecovery(const InstallRecovery::Fields& point, QString* error = nullptr);
 
+    // What a successful rollback leaves: its history line, its own recovery line gone, and its
+    // archive deleted once no remaining line names it. Each step is a whole file; the first
+    // that fails ends it.
+    bool recordRollback(const InstallRecovery::Fields& point, const DriverChanges::Fields& entry,
+                        QString* error = nullptr);
+
     // Turns the INI records of program versions before 1.2.0 into lines of the recovery file
     // (those in the archive folder) and of the history file (those in the download folder),
     // both in appDataFolder, oldest first, then deletes the INI files; the archives stay.

@@ -2,7 +2,6 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
@@ -31,11 +30,12 @@ RecoveryManager::RecoveryManager(const Folders& folders, Flow::Shared<Installer>
                                  QObject* parent)
     : QObject(parent),
       m_folders(folders),
-      m_files(QDir(folders.appData).filePath(QStringLiteral("recovery")),
-              QDir(folders.appData).filePath(QStringLiteral("history")), folders.archives),
+      m_files(std::make_shared<RecoveryFiles>(
+          QDir(folders.appData).filePath(QStringLiteral("recovery")),
+          QDir(folders.appData).filePath(QStringLiteral("history")), folders.archives)),
       m_wrapper(std::move(installer), folders.unpack) {
     QString error;
-    const QList<InstallRecovery::Fields> points = m_files.readRecovery(&error);
+    const QList<InstallRecovery::Fields> points = m_files->readRecovery(&error);
     if (!error.isEmpty()) {
         qCWarning(lcBackup).noquote() << "Recovery file not read:" << error;
     }
@@ -43,7 +43,7 @@ RecoveryManager::RecoveryManager(const Folders& folders, Flow::Shared<Installer>
         m_points.append(makePoint(point));
     }
     error.clear();
-    const QList<DriverChanges::Fields> entries = m_files.readHistory(&error);
+    const QList<DriverChanges::Fields> entries = m_files->readHistory(&error);
     if (!error.isEmpty()) {
         qCWarning(lcBackup).noquote() << "History file not read:" << error;
     }
@@ -66,6 +66,7 @@ void RecoveryManager::onOwnThread(Function function) {
 Flow::Shared<InstallRecovery> RecoveryManager::makePoint(const InstallRecovery::Fields& fields) {
     auto* point = new InstallRecovery(fields);
     point->moveToThread(thread());
+    point->setFiles(m_files);
     connect(point, &InstallRecovery::RolledBack, this, &RecoveryManager::OnRolledBack,
             Qt::QueuedConnection);
     return Flow::Shared<InstallRecovery>(point, releasePoint);
@@ -97,7 +98,7 @@ bool RecoveryManager::addRecoveryPoint(const Hrdw::Hardware& hardware, const QSt
     driver.size = static_cast<quint64>(QFileInfo(package.path).size());
     fields.changes.changesDate = QDate::currentDate();
     QString error;
-    if (!m_files.appendRecovery({fields}, &error)) {
+    if (!m_files->appendRecovery({fields}, &error)) {
         qCWarning(lcBackup).noquote() << "Recovery line not written:" << error;
     }
     Flow::Shared<InstallRecovery> point = makePoint(fields);
@@ -124,7 +125,7 @@ void RecoveryManager::addHistoryEntry(const Hrdw::Hardware& hardware, const QStr
 
 void RecoveryManager::appendHistory(const DriverChanges::Fields& entry) {
     QString error;
-    if (!m_files.appendHistory({entry}, &error)) {
+    if (!m_files->appendHistory({entry}, &error)) {
         qCWarning(lcBackup).noquote() << "History line not written:" << error;
     }
     onOwnThread([this, entry] { m_history.append(new DriverChanges(entry, this)); });
@@ -169,24 +170,9 @@ void RecoveryManager::OnRolledBack(InstallRecovery* item) {
         return;
     }
     const Flow::Shared<InstallRecovery> point = m_points.takeAt(index);
-    DriverChanges::Fields entry;
-    entry.driver = point->changes()->driver()->fields();
-    entry.changesDate = QDate::currentDate();
-    appendHistory(entry);
-    QString error;
-    if (!m_files.removeRecovery(point->fields(), &error)) {
-        qCWarning(lcBackup).noquote() << "Recovery line not removed:" << error;
-    }
+    // The files already hold the change.
+    m_history.append(new DriverChanges(point->rolledBackEntry(), this));
     emit historyChanged();
-    // Two devices updated from one driver share its archive.
-    const QString archive = point->package().path;
-    bool shared = false;
-    for (const Flow::Shared<InstallRecovery>& other : m_points) {
-        shared = shared || other->package().path == archive;
-    }
-    if (!shared && point->package().packed && QFile::exists(archive) && !QFile::remove(archive)) {
-        qCWarning(lcBackup).noquote() << "Recovery archive not deleted:" << archive;
-    }
     // The page may still show the row until the change reaches it.
     QMetaObject::invokeMethod(
         this, [point] {}, Qt::QueuedConnection);

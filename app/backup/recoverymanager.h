@@ -46,7 +46,7 @@ public:
     QString archiveFolder() const { return m_folders.archives; }
     QString downloadFolder() const { return m_folders.downloads; }
     QString unpackFolder() const { return m_folders.unpack; }
-    const RecoveryFiles& files() const { return m_files; }
+    const RecoveryFiles& files() const { return *m_files; }
     RecoveryWrapper& wrapper() { return m_wrapper; }
 
     // The update pipeline's side; callable from any thread.
@@ -87,7 +87,7 @@ private:
     void onOwnThread(Function function);
 
     const Folders m_folders;
-    RecoveryFiles m_files;
+    const Flow::Shared<RecoveryFiles> m_files;
     RecoveryWrapper m_wrapper;
     QList<Flow::Shared<InstallRecovery>> m_points;
     QList<DriverChanges*> m_history;

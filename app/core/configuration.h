@@ -12,6 +12,7 @@ struct SystemInfo;
 namespace Qln {
 
 class Installer;
+class RecoveryManager;
 class ServiceClient;
 class SettingsData;
 
@@ -25,6 +26,7 @@ struct Configuration {
     Flow::Shared<System::SystemInfo> systemInfo;
     Flow::Shared<SettingsData> settingsData;
     Flow::Shared<Installer> installer;
+    Flow::Shared<RecoveryManager> recoveryManager;
 };
 
 }  // namespace Qln

@@ -5,6 +5,8 @@
 #include <QUrl>
 
 #include "autorun/autorunmodule.h"
+#include "backup/recoveryfiles.h"
+#include "backup/recoverymanager.h"
 #include "base/scopeprofiler.h"
 #include "core/application.h"
 #include "core/initializetask.h"
@@ -104,6 +106,13 @@ Launcher::MigrationSteps Launcher::migrate() {
     if (steps.repointTask) {
         AutorunModule::repointTask(m_applicationDir);
     }
+    if (steps.migrateLegacy) {
+        QString error;
+        if (!RecoveryFiles::migrateLegacy(environment->backupsDir(), environment->downloadDir(),
+                                          Environment::appDataDir(), &error)) {
+            qCritical().noquote() << "Legacy records not migrated:" << error;
+        }
+    }
     return steps;
 }
 
@@ -174,6 +183,11 @@ void Launcher::finish(const Flow::Shared<InitData>& data) {
 
     configuration.installer = std::make_shared<Installer>(
         *m_arguments, configuration.osInfo && configuration.osInfo->is64());
+    const Environment& environment = *configuration.environment;
+    configuration.recoveryManager = std::make_shared<RecoveryManager>(
+        RecoveryManager::Folders{Environment::appDataDir(), environment.backupsDir(),
+                                 environment.unpackDir(), environment.downloadDir()},
+        configuration.installer);
 
     const QString tab = m_arguments->value(QStringLiteral("tab"));
     auto modules = std::make_unique<ModuleList>(m_configuration, m_applicationDir, tab);

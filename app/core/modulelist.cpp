@@ -1,11 +1,12 @@
 #include "core/modulelist.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QQmlEngine>
 
 #include "autorun/autorunmodule.h"
 #include "backup/backupmodule.h"
+#include "backup/historymodule.h"
+#include "backup/recoverymodule.h"
 #include "core/aboutmodule.h"
 #include "core/installdriversmodule.h"
 #include "core/modulelistmodel.h"
@@ -14,40 +15,13 @@
 
 namespace Qln {
 
-namespace {
-
-// Modules whose pages come later: listed with their title and icon.
-struct PendingModule {
-    const char* name;
-    const char* context;
-    const char* title;
-    const char* icon;
-    const char* page;
-};
-
-const PendingModule kHistory = {"history", "Qln::HistoryModule",
-                                QT_TRANSLATE_NOOP("Qln::HistoryModule", "DownloadHistoryTitle"),
-                                "history", "HistoryModule"};
-const PendingModule kRecovery = {"recovery", "Qln::RecoveryModule",
-                                 QT_TRANSLATE_NOOP("Qln::RecoveryModule", "RecoveryTitle"),
-                                 "recovery", "RecoveryModule"};
-
-Module* pending(const PendingModule& entry) {
-    return new Module(
-        QString::fromLatin1(entry.name), QCoreApplication::translate(entry.context, entry.title),
-        QStringLiteral("../Resources/Images/Modules/%1.svg").arg(QLatin1String(entry.icon)),
-        QStringLiteral("qrc:///View/Modules/%1.qml").arg(QLatin1String(entry.page)));
-}
-
-}  // namespace
-
 ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString& applicationDir,
                        const QString& tab)
     : m_configuration(std::move(configuration)) {
     qDebug().noquote() << "StartModule:" << tab;
     append(new InstallDriversModule(m_configuration));
-    append(pending(kHistory));
-    append(pending(kRecovery));
+    append(new HistoryModule(m_configuration->recoveryManager));
+    append(new RecoveryModule(m_configuration->recoveryManager));
     append(new ProgramsModule());
     append(new BackupModule(m_configuration));
     append(new AutorunModule(applicationDir));

@@ -87,6 +87,7 @@ void ScreenshotTour::tourMainWindow() {
     }
     tourDriversPages(main);
     tourBackupPages(main);
+    tourChangesPages(main);
     step(0, [main] {
         QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "settings"));
         if (auto* dialog = main->rootObject()->findChild<QQuickItem*>("restartDialog")) {
@@ -226,6 +227,23 @@ void ScreenshotTour::tourBackupPages(MainWindow* main) {
             page->setState(QStringLiteral("START"));
         }
     });
+}
+
+void ScreenshotTour::tourChangesPages(MainWindow* main) {
+    for (const QString& page : {QStringLiteral("recovery"), QStringLiteral("history")}) {
+        step(0, [main, page] {
+            QMetaObject::invokeMethod(main->rootObject(), "showModule",
+                                      Q_ARG(QVariant, QVariant(page)));
+        });
+        step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
+    }
+    step(0, [main] {
+        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "recovery"));
+        if (auto* page = main->rootObject()->findChild<QQuickItem*>("recoveryPage")) {
+            QMetaObject::invokeMethod(page, "expandAll");
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "recovery-expanded"); });
 }
 
 void ScreenshotTour::waitUntil(int timeoutMs, std::function<bool()> done) {

@@ -32,6 +32,8 @@ private:
     void tourMainWindow();
     void tourDriversPages(MainWindow* main);
     void tourBackupPages(MainWindow* main);
+    // After the drivers pages: what their installs left for recovery and history.
+    void tourChangesPages(MainWindow* main);
     void showUpdateDownloadMidway();
     void save(QWindow* window, const QString& name);
     // The dialog window `owner` shows at the moment.

@@ -3,6 +3,7 @@
 // the previous driver record, and what stays when a rollback fails or the Installer is killed.
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -57,6 +58,45 @@ Qln::InstallRequest writeUpdate(const QString& folder, const QString& hardwareId
     sys.write("driver " + provider.toUtf8());
     return {QString::fromLatin1(QCryptographicHash::hash(inf, QCryptographicHash::Sha1).toHex()),
             QStringLiteral("update.inf"), hardwareId, folder, rollback};
+}
+
+// Run as a child by the crash test: backs up a driver folder and records a point and a history
+// line, over and over, saying after each round how many it has done.
+int runWriter(const QString& folder) {
+    const QString driver = folder + "/driver";
+    QDir().mkpath(driver);
+    QFile sys(driver + "/big.sys");
+    if (!sys.open(QIODevice::WriteOnly)) {
+        return 1;
+    }
+    // Random bytes do not deflate, so that each archive takes a while to write.
+    QByteArray bytes(2 << 20, Qt::Uninitialized);
+    QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                          bytes.size() / 4);
+    sys.write(bytes);
+    sys.close();
+    Qln::RecoveryFiles files(folder + "/recovery", folder + "/history", folder + "/Backups");
+    QTextStream out(stdout);
+    for (int round = 0;; ++round) {
+        QFile inf(driver + "/a.inf");
+        if (!inf.open(QIODevice::WriteOnly)) {
+            return 1;
+        }
+        inf.write("; round " + QByteArray::number(QRandomGenerator::global()->generate()));
+        inf.close();
+        DriverPackage package = DriverPackage::ofInstalledDriver("oem1.inf", driver + "/a.inf");
+        if (!package.pack(folder + "/Backups")) {
+            return 1;
+        }
+        InstallRecovery::Fields point;
+        point.package = package;
+        point.hardwareId = QStringLiteral("PCI\\VEN_1234");
+        point.changes.driver.name = QStringLiteral("Round, %1").arg(round);
+        point.changes.changesDate = QDate::currentDate();
+        files.appendRecovery({point});
+        files.appendHistory({point.changes});
+        out << round << Qt::endl;
+    }
 }
 
 bool copyTree(const QString& from, const QString& to) {
@@ -294,7 +334,123 @@ private slots:
             }
         }
     }
+
+    // The program ends while the Installer rolls a point back: the files still record it.
+    void rollbackOutlivesItsManager() {
+        const QString script = m_scratch.filePath("slow-installer");
+        {
+            QFile file(script);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\nsleep 0.3\nexec '" QLN_INSTALLER_PATH "'\n");
+            file.close();
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const Flow::Shared<Qln::Installer> client = installer(script);
+        const Flow::Shared<Hrdw::Hardware> audio = scanAudio();
+        QVERIFY(audio && audio->driver);
+        const RecoveryManager::Folders where = folders();
+        auto manager = std::make_unique<RecoveryManager>(where, client);
+        const DriverPackage backup = manager->backup(*audio->driver);
+        QVERIFY(manager->addRecoveryPoint(*audio, QStringLiteral("MEDIA"), backup));
+        const Flow::Shared<InstallRecovery> point = manager->recoveryPoints().first();
+        manager->recovery(point.get());
+        QTRY_COMPARE_WITH_TIMEOUT(point->state()->status(), InstallState::Installation, 20000);
+        manager.reset();
+        client->waitForFinished();
+
+        const RecoveryManager restarted(where, client);
+        QVERIFY(restarted.recoveryPoints().isEmpty());
+        QCOMPARE(restarted.historyEntries().size(), 1);
+        QVERIFY(!QFile::exists(backup.path));
+    }
+
+    // The program killed while it writes archives and lines: every line whole and readable,
+    // every archive under its final name whole, and every point's archive there.
+    void killedWriterLeavesWholeFilesAndArchives() {
+        const QString folder = m_scratch.filePath("killed-writer");
+        QDir().mkpath(folder);
+        for (int kill = 0; kill < 5; ++kill) {
+            QProcess writer;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QLN_RECOVERY_WRITER", folder);
+            writer.setProcessEnvironment(environment);
+            writer.start(QCoreApplication::applicationFilePath(), QStringList());
+            QVERIFY(writer.waitForStarted());
+            const int rounds = 1 + QRandomGenerator::global()->bounded(3);
+            int lines = 0;
+            while (lines < rounds) {
+                QVERIFY(writer.waitForReadyRead(20000));
+                lines += writer.readAllStandardOutput().count('\n');
+            }
+            ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+            QVERIFY(writer.waitForFinished());
+
+            for (const QString& name : {QStringLiteral("recovery"), QStringLiteral("history")}) {
+                QFile file(folder + "/" + name);
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QByteArray content = file.readAll();
+                QVERIFY(content.endsWith("\r\n"));
+                for (const QByteArray& line : content.split('\n')) {
+                    QVERIFY(line.isEmpty() || line.endsWith('\r'));
+                    QVERIFY(
+                        line.isEmpty() ||
+                        Qln::RecoveryFiles::splitLine(QString::fromUtf8(line.chopped(1))).size() ==
+                            (name == "recovery" ? 10 : 7));
+                }
+            }
+            Qln::RecoveryFiles files(folder + "/recovery", folder + "/history",
+                                     folder + "/Backups");
+            for (const InstallRecovery::Fields& point : files.readRecovery()) {
+                QVERIFY(QFile::exists(point.package.path));
+            }
+            for (const QString& name : QDir(folder + "/Backups").entryList({"*.zip"})) {
+                formats::ZipReader archive;
+                std::string error;
+                QVERIFY2(archive.open((folder + "/Backups/" + name).toStdString(), error),
+                         error.c_str());
+                QCOMPARE(archive.entries().size(), size_t(2));
+            }
+        }
+    }
+
+    // Both become paths under the working folder of an elevated program.
+    void unpackRefusesHostileNames_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("inf");
+        const QString id(40, QLatin1Char('b'));
+        QTest::newRow("id leaves the folder") << "../" + id.left(37) << "a.inf";
+        QTest::newRow("absolute inf") << id << "/etc/a.inf";
+        QTest::newRow("inf climbs out") << id << "sub/../../a.inf";
+        QTest::newRow("empty inf") << id << "";
+    }
+    void unpackRefusesHostileNames() {
+        QFETCH(QString, id);
+        QFETCH(QString, inf);
+        const QString folder = m_scratch.filePath("hostile");
+        QDir().mkpath(folder + "/driver");
+        QFile file(folder + "/driver/a.inf");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Version]\r\n");
+        file.close();
+        DriverPackage package = DriverPackage::ofInstalledDriver("a.inf", folder + "/driver/a.inf");
+        QVERIFY(package.pack(folder + "/Backups"));
+        package.id = id;
+        package.inf = inf;
+        QString error;
+        QVERIFY(!package.unpack(folder + "/Unpack", &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(package.packed);
+        QVERIFY(!QDir(folder + "/Unpack").exists() || QDir(folder + "/Unpack").isEmpty());
+    }
 };
 
-QTEST_GUILESS_MAIN(RecoveryManagerTest)
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    const QString writer = qEnvironmentVariable("QLN_RECOVERY_WRITER");
+    if (!writer.isEmpty()) {
+        return runWriter(writer);
+    }
+    RecoveryManagerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "recoverymanager_test.moc"

@@ -6,6 +6,7 @@
 #include <QNetworkReply>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "autorun/autorunmodule.h"
+#include "backup/recoverymanager.h"
 #include "base/task.h"
 #include "core/application.h"
 #include "core/appupdatewindow.h"
@@ -231,6 +233,7 @@ void LauncherTest::firstWindow() {
     const Qln::Configuration& configuration = *launcher->configuration();
     QVERIFY(configuration.serviceClient && configuration.osInfo && configuration.systemInfo);
     QVERIFY(configuration.settingsData && configuration.installer);
+    QVERIFY(configuration.recoveryManager);
     QVERIFY(launcher->moduleList());
     if (!logLine.isEmpty()) {
         QVERIFY2(m_log->warnings().contains(logLine), qPrintable(m_log->warnings().join('\n')));
@@ -373,7 +376,22 @@ void LauncherTest::versionChangeIsReportedOnce() {
         QVERIFY(Qln::AutorunModule::makeDefaultTask("/old"));
     }
 
+    // A recovery record of a version before 1.2.0, beside its archive.
+    const QString legacy = environment->backupsDir() + "/record";
+    QDir().mkpath(environment->backupsDir());
+    {
+        QSettings record(legacy, QSettings::IniFormat);
+        record.setValue("inf", "oem4.inf");
+        record.setValue("hid", "PCI\\VEN_8086&DEV_15BC");
+        record.setValue("desc", "Ethernet");
+        record.setValue("cdate", QDate(2019, 6, 1));
+    }
+    QFile archive(legacy + ".zip");
+    QVERIFY(archive.open(QIODevice::WriteOnly));
+    archive.close();
+
     const Launcher::MigrationSteps chosen = launcher->migrate();
+    QCOMPARE(QFile::exists(legacy), !steps.contains('l'));
     const bool pointedHere = steps.contains('d') || steps.contains('r');
     const QString command = System::OSTask::ReminderTask::command(
         pointedHere ? launcher->applicationDir() : QStringLiteral("/old"));
@@ -388,6 +406,10 @@ void LauncherTest::versionChangeIsReportedOnce() {
     // The event waits for the tracking id that the service settings bring.
     launcher->start();
     QVERIFY(waitForState(WindowController::Main));
+    QCOMPARE(launcher->configuration()->recoveryManager->recoveryPoints().size(),
+             steps.contains('l') ? 1 : 0);
+    QFile::remove(legacy);
+    QFile::remove(Qln::Environment::appDataDir() + "/recovery");
     launcher->configuration()->analytics->sendAll();
     QList<QUrlQuery> firstRuns;
     for (const QJsonValue hit : service.hook("/_test/collected").value("hits").toArray()) {

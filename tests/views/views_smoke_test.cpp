@@ -9,6 +9,7 @@
 #include <memory>
 #include "testenvironment.h"
 
+#include "backup/recoverymanager.h"
 #include "core/appupdatewindow.h"
 #include "core/connecterrorwindow.h"
 #include "core/environment.h"
@@ -17,6 +18,8 @@
 #include "core/modulelist.h"
 #include "core/modulelistmodel.h"
 #include "core/windowcontroller.h"
+#include "hardware/driveroffer.h"
+#include "hardware/hardware.h"
 #include "logcapture.h"
 #include "trackerstub.h"
 
@@ -42,6 +45,7 @@ private slots:
     void settingsSaveOffersTheRestart();
     void languageListShowsTheModulesRow();
     void autorunPageTurnsTheMonthlyReminderOn();
+    void recoveryAndHistoryPagesFollowTheManager();
 
 private:
     QObject* openPage(const QString& name);
@@ -63,6 +67,12 @@ void ViewsSmokeTest::init() {
     QDir(Qln::Environment::appDataDir()).removeRecursively();
     auto configuration = std::make_shared<Qln::Configuration>();
     configuration->environment = std::make_shared<Qln::Environment>();
+    const Qln::Environment& environment = *configuration->environment;
+    // No Installer: a rollback started here fails at once.
+    configuration->recoveryManager = std::make_shared<Qln::RecoveryManager>(
+        Qln::RecoveryManager::Folders{Qln::Environment::appDataDir(), environment.backupsDir(),
+                                      environment.unpackDir(), environment.downloadDir()},
+        nullptr);
     m_tracker = std::make_shared<Qln::TrackerStub>();
     m_modules = std::make_unique<Qln::ModuleList>(configuration, QString(), "about");
     m_controller = std::make_unique<WindowController>();
@@ -165,6 +175,10 @@ void ViewsSmokeTest::everyPageOpens_data() {
                            << "About-screen";
     QTest::newRow("autorun") << "autorun"
                              << "Autorun-screen";
+    QTest::newRow("recovery") << "recovery"
+                              << "Recovery-screen";
+    QTest::newRow("history") << "history"
+                             << "Installation-history-screen";
 }
 
 void ViewsSmokeTest::everyPageOpens() {
@@ -319,6 +333,83 @@ void ViewsSmokeTest::autorunPageTurnsTheMonthlyReminderOn() {
              qPrintable(shown));
     QVERIFY(shown.contains("<b>" + module->property("nextTime").toString() + "</b>"));
     QCoreApplication::removeTranslator(&english);
+    verifyNoWarnings();
+}
+
+namespace {
+
+// Items a view makes for its rows are its children as items only.
+QQuickItem* findItem(QObject* root, const QString& name) {
+    auto* item = qobject_cast<QQuickItem*>(root);
+    if (!item) {
+        return nullptr;
+    }
+    if (item->objectName() == name) {
+        return item;
+    }
+    for (QQuickItem* child : item->childItems()) {
+        if (QQuickItem* found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// Points and entries arrive while the pages are open; a rollback fails and is reported.
+void ViewsSmokeTest::recoveryAndHistoryPagesFollowTheManager() {
+    m_controller->ShowMainWindow();
+    Qln::MainWindow* main = m_controller->mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    Qln::RecoveryManager& manager = *m_modules->configuration()->recoveryManager;
+    QObject* page = openPage("recovery");
+    QVERIFY(page);
+    QCOMPARE(page->property("state").toString(), QStringLiteral("Empty"));
+
+    Hrdw::Hardware audio;
+    audio.id = QStringLiteral("HDAUDIO\\FUNC_01&VEN_10EC&DEV_1220");
+    audio.name = QStringLiteral("Speakers, front");
+    audio.driver = std::make_shared<Hrdw::Driver>();
+    audio.driver->provider = QStringLiteral("Realtek");
+    audio.driver->version = QStringLiteral("6.0.1.1");
+    const Qln::DriverPackage missing{QString(40, QLatin1Char('a')), QStringLiteral("a.inf"),
+                                     manager.archiveFolder() + "/missing.zip", true};
+    QVERIFY(manager.addRecoveryPoint(audio, QStringLiteral("MEDIA"), missing));
+    QTRY_COMPARE(page->property("state").toString(), QStringLiteral("HasElement"));
+    QQuickItem* button = nullptr;
+    QTRY_VERIFY((button = findItem(page, "recoveryButton")));
+    QTRY_VERIFY(button->isVisible() && button->width() > 0);
+    QSignalSpy events(m_tracker.get(), &Qln::TrackerStub::eventSent);
+    QTest::mouseClick(
+        main, Qt::LeftButton, Qt::NoModifier,
+        button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint());
+    QTRY_COMPARE(events.size(), 2);
+    QCOMPARE(events.at(0).at(2).toString(), QStringLiteral("Recovery-button"));
+    QCOMPARE(events.at(1).at(1).toString(), QStringLiteral("Not-recovered"));
+    QVERIFY(!button->isVisible());
+    // The one line the failed rollback logs is the program's, not a view's.
+    QCOMPARE(m_log->warnings().size(), 1);
+    QVERIFY(m_log->warnings().first().startsWith("Recovery unpack error:"));
+    m_log->clear();
+    QQuickItem* status = findItem(page, "recoveryStatus");
+    QVERIFY(status && status->isVisible());
+    QCOMPARE(status->property("text").toString(),
+             QCoreApplication::translate("RecoveryModule", "InstallBackupError"));
+    QQuickItem* row = findItem(page, "changeRow");
+    QVERIFY(row);
+    QMetaObject::invokeMethod(row, "toggle");
+    QCOMPARE(events.last().at(2).toString(), QStringLiteral("Expand-recovery"));
+    QTRY_VERIFY(findItem(page, "changeFacts")->isVisible());
+
+    QObject* history = openPage("history");
+    QVERIFY(history);
+    QCOMPARE(history->property("state").toString(), QStringLiteral("Empty"));
+    manager.addHistoryEntry(audio, QStringLiteral("MEDIA"), Qln::DriverOffer());
+    QTRY_COMPARE(history->property("state").toString(), QStringLiteral("HasElement"));
+    QQuickItem* list = findItem(history, "changeList");
+    QVERIFY(list);
+    QTRY_COMPARE(list->property("count").toInt(), 1);
     verifyNoWarnings();
 }
 

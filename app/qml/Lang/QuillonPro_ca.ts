@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Proveïdor</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versió</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Restaura</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>S’està descomprimint</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

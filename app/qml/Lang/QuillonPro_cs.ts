@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Dodavatel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozbalování</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Fecha</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Descomprimiendo</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Toimittaja</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versio</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Päivämäärä</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Palauta</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Puretaan</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Décompression</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>प्रदाता</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>संस्करण</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>दिनांक</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>पुनर्स्थापित करें</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>अनपैक हो रहा है</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Penyedia</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versi</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Tanggal</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Pulihkan</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Mengekstrak</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

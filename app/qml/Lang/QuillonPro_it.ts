@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Fornitore</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Estrazione</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

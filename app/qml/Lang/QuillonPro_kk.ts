@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Жеткізуші</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Нұсқа</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Күні</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Қалпына келтіру</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Ашылуда</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>공급자</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>날짜</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>복원</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>압축 푸는 중</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versjon</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dato</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Gjenopprett</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Pakker ut</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Furnizor</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versiune</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dată</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Restaurare</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Se dezarhivează</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

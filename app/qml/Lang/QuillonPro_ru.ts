@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Поставщик</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Дата</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Распаковка</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

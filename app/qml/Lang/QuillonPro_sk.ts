@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Dodávateľ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzia</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dátum</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Obnoviť</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozbaľovanie</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

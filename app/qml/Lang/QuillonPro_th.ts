@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>ผู้ให้บริการ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>วันที่</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>คืนค่า</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>กำลังแตกไฟล์</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>

@@ -189,6 +189,21 @@
     </message>
 </context>
 <context>
+    <name>ChangeRow</name>
+    <message>
+        <source>Developer</source>
+        <translation>Sağlayıcı</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Tarih</translation>
+    </message>
+</context>
+<context>
     <name>CompletionFooter</name>
     <message>
         <source>BackupCompleteButton</source>
@@ -567,6 +582,10 @@
     <message>
         <source>RestoreButton</source>
         <translation>Geri yükle</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Açılıyor</translation>
     </message>
     <message>
         <source>WaitInstallBackup</source>
