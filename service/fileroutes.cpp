@@ -84,7 +84,8 @@ void DriverService::handleAppUpdate(const httplib::Request& request, httplib::Re
 
 void DriverService::handleUploadCheck(const httplib::Request& request, httplib::Response& response,
                                       const httplib::ContentReader& reader) {
-    if (!authorised(request, response)) {
+    TokenSigner::Claims claims;
+    if (!authorised(request, response, &claims)) {
         response.set_header("Connection", "close");
         return;
     }
@@ -97,28 +98,36 @@ void DriverService::handleUploadCheck(const httplib::Request& request, httplib::
         fail(response, 400, "the body must be {\"hashes\": [...]}");
         return;
     }
-    json wanted = json::array();
+    std::vector<std::string> asked;
+    asked.reserve(hashes->size());
     for (const json& hash : *hashes) {
         if (!hash.is_string() || !UploadStore::isSha1(hash.get<std::string>())) {
             fail(response, 400, "every hash is 40 hexadecimal digits");
             return;
         }
-        const std::string sha1 = UploadStore::lowerCase(hash.get<std::string>());
-        if (!uploads_.has(sha1) && std::find(wanted.begin(), wanted.end(), sha1) == wanted.end()) {
-            wanted.push_back(sha1);
-        }
+        asked.push_back(hash.get<std::string>());
+    }
+    std::vector<std::string> wanted;
+    std::string error;
+    if (!uploads_.check(claims.subject, asked, wanted, error)) {
+        logStoreError(error);
+        fail(response, 500, "cannot record the check");
+        return;
     }
     answer(response, 200, json{{"hashes", wanted}});
 }
 
 void DriverService::handleUpload(const httplib::Request& request, httplib::Response& response,
                                  const httplib::ContentReader& reader) {
-    if (!authorised(request, response)) {
+    TokenSigner::Claims claims;
+    if (!authorised(request, response, &claims)) {
         response.set_header("Connection", "close");
         return;
     }
     std::vector<std::string> hashes;
-    UploadStore::Failure failure = uploads_.receive(request, reader, config_.uploadLimit, hashes);
+    std::vector<std::string> refused;
+    UploadStore::Failure failure =
+        uploads_.receive(request, reader, config_.uploadLimit, claims.subject, hashes, refused);
     // The library refuses a body over its own limit while it reads.
     if (failure.status == 400 && response.status == 413) {
         failure = {413, "request body exceeds " + std::to_string(config_.uploadLimit) + " bytes"};
@@ -127,6 +136,9 @@ void DriverService::handleUpload(const httplib::Request& request, httplib::Respo
         fail(response, failure.status, failure.message);
         response.set_header("Connection", "close");
         return;
+    }
+    for (const std::string& reason : refused) {
+        logStoreError("upload refused: " + reason);
     }
     answer(response, 200, json{{"hashes", hashes}});
 }

@@ -19,6 +19,7 @@
 #include "indexer.h"
 #include "packagepublisher.h"
 #include "servicestore.h"
+#include "uploadstore.h"
 
 namespace {
 
@@ -140,6 +141,20 @@ int runReport(int argc, char** argv) {
                     driver.infPath.empty() ? "-" : driver.infPath.c_str(),
                     static_cast<long long>(driver.installs),
                     static_cast<long long>(driver.failures), describeCodes(driver).c_str());
+    }
+    // The cloud copies stay in the data folder's own database whatever the store.
+    const std::string uploads = data + "/service.db";
+    struct stat info {};
+    if (::stat(uploads.c_str(), &info) == 0) {
+        Service::UploadStore::Totals totals;
+        if (!Service::UploadStore::totals(uploads, totals, error)) {
+            std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
+            return 1;
+        }
+        std::printf("uploads: %lld archives, %lld bytes; %lld installations hold %lld\n",
+                    static_cast<long long>(totals.archives), static_cast<long long>(totals.bytes),
+                    static_cast<long long>(totals.installations),
+                    static_cast<long long>(totals.holdings));
     }
     return 0;
 }

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <unordered_set>
 #include <vector>
+
+#include "sqlitestatement.h"
 
 namespace httplib {
 struct Request;
@@ -11,9 +16,12 @@ struct Response;
 class ContentReader;
 }  // namespace httplib
 
+struct sqlite3;
+
 namespace Service {
 
-// The archives clients upload, each kept once under the lower-case SHA-1 of its bytes.
+// The driver archives clients upload, each kept once under its content hash (the name the
+// client checks and marks its drivers by), and which installation holds which of them.
 class UploadStore {
 public:
     struct Failure {
@@ -21,20 +29,40 @@ public:
         std::string message;
     };
 
+    struct Totals {
+        std::int64_t archives = 0;
+        std::int64_t bytes = 0;
+        std::int64_t installations = 0;
+        std::int64_t holdings = 0;
+    };
+
     UploadStore();
     ~UploadStore();
 
-    bool open(const std::string& folder, std::string& error);
+    // The archives live in folder, their records in the SQLite file database.
+    bool open(const std::string& folder, const std::string& database, std::string& error);
+    void close();
     const std::string& folder() const { return folder_; }
 
     static bool isSha1(const std::string& text);
     static std::string lowerCase(std::string text);
-    bool has(const std::string& sha1) const;
+    bool has(const std::string& hash) const;
 
-    // Reads a form-data body whose parts "files[N]" are archives and stores each of them;
-    // nothing is stored unless the whole body was read within `limit` bytes.
+    // The hashes (40 hexadecimal digits each, any case) that the store does not hold, lower
+    // case, each once, in the order asked; those it holds are recorded for the installation.
+    bool check(const std::string& installation, const std::vector<std::string>& hashes,
+               std::vector<std::string>& wanted, std::string& error);
+
+    // Reads a form-data body whose parts "files[N]" are driver archives and stores each of
+    // them under its content hash; nothing is stored unless the whole body was read within
+    // `limit` bytes. An archive that cannot be read or holds no driver file is not accepted:
+    // its hash is missing from `hashes` and the reason is in `refused`.
     Failure receive(const httplib::Request& request, const httplib::ContentReader& reader,
-                    std::size_t limit, std::vector<std::string>& hashes);
+                    std::size_t limit, const std::string& installation,
+                    std::vector<std::string>& hashes, std::vector<std::string>& refused);
+
+    // What the store at database holds, read without a running service.
+    static bool totals(const std::string& database, Totals& totals, std::string& error);
 
     // Most archives one upload may carry.
     static constexpr std::size_t kMaxParts = 64;
@@ -42,7 +70,15 @@ public:
 private:
     class Incoming;
 
+    bool recordHoldings(const std::string& installation, const std::vector<std::string>& hashes,
+                        std::string& error);
+
     std::string folder_;
+    mutable std::mutex mutex_;
+    std::unordered_set<std::string> held_;
+    sqlite3* db_ = nullptr;
+    std::unique_ptr<SqliteStatement> insertArchive_;
+    std::unique_ptr<SqliteStatement> insertHolding_;
 };
 
 }  // namespace Service

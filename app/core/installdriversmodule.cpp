@@ -6,7 +6,9 @@
 #include <QQmlEngine>
 
 #include "backup/recoverymanager.h"
+#include "backup/uploadtask.h"
 #include "base/logcategories.h"
+#include "core/filerepository.h"
 #include "hardware/computerinfo.h"
 #include "hardware/devicescanner.h"
 #include "hardware/deviceselectviewmodel.h"
@@ -21,6 +23,7 @@
 #include "hardware/updateswrapper.h"
 #include "net/multidownloader.h"
 #include "net/serviceclient.h"
+#include "net/settingsdata.h"
 
 namespace Qln {
 
@@ -93,6 +96,15 @@ InstallDriversModule::InstallDriversModule(Flow::Shared<Configuration> configura
             runInstallation();
         }
     });
+    const Flow::Shared<SettingsData>& settings = m_configuration->settingsData;
+    if (settings && settings->userDrivers.enabled && m_configuration->serviceClient) {
+        const QString appData = Environment::appDataDir();
+        m_upload = new UploadTask(
+            *m_configuration->serviceClient, settings->userDrivers,
+            std::make_unique<Utils::FileRepository>(appData + QStringLiteral("/backup.dat")),
+            appData + QStringLiteral("/Cache"), this);
+        m_finder->setFollowUp(m_upload);
+    }
     QQmlEngine::setObjectOwnership(m_computerInfo, QQmlEngine::CppOwnership);
 }
 

@@ -18,6 +18,7 @@ class FindUpdateTask;
 class InstallReporter;
 class InstallUpdate;
 class InstallUpdatesTask;
+class UploadTask;
 
 // The drivers page's module: scan, search, and the choice of updates.
 class InstallDriversModule : public Module {
@@ -64,6 +65,7 @@ private:
     QString m_osInfoText;
     ComputerInfo* m_computerInfo;
     FindUpdateTask* m_finder;
+    UploadTask* m_upload = nullptr;
     DriversUpdateModel* m_result = nullptr;
     Flow::Shared<InstallReporter> m_reporter;
     InstallUpdatesTask* m_installTask = nullptr;

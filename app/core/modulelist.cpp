@@ -1,10 +1,10 @@
 #include "core/modulelist.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QQmlEngine>
 
 #include "autorun/autorunmodule.h"
+#include "backup/backupmodule.h"
 #include "backup/historymodule.h"
 #include "backup/recoverymodule.h"
 #include "core/aboutmodule.h"
@@ -15,30 +15,6 @@
 
 namespace Qln {
 
-namespace {
-
-// Modules whose pages come later: listed with their title and icon.
-struct PendingModule {
-    const char* name;
-    const char* context;
-    const char* title;
-    const char* icon;
-    const char* page;
-};
-
-const PendingModule kBackup = {"backup", "Qln::BackupModule",
-                               QT_TRANSLATE_NOOP("Qln::BackupModule", "CloudBackupTitle"), "backup",
-                               "BackupModule"};
-
-Module* pending(const PendingModule& entry) {
-    return new Module(
-        QString::fromLatin1(entry.name), QCoreApplication::translate(entry.context, entry.title),
-        QStringLiteral("../Resources/Images/Modules/%1.svg").arg(QLatin1String(entry.icon)),
-        QStringLiteral("qrc:///View/Modules/%1.qml").arg(QLatin1String(entry.page)));
-}
-
-}  // namespace
-
 ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString& applicationDir,
                        const QString& tab)
     : m_configuration(std::move(configuration)) {
@@ -47,7 +23,7 @@ ModuleList::ModuleList(Flow::Shared<Configuration> configuration, const QString&
     append(new HistoryModule(m_configuration->recoveryManager));
     append(new RecoveryModule(m_configuration->recoveryManager));
     append(new ProgramsModule());
-    append(pending(kBackup));
+    append(new BackupModule(m_configuration));
     append(new AutorunModule(applicationDir));
     append(new SettingsModule(m_configuration->environment, m_configuration->analytics));
     append(new AboutModule());

@@ -99,6 +99,7 @@ void ScreenshotTour::tourMainWindow() {
         step(kSettleMs, [this, main, page] { save(main, "page-" + page); });
     }
     tourDriversPages(main);
+    tourBackupPages(main);
     tourChangesPages(main);
     // Every page has been created by now, and with it every dialog a page holds.
     step(0, [this, main] { tourDialogs(main); });
@@ -294,6 +295,67 @@ void ScreenshotTour::tourInstall(MainWindow* main) {
         return !install || install->state() == QLatin1String("COMPLETE");
     });
     step(kSettleMs, [this, main] { save(main, "drivers-install-complete"); });
+}
+
+void ScreenshotTour::tourBackupPages(MainWindow* main) {
+    const auto backupPage = [main] {
+        return main->rootObject()->findChild<QQuickItem*>(QStringLiteral("backupPage"));
+    };
+    const auto module = [backupPage]() -> QObject* {
+        QQuickItem* page = backupPage();
+        return page ? page->property("module").value<QObject*>() : nullptr;
+    };
+    step(0, [main] {
+        QMetaObject::invokeMethod(main->rootObject(), "showModule", Q_ARG(QVariant, "backup"));
+    });
+    // A real backup of the machine, kept beside the pictures rather than in the user's files.
+    step(kSettleMs, [this, module] {
+        if (QObject* backup = module()) {
+            backup->setProperty("path", QDir(m_folder).absoluteFilePath("drivers.qlb"));
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "page-backup"); });
+    step(0, [backupPage, module] {
+        QQuickItem* page = backupPage();
+        QObject* backup = module();
+        if (page && backup) {
+            page->setState(QStringLiteral("CREATE"));
+            QMetaObject::invokeMethod(backup, "beginCreate");
+        }
+    });
+    waitUntil(120000, [backupPage] {
+        QQuickItem* page = backupPage();
+        return !page || page->state() != QLatin1String("CREATE");
+    });
+    step(kSettleMs, [this, main] { save(main, "backup-created"); });
+    step(0, [backupPage, module] {
+        QQuickItem* page = backupPage();
+        QObject* backup = module();
+        if (page && backup) {
+            page->setState(QStringLiteral("SELECT"));
+            QMetaObject::invokeMethod(backup, "beginRead");
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "backup-read"); });
+    waitUntil(120000, [backupPage] {
+        QQuickItem* page = backupPage();
+        auto* select =
+            page ? page->findChild<QQuickItem*>(QStringLiteral("backupSelectPage")) : nullptr;
+        return !select || select->state() != QLatin1String("SCAN");
+    });
+    // A backup just made matches the machine: the page that says so.
+    step(kSettleMs, [this, main] { save(main, "backup-select"); });
+    step(0, [backupPage] {
+        if (QQuickItem* page = backupPage()) {
+            page->setState(QStringLiteral("INSTALLED"));
+        }
+    });
+    step(kSettleMs, [this, main] { save(main, "backup-installed"); });
+    step(0, [backupPage] {
+        if (QQuickItem* page = backupPage()) {
+            page->setState(QStringLiteral("START"));
+        }
+    });
 }
 
 void ScreenshotTour::tourChangesPages(MainWindow* main) {

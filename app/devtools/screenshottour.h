@@ -41,6 +41,7 @@ private:
     QList<QPair<int, std::function<void()>>> showDialog(MainWindow* main, QQuickItem* dialog);
     // Installs the selection for real and saves the page under way and complete.
     void tourInstall(MainWindow* main);
+    void tourBackupPages(MainWindow* main);
     // After the drivers pages: what their installs left for recovery and history.
     void tourChangesPages(MainWindow* main);
     void showUpdateDownloadMidway();

@@ -35,4 +35,16 @@ Flow::Shared<ScanData> FindUpdateTask::scanData() const {
     return std::dynamic_pointer_cast<ScanData>(result());
 }
 
+void FindUpdateTask::setFollowUp(Task* followUp) {
+    m_followUp = followUp;
+    connect(this, &Task::finished, this, [this](bool aborted) {
+        const Flow::Shared<ScanData> scan = scanData();
+        if (aborted || m_followUpStarted || !m_followUp || !scan) {
+            return;
+        }
+        m_followUpStarted = true;
+        m_followUp->start(scan);
+    });
+}
+
 }  // namespace Qln

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "base/task.h"
 #include "net/method.h"
 
@@ -26,10 +28,15 @@ public:
     DriversUpdateModel* takeResult();
     // The scan data of the last run, or null.
     Flow::Shared<ScanData> scanData() const;
+    // A task started once, with the scan data of the first run that ends unaborted (the
+    // cloud upload). Not owned.
+    void setFollowUp(Task* followUp);
 
 private:
     Flow::Shared<DeviceScanner> m_scanner;
     Flow::Shared<FindUpdates> m_search;
+    QPointer<Task> m_followUp;
+    bool m_followUpStarted = false;
 };
 
 }  // namespace Qln

@@ -14,6 +14,7 @@
 #include "net/singledownloader.h"
 #include "scriptedserver.h"
 #include "serviceprocess.h"
+#include "zipfiles.h"
 
 using clienttesting::authData;
 
@@ -529,7 +530,7 @@ private slots:
     void uploadToTheService_data() {
         QTest::addColumn<int>("limit");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("stored under their SHA-1s") << 1024 * 1024 << true;
+        QTest::newRow("stored under their content hashes") << 1024 * 1024 << true;
         QTest::newRow("over the limit stores nothing") << 4096 << false;
     }
 
@@ -538,13 +539,16 @@ private slots:
         QFETCH(bool, accepted);
         ServiceProcess service(QJsonObject{{"upload_limit", limit}});
         QVERIFY2(service.isRunning(), qPrintable(service.error()));
-        const QStringList files = writeFiles({"a.zip", "b.zip"}, 3000);
+        // The service names a driver archive by the SHA-1 of its files' contents.
+        QStringList files;
         QStringList hashes;
-        for (const QString& path : files) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QString& name : {QStringLiteral("a"), QStringLiteral("b")}) {
+            const QByteArray driver = content(3000) + name.toLatin1();
+            files << m_dir.filePath(name + ".zip");
+            QVERIFY(zipfiles::write(files.last().toStdString(),
+                                    {{(name + ".sys").toStdString(), driver.toStdString(), true}}));
             hashes << QString::fromLatin1(
-                QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
+                QCryptographicHash::hash(driver, QCryptographicHash::Sha1).toHex());
         }
 
         Qln::ServiceClient client(service.baseUrl(), authData());

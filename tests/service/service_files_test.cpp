@@ -3,19 +3,43 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <random>
 #include <thread>
+
+#include <formats/sha1.h>
 
 #include "check.h"
 #include "filehosting.h"
 #include "rawconnection.h"
 #include "servicerunner.h"
 #include "servicetesting.h"
+#include "zipfiles.h"
 
 using nlohmann::json;
 using namespace servicetesting;
 
 namespace {
+
+std::string sha1Hex(const std::string& bytes) {
+    formats::Sha1 digest;
+    digest.add(bytes.data(), bytes.size());
+    return digest.hexDigest(false);
+}
+
+// The command's standard output.
+std::string runCommand(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            out += buffer;
+        }
+        ::pclose(pipe);
+    }
+    return out;
+}
 
 std::string randomBytes(std::size_t size) {
     std::mt19937 generator(42);
@@ -210,35 +234,74 @@ TEST_CASE("the self-update file is served at /app/update") {
     CHECK(isError(client.Get("/app/update"), 401));
 }
 
-TEST_CASE("upload check answers the hashes not held, upload stores under SHA-1") {
+// The upload speaks the client's name for a driver: the SHA-1 of its files, not of the zip.
+TEST_CASE("uploads are stored and answered by content hash, held per installation") {
     Hosted hosted;
-    REQUIRE(startHosted(hosted, "upload", {{"upload_limit", 8192}}));
-    httplib::Client client(hosted.service.url());
-    httplib::MultipartFormDataItems items = {
-        {"files[0]", "first", "a.zip", ""},
-        {"files[1]", "second", "b.zip", ""},
-        {"comment", "ignored", "", ""},
+    REQUIRE(startHosted(hosted, "upload", {{"upload_limit", 1 << 20}}));
+    const std::string work = hosted.dir + "/zips";
+    ::mkdir(work.c_str(), 0700);
+    REQUIRE(zipfiles::write(work + "/a.zip", {{"a.inf", "[Version]"}, {"bin/a.sys", "driver"}}));
+    // The same driver packed again, other entry order and compression: the same content.
+    REQUIRE(zipfiles::write(work + "/a2.zip",
+                            {{"bin/a.sys", "driver", true}, {"a.inf", "[Version]", true}}));
+    REQUIRE(zipfiles::write(work + "/b.zip", {{"b.inf", "other"}}));
+    const std::string aHash = sha1Hex("driver[Version]");
+    const std::string bHash = sha1Hex("other");
+    const auto item = [&](const std::string& field, const std::string& zip) {
+        return httplib::MultipartFormData{field, ServiceRunner::readFile(work + "/" + zip), zip,
+                                          ""};
     };
+
+    httplib::Client client(hosted.service.url());
+    httplib::MultipartFormDataItems items = {item("files[0]", "a.zip"),
+                                             item("files[1]", "a2.zip"),
+                                             item("files[2]", "b.zip"),
+                                             {"files[3]", "not a zip", "c.zip", ""},
+                                             {"comment", "ignored", "", ""}};
     const auto stored = client.Post("/upload/upload", bearer(hosted.token), items);
     REQUIRE(stored);
     CHECK_EQ(stored->status, 200);
-    const json answer = parse(stored);
-    REQUIRE(answer.is_object() && answer["hashes"].is_array() && answer["hashes"].size() == 2);
-    const std::string firstHash = answer["hashes"][0];
-    const std::string secondHash = answer["hashes"][1];
-    CHECK_EQ(ServiceRunner::readFile(hosted.dir + "/data/uploads/" + firstHash),
-             std::string("first"));
-    CHECK_EQ(ServiceRunner::readFile(hosted.dir + "/data/uploads/" + secondHash),
-             std::string("second"));
+    CHECK_EQ(parse(stored), json({{"hashes", {aHash, bHash}}}));
+    CHECK_EQ(ServiceRunner::readFile(hosted.dir + "/data/uploads/" + aHash),
+             ServiceRunner::readFile(work + "/a.zip"));
+    CHECK_EQ(ServiceRunner::readFile(hosted.dir + "/data/uploads/" + bHash),
+             ServiceRunner::readFile(work + "/b.zip"));
 
-    const json check = {{"hashes",
-                         {secondHash, "0000000000000000000000000000000000000000",
-                          "ABCDEF0000000000000000000000000000000000"}}};
+    std::string upper = bHash;
+    std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+    const json check = {
+        {"hashes",
+         {upper, "0000000000000000000000000000000000000000", aHash,
+          "ABCDEF0000000000000000000000000000000000", "0000000000000000000000000000000000000000"}}};
     const auto wanted = client.Put("/upload/check", bearer(hosted.token), zlibStream(check.dump()),
                                    "application/json");
     CHECK_EQ(parse(wanted), json({{"hashes",
                                    {"0000000000000000000000000000000000000000",
                                     "abcdef0000000000000000000000000000000000"}}}));
+
+    // A second machine with the same driver is not asked for it, yet holds it from then on.
+    const std::string other =
+        authorise(client, authRecord("{00000000-0000-0000-0000-00000000000b}"));
+    REQUIRE(!other.empty());
+    const auto otherWanted =
+        client.Put("/upload/check", bearer(other), zlibStream(json{{"hashes", {aHash}}}.dump()),
+                   "application/json");
+    CHECK_EQ(parse(otherWanted), json({{"hashes", json::array()}}));
+
+    // A whole machine's worth of hashes is one set lookup each.
+    json many = json::array();
+    for (int i = 0; i < 32000; ++i) {
+        char hash[41];
+        std::snprintf(hash, sizeof hash, "%040x", i);
+        many.push_back(hash);
+    }
+    many.push_back(aHash);
+    const auto manyWanted =
+        client.Put("/upload/check", bearer(hosted.token), zlibStream(json{{"hashes", many}}.dump()),
+                   "application/json");
+    const json manyAnswer = parse(manyWanted);
+    REQUIRE(manyAnswer.is_object() && manyAnswer["hashes"].is_array());
+    CHECK_EQ(manyAnswer["hashes"].size(), std::size_t(32000));
 
     CHECK(isError(client.Put("/upload/check", bearer(hosted.token),
                              zlibStream(R"({"hashes": ["short"]})"), "application/json"),
@@ -246,7 +309,7 @@ TEST_CASE("upload check answers the hashes not held, upload stores under SHA-1")
     CHECK(isError(client.Put("/upload/check", zlibStream(check.dump()), "application/json"), 401));
     CHECK(isError(client.Post("/upload/upload", items), 401));
 
-    httplib::MultipartFormDataItems large = {{"files[0]", randomBytes(9000), "big.zip", ""}};
+    httplib::MultipartFormDataItems large = {{"files[0]", randomBytes(2 << 20), "big.zip", ""}};
     CHECK(isError(client.Post("/upload/upload", bearer(hosted.token), large), 413));
     std::size_t entries = 0;
     if (DIR* folder = ::opendir((hosted.dir + "/data/uploads").c_str())) {
@@ -256,6 +319,21 @@ TEST_CASE("upload check answers the hashes not held, upload stores under SHA-1")
         ::closedir(folder);
     }
     CHECK_EQ(entries, std::size_t(2));
+
+    // The held set outlives a restart, and the report counts it.
+    CHECK_EQ(hosted.service.stop(), 0);
+    REQUIRE(hosted.service.start(hosted.dir + "/data", {"--config", hosted.dir + "/config.json"}));
+    httplib::Client again(hosted.service.url());
+    const std::string token = authorise(again);
+    const auto afterRestart =
+        again.Put("/upload/check", bearer(token),
+                  zlibStream(json{{"hashes", {aHash, bHash}}}.dump()), "application/json");
+    CHECK_EQ(parse(afterRestart), json({{"hashes", json::array()}}));
+    CHECK_EQ(runCommand(ServiceRunner::binary() + " report --data " + hosted.dir + "/data"),
+             std::string("uploads: 2 archives, ") +
+                 std::to_string(ServiceRunner::readFile(work + "/a.zip").size() +
+                                ServiceRunner::readFile(work + "/b.zip").size()) +
+                 " bytes; 2 installations hold 3\n");
 }
 
 CHECK_MAIN

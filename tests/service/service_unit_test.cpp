@@ -2,11 +2,15 @@
 #include "authrecord.h"
 #include "bodydecoder.h"
 #include "check.h"
+#include "drivercontenthash.h"
 #include "hitbatch.h"
 #include "requesthead.h"
 #include "servicerunner.h"
 #include "servicetesting.h"
 #include "tokensigner.h"
+#include "zipfiles.h"
+
+#include <formats/sha1.h>
 
 using Service::BodyDecoder;
 using Service::TokenSigner;
@@ -215,6 +219,63 @@ TEST_CASE("hit batches split on line feeds and keep their limits") {
     CHECK(!Service::HitBatch::validHit("=x&t=event&v=1"));
     CHECK(!Service::HitBatch::validHit("t=event&v=1&el=%4"));
     CHECK(Service::HitBatch::validHit("t=event&v=1&el="));
+}
+
+// The client hashes a driver's folder, the service the archive packed from it: both must walk
+// and filter alike or nothing would ever be marked uploaded.
+TEST_CASE("a driver archive's content hash walks and filters as the client does") {
+    using Service::DriverContentHash;
+    const auto sha1 = [](const std::string& bytes) {
+        formats::Sha1 digest;
+        digest.add(bytes.data(), bytes.size());
+        return digest.hexDigest(false);
+    };
+    struct Row {
+        const char* name;
+        std::vector<zipfiles::File> entries;
+        const char* hashed;  // nullptr: refused
+    };
+    const Row rows[] = {
+        {"sub-folders first, each level in byte order",
+         {{"b.inf", "1"}, {"a/x.sys", "2"}, {"Z/y.dll", "3"}, {"a/b/c.cat", "4"}, {"B.cat", "5"}},
+         "34251"},
+        {"pnf, tmp, component.man and empty files are left out",
+         {{"d.inf", "i"},
+          {"d.PNF", "p"},
+          {"x.tmp", "t"},
+          {"sub/Component.MAN", "m"},
+          {"empty.sys", ""}},
+         "i"},
+        {"a copy of a binary with the same bytes is left out",
+         {{"a.sys", "same"}, {"a(1).sys", "same"}, {"a.SYS.1", "same"}, {"e.inf", "e"}},
+         "samee"},
+        {"a copy with other bytes is kept",
+         {{"a.sys", "old"}, {"a(1).sys", "new"}, {"a.sys~bak", "bak"}},
+         "newoldbak"},
+        {"a copy without its base is kept", {{"lone(2).dll", "x"}}, "x"},
+        {"nothing but left-out files", {{"x.pnf", "p"}}, nullptr},
+        {"a name leaving the folder", {{"../x.sys", "x"}}, nullptr},
+    };
+    const std::string dir = ServiceRunner::makeTempDir("contenthash");
+    for (const Row& row : rows) {
+        const std::string path = dir + "/" + std::to_string(&row - rows) + ".zip";
+        REQUIRE(zipfiles::write(path, row.entries));
+        std::string hash;
+        std::string error;
+        const bool ok = DriverContentHash::ofArchive(path, {}, hash, error);
+        if (ok != (row.hashed != nullptr) || (ok && hash != sha1(row.hashed))) {
+            check::fail(__FILE__, __LINE__, row.name);
+        }
+    }
+    std::string hash;
+    std::string error;
+    ServiceRunner::writeFile(dir + "/plain.zip", "not a zip");
+    CHECK(!DriverContentHash::ofArchive(dir + "/plain.zip", {}, hash, error));
+    CHECK(!error.empty());
+    REQUIRE(zipfiles::write(dir + "/big.zip", {{"a.sys", std::string(2000, 'a')}}));
+    DriverContentHash::Limits small;
+    small.maxEntryBytes = 1000;
+    CHECK(!DriverContentHash::ofArchive(dir + "/big.zip", small, hash, error));
 }
 
 CHECK_MAIN

@@ -217,6 +217,8 @@ QQuickItem* DriversJourneyTest::pageItem(const char* name) const {
 
 void DriversJourneyTest::pressScanAndWaitForSelect() {
     QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
+    // Without a backup file the page offers a backup first; this journey is about the scan.
+    pageItem("startPage")->setProperty("backupChecked", false);
     QVERIFY(QMetaObject::invokeMethod(pageItem("startPage"), "pressScan"));
     QCOMPARE(m_page->state(), QString("SCAN"));
     QVERIFY(pageItem("pipelineStrip")->isVisible());
@@ -293,6 +295,11 @@ void DriversJourneyTest::cancellingTheScanReturnsToStart() {
     QVERIFY(startProgram(m_catalogueData));
     QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
     QSignalSpy events(m_tracker.get(), &Qln::TrackerStub::eventSent);
+    // The first press goes to the backup page: no backup file exists yet.
+    QVERIFY(pageItem("startPage")->property("backupChecked").toBool());
+    QVERIFY(QMetaObject::invokeMethod(pageItem("startPage"), "pressScan"));
+    QCOMPARE(m_page->state(), QString("START"));
+    QTRY_VERIFY(m_launcher->moduleList()->module("backup")->isSelected());
     QVERIFY(QMetaObject::invokeMethod(pageItem("startPage"), "pressScan"));
     QVERIFY(QMetaObject::invokeMethod(pageItem("stopScanButton"), "clicked"));
     QCOMPARE(m_page->state(), QString("START"));

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Fet</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Ara cerqueu controladors més recents per a l’ordinador.</translation>
+        <source>BackButton</source>
+        <translation>Enrere</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>S’estan desant els controladors:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Navega…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Crea una còpia</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Més informació</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Proveïdor</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Restaura una còpia</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Instal·la</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Controladors restaurats:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Controladors per restaurar:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Selecciona-ho tot</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Altres controladors de la còpia:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versió</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Fet</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Ara cerqueu controladors més recents per a l’ordinador.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Analitza ara</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>S’està baixant</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Instal·lat</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>S’està instal·lant</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>A la cua</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>A punt per instal·lar</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>S’està descomprimint</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Còpia de seguretat</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>No s’ha trobat el dispositiu</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Sense canvis</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Còpia de seguretat</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Hotovo</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Nyní zkontrolujte, zda pro počítač nejsou novější ovladače.</translation>
+        <source>BackButton</source>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Ukládání ovladačů:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Procházet…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Vytvořit zálohu</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Další informace</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Dodavatel</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Obnovit ze zálohy</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Nainstalovat</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Obnovené ovladače:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Ovladače k obnovení:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Vybrat vše</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Další ovladače v záloze:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Nyní zkontrolujte, zda pro počítač nejsou novější ovladače.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Zkontrolovat</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Stahování</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Nainstalováno</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Instalace</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>Ve frontě</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Připraveno k instalaci</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozbalování</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Záloha</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Zařízení nenalezeno</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Beze změny</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Záloha</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Suchen Sie jetzt nach neueren Treibern für Ihren Computer.</translation>
+        <source>BackButton</source>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Treiber werden gesichert:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Sicherung erstellen</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Mehr erfahren</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Aus Sicherung wiederherstellen</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Wiederhergestellte Treiber:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Wiederherzustellende Treiber:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Weitere Treiber in der Sicherung:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Suchen Sie jetzt nach neueren Treibern für Ihren Computer.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Jetzt suchen</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installiert</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Wird installiert</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>In Warteschlange</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Bereit zur Installation</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Wird entpackt</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Sicherung</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Gerät nicht gefunden</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Unverändert</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Sicherung</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Done</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Now scan your computer for newer drivers.</translation>
+        <source>BackButton</source>
+        <translation>Back</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Saving drivers:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Create backup</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Learn more</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Provider</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Restore from backup</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Install</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Restored drivers:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Drivers to restore:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Other drivers in the backup:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Date</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Now scan your computer for newer drivers.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Scan now</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Downloading</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installed</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installing</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>Queued</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Ready to install</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Unpacking</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Backup</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Device not found</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Unchanged</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Backup</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Listo</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Ahora busque controladores más recientes para su equipo.</translation>
+        <source>BackButton</source>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Guardando controladores:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Crear copia</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Proveedor</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Restaurar copia</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Controladores restaurados:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Controladores para restaurar:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Otros controladores de la copia:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Fecha</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Ahora busque controladores más recientes para su equipo.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Analizar ahora</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Fecha</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Instalando</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>En cola</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Listo para instalar</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Descomprimiendo</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Dispositivo no encontrado</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Sin cambios</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Copia de seguridad</translation>
     </message>
 </context>
 <context>

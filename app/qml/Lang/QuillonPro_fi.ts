@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Valmis</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Tarkista nyt, onko tietokoneellesi uudempia ohjaimia.</translation>
+        <source>BackButton</source>
+        <translation>Takaisin</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Tallennetaan ohjaimia:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Selaa…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Luo varmuuskopio</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Lisätietoja</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Toimittaja</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Palauta varmuuskopiosta</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Asenna</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Palautetut ohjaimet:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Palautettavat ohjaimet:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Valitse kaikki</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Muut varmuuskopion ohjaimet:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versio</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Päivämäärä</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Päivämäärä</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Valmis</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Tarkista nyt, onko tietokoneellesi uudempia ohjaimia.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Tarkista nyt</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Päivämäärä</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Ladataan</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Asennettu</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Epäonnistui</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Asennetaan</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>Jonossa</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Valmis asennettavaksi</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Puretaan</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Varmuuskopio</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Laitetta ei löydy</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Ennallaan</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Varmuuskopio</translation>
     </message>
 </context>
 <context>

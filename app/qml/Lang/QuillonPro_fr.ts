@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Recherchez maintenant des pilotes plus récents pour votre ordinateur.</translation>
+        <source>BackButton</source>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Sauvegarde des pilotes :</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Créer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Fournisseur</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Restaurer une sauvegarde</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Pilotes restaurés :</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Pilotes à restaurer :</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Autres pilotes de la sauvegarde :</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Date</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Recherchez maintenant des pilotes plus récents pour votre ordinateur.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Analyser</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Prêt à installer</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Décompression</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Sauvegarde</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Périphérique introuvable</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Inchangé</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Sauvegarde</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>पूर्ण</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>अब नए ड्राइवरों के लिए अपना कंप्यूटर स्कैन करें।</translation>
+        <source>BackButton</source>
+        <translation>वापस</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>ड्राइवर सहेजे जा रहे हैं:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>ब्राउज़ करें…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>बैकअप बनाएँ</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>और जानें</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>प्रदाता</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>बैकअप से पुनर्स्थापित करें</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>इंस्टॉल करें</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>पुनर्स्थापित ड्राइवर:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>पुनर्स्थापित करने के लिए ड्राइवर:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>सभी चुनें</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>बैकअप में अन्य ड्राइवर:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>संस्करण</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>दिनांक</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>दिनांक</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>पूर्ण</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>अब नए ड्राइवरों के लिए अपना कंप्यूटर स्कैन करें।</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>अभी स्कैन करें</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>दिनांक</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>डाउनलोड हो रहा है</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>इंस्टॉल हो गया</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>विफल</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>इंस्टॉल हो रहा है</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>कतार में</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>इंस्टॉल के लिए तैयार</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>अनपैक हो रहा है</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>बैकअप</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>डिवाइस नहीं मिला</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>अपरिवर्तित</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>बैकअप</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Kész</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Most keressen újabb illesztőprogramokat a számítógéphez.</translation>
+        <source>BackButton</source>
+        <translation>Vissza</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Illesztőprogramok mentése:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Tallózás…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Mentés készítése</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>További információ</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Szolgáltató</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Visszaállítás mentésből</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Telepítés</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Visszaállított illesztőprogramok:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Visszaállítandó illesztőprogramok:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Összes kijelölése</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>A mentés további illesztőprogramjai:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzió</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dátum</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Dátum</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Kész</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Most keressen újabb illesztőprogramokat a számítógéphez.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Vizsgálat</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Dátum</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Letöltés</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Telepítve</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Sikertelen</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Telepítés</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>Sorban áll</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Telepítésre kész</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Kicsomagolás</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Biztonsági mentés</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Az eszköz nem található</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Változatlan</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Biztonsági mentés</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Selesai</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Sekarang pindai komputer Anda untuk mencari driver yang lebih baru.</translation>
+        <source>BackButton</source>
+        <translation>Kembali</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Menyimpan driver:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Telusuri…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Buat cadangan</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Pelajari lebih lanjut</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Penyedia</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Pulihkan dari cadangan</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Pasang</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Driver yang dipulihkan:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Driver yang akan dipulihkan:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Pilih semua</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Driver lain dalam cadangan:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versi</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Tanggal</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Tanggal</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Selesai</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Sekarang pindai komputer Anda untuk mencari driver yang lebih baru.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Pindai sekarang</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Tanggal</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Mengunduh</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Terpasang</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Gagal</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Memasang</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>Dalam antrean</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Siap dipasang</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Mengekstrak</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Cadangan</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Perangkat tidak ditemukan</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Tidak berubah</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Cadangan</translation>
     </message>
 </context>
 <context>

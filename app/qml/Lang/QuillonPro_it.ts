@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Fatto</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Ora cerca driver più recenti per il tuo computer.</translation>
+        <source>BackButton</source>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Salvataggio dei driver:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Crea backup</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Ulteriori informazioni</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Fornitore</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Ripristina da backup</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Driver ripristinati:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Driver da ripristinare:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Altri driver nel backup:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Ora cerca driver più recenti per il tuo computer.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Avvia scansione</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Download in corso</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installato</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installazione</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>In coda</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Pronto per l’installazione</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Estrazione</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Backup</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Dispositivo non trovato</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Invariato</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Backup</translation>
     </message>
 </context>
 <context>

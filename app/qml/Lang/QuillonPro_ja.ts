@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>完了</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>続けて、新しいドライバーがないかスキャンしましょう。</translation>
+        <source>BackButton</source>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>ドライバーを保存しています:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>バックアップを作成</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>提供元</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>バックアップから復元</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>復元したドライバー:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>復元するドライバー:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>バックアップ内のその他のドライバー:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>日付</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>日付</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>続けて、新しいドライバーがないかスキャンしましょう。</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>今すぐスキャン</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>日付</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>ダウンロード中</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>インストール済み</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>インストール中</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>インストール待ち</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>展開中</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>バックアップ</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>デバイスが見つかりません</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>変更なし</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>バックアップ</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Дайын</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Енді компьютерді жаңарақ драйверлерге сканерлеңіз.</translation>
+        <source>BackButton</source>
+        <translation>Артқа</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Драйверлер сақталуда:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Шолу…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Көшірме жасау</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Толығырақ</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Жеткізуші</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Көшірмеден қалпына келтіру</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Орнату</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Қалпына келтірілген драйверлер:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Қалпына келтірілетін драйверлер:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Барлығын таңдау</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Көшірмедегі басқа драйверлер:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Нұсқа</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Күні</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Күні</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Дайын</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Енді компьютерді жаңарақ драйверлерге сканерлеңіз.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Сканерлеу</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Күні</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Жүктелуде</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Орнатылды</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Қате</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Орнатылуда</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>Кезекте</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Орнатуға дайын</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Ашылуда</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Сақтық көшірме</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Құрылғы табылмады</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Өзгеріссіз</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Сақтық көшірме</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>완료</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>이제 컴퓨터에서 최신 드라이버를 검사하세요.</translation>
+        <source>BackButton</source>
+        <translation>뒤로</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>드라이버 저장 중:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>찾아보기…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>백업 만들기</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>자세히 알아보기</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>공급자</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>백업에서 복원</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>설치</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>복원된 드라이버:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>복원할 드라이버:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>백업의 기타 드라이버:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>날짜</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>날짜</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>이제 컴퓨터에서 최신 드라이버를 검사하세요.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>지금 검사</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>날짜</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>다운로드 중</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>설치됨</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>설치 중</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>대기 중</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>설치 준비됨</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>압축 푸는 중</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>백업</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>장치를 찾을 수 없음</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>변경 없음</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>백업</translation>
     </message>
 </context>
 <context>

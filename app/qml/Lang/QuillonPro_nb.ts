@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Ferdig</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Skann nå datamaskinen etter nyere drivere.</translation>
+        <source>BackButton</source>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Lagrer drivere:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Bla gjennom…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Lag sikkerhetskopi</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Les mer</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Leverandør</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Gjenopprett fra sikkerhetskopi</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Gjenopprettede drivere:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Drivere som skal gjenopprettes:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Velg alle</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Andre drivere i sikkerhetskopien:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versjon</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Dato</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Ferdig</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Skann nå datamaskinen etter nyere drivere.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Skann nå</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Dato</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Laster ned</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installert</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Mislyktes</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installerer</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>I kø</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Klar til installasjon</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Pakker ut</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Sikkerhetskopi</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Enheten ble ikke funnet</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Uendret</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Sikkerhetskopi</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Klaar</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Scan uw computer nu op nieuwere stuurprogramma’s.</translation>
+        <source>BackButton</source>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Stuurprogramma’s opslaan:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Bladeren…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Back-up maken</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Meer informatie</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Leverancier</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Back-up terugzetten</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Installeren</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Teruggezette stuurprogramma’s:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Terug te zetten stuurprogramma’s:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Overige stuurprogramma’s in de back-up:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Scan uw computer nu op nieuwere stuurprogramma’s.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Nu scannen</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Downloaden</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installeren</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>In wachtrij</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Klaar om te installeren</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Uitpakken</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Back-up</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Apparaat niet gevonden</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Ongewijzigd</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Back-up</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Gotowe</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Teraz przeskanuj komputer w poszukiwaniu nowszych sterowników.</translation>
+        <source>BackButton</source>
+        <translation>Wstecz</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Zapisywanie sterowników:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Utwórz kopię</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Więcej informacji</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Dostawca</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Przywróć z kopii</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Zainstaluj</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Przywrócone sterowniki:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Sterowniki do przywrócenia:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Inne sterowniki w kopii:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Teraz przeskanuj komputer w poszukiwaniu nowszych sterowników.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Skanuj teraz</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Pobieranie</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Zainstalowano</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Instalowanie</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>W kolejce</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Gotowy do instalacji</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozpakowywanie</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Kopia zapasowa</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Nie znaleziono urządzenia</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Bez zmian</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Kopia zapasowa</translation>
     </message>
 </context>
 <context>

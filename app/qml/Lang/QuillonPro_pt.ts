@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Agora verifique se há drivers mais recentes para o seu computador.</translation>
+        <source>BackButton</source>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Salvando drivers:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Criar backup</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Saiba mais</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Fornecedor</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Restaurar backup</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Drivers restaurados:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Drivers para restaurar:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Outros drivers no backup:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Data</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Agora verifique se há drivers mais recentes para o seu computador.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Verificar agora</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Baixando</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Instalando</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>Na fila</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Pronto para instalar</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Descompactando</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Backup</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Dispositivo não encontrado</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Sem alterações</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Backup</translation>
     </message>
 </context>
 <context>

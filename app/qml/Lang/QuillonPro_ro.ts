@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Gata</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Acum căutați drivere mai noi pentru computer.</translation>
+        <source>BackButton</source>
+        <translation>Înapoi</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Se salvează driverele:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Răsfoire…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Creați copia</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Aflați mai multe</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Furnizor</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Restaurați din copie</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Instalare</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Drivere restaurate:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Drivere de restaurat:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Selectați tot</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Alte drivere din copie:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versiune</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dată</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Dată</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Acum căutați drivere mai noi pentru computer.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Scanați acum</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Dată</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Se descarcă</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Instalat</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Eșuat</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Se instalează</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>În așteptare</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Gata de instalare</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Se dezarhivează</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Copie de rezervă</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Dispozitiv negăsit</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Neschimbat</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Copie de rezervă</translation>
     </message>
 </context>
 <context>

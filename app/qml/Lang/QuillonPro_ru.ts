@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Теперь проверьте компьютер на наличие более новых драйверов.</translation>
+        <source>BackButton</source>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Сохранение драйверов:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Обзор…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Создать копию</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Подробнее</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Поставщик</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Восстановить из копии</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Восстановленные драйверы:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Драйверы для восстановления:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Другие драйверы в копии:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Дата</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Теперь проверьте компьютер на наличие более новых драйверов.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Сканировать</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Дата</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Установлен</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Установка</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>В очереди</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Готов к установке</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Распаковка</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Резервная копия</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Устройство не найдено</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Без изменений</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Резервная копия</translation>
     </message>
 </context>
 <context>

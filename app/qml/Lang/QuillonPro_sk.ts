@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Hotovo</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Teraz skontrolujte, či pre počítač nie sú novšie ovládače.</translation>
+        <source>BackButton</source>
+        <translation>Späť</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Ukladanie ovládačov:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Prehľadávať…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Vytvoriť zálohu</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Ďalšie informácie</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Dodávateľ</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Obnoviť zo zálohy</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Nainštalovať</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Obnovené ovládače:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Ovládače na obnovenie:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Vybrať všetko</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Ďalšie ovládače v zálohe:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzia</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Dátum</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Dátum</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Teraz skontrolujte, či pre počítač nie sú novšie ovládače.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Skontrolovať</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Dátum</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Sťahovanie</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Nainštalované</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Inštalácia</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>V poradí</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Pripravené na inštaláciu</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozbaľovanie</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Záloha</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Zariadenie sa nenašlo</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Bez zmeny</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Záloha</translation>
     </message>
 </context>
 <context>

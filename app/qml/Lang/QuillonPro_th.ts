@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>เสร็จสิ้น</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>ตอนนี้สแกนคอมพิวเตอร์เพื่อหาไดรเวอร์ที่ใหม่กว่า</translation>
+        <source>BackButton</source>
+        <translation>ย้อนกลับ</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>กำลังบันทึกไดรเวอร์:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>เรียกดู…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>สร้างข้อมูลสำรอง</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>ดูรายละเอียด</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>ผู้ให้บริการ</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>คืนค่าจากข้อมูลสำรอง</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>ติดตั้ง</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>ไดรเวอร์ที่คืนค่าแล้ว:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>ไดรเวอร์ที่จะคืนค่า:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>ไดรเวอร์อื่นในข้อมูลสำรอง:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>วันที่</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>วันที่</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>ตอนนี้สแกนคอมพิวเตอร์เพื่อหาไดรเวอร์ที่ใหม่กว่า</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>สแกนเดี๋ยวนี้</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>วันที่</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>กำลังดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>ติดตั้งแล้ว</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>ล้มเหลว</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>กำลังติดตั้ง</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>อยู่ในคิว</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>พร้อมติดตั้ง</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>กำลังแตกไฟล์</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>การสำรองข้อมูล</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>ไม่พบอุปกรณ์</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>ไม่เปลี่ยนแปลง</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>การสำรองข้อมูล</translation>
     </message>
 </context>
 <context>

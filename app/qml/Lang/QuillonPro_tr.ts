@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Şimdi bilgisayarınızı daha yeni sürücüler için tarayın.</translation>
+        <source>BackButton</source>
+        <translation>Geri</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Sürücüler kaydediliyor:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Gözat…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Yedek oluştur</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Daha fazla bilgi</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Sağlayıcı</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Yedekten geri yükle</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Geri yüklenen sürücüler:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Geri yüklenecek sürücüler:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Tümünü seç</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Yedekteki diğer sürücüler:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Tarih</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Tarih</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Şimdi bilgisayarınızı daha yeni sürücüler için tarayın.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Şimdi tara</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Tarih</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>İndiriliyor</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Yüklendi</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Başarısız</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Yükleniyor</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>Sırada</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Yüklenmeye hazır</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Açılıyor</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Yedekleme</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Aygıt bulunamadı</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Değişmedi</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Yedekleme</translation>
     </message>
 </context>
 <context>

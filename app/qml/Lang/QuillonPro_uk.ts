@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>Тепер перевірте комп’ютер на наявність новіших драйверів.</translation>
+        <source>BackButton</source>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>Збереження драйверів:</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>Огляд…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>Створити копію</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>Докладніше</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Постачальник</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>Відновити з копії</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>Встановити</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>Відновлені драйвери:</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>Драйвери для відновлення:</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>Вибрати все</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>Інші драйвери в копії:</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версія</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>Дата</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>Тепер перевірте комп’ютер на наявність новіших драйверів.</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>Сканувати</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>Дата</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Завантаження</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Встановлено</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Встановлення</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>У черзі</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Готовий до встановлення</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Розпакування</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>Резервна копія</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>Пристрій не знайдено</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>Без змін</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>Резервна копія</translation>
     </message>
 </context>
 <context>

@@ -93,12 +93,8 @@
 <context>
     <name>BackupModule</name>
     <message>
-        <source>BackupCompleteButton</source>
-        <translation>完成</translation>
-    </message>
-    <message>
-        <source>BackupCompleteText</source>
-        <translation>现在扫描计算机，查找更新的驱动。</translation>
+        <source>BackButton</source>
+        <translation>返回</translation>
     </message>
     <message>
         <source>BackupCreateTitle</source>
@@ -121,8 +117,20 @@
         <translation>正在保存驱动：</translation>
     </message>
     <message>
+        <source>BrowseButton</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
         <source>CreateBackupButton</source>
         <translation>创建备份</translation>
+    </message>
+    <message>
+        <source>DetailButton</source>
+        <translation>了解详情</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>提供商</translation>
     </message>
     <message>
         <source>HowCreateBackupLink</source>
@@ -137,6 +145,10 @@
         <translation>从备份还原</translation>
     </message>
     <message>
+        <source>InstallDriversButton</source>
+        <translation>安装</translation>
+    </message>
+    <message>
         <source>InstalledBackupListTitle</source>
         <translation>已还原的驱动：</translation>
     </message>
@@ -149,8 +161,20 @@
         <translation>要还原的驱动：</translation>
     </message>
     <message>
+        <source>SelectAllCheckbox</source>
+        <translation>全选</translation>
+    </message>
+    <message>
         <source>ValidDriverList</source>
         <translation>备份中的其他驱动：</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>VersionDate</source>
+        <translation>日期</translation>
     </message>
     <message>
         <source>WhatIsBackupLink</source>
@@ -177,6 +201,21 @@
     <message>
         <source>VersionDate</source>
         <translation>日期</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionFooter</name>
+    <message>
+        <source>BackupCompleteButton</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>BackupCompleteText</source>
+        <translation>现在扫描计算机，查找更新的驱动。</translation>
+    </message>
+    <message>
+        <source>ScanNowButton</source>
+        <translation>立即扫描</translation>
     </message>
 </context>
 <context>
@@ -238,6 +277,37 @@
     <message>
         <source>VersionDate</source>
         <translation>日期</translation>
+    </message>
+</context>
+<context>
+    <name>DriverList</name>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>正在下载</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>已安装</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>正在安装</translation>
+    </message>
+    <message>
+        <source>DriverWaitInLineStatus</source>
+        <translation>排队中</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>等待安装</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>正在解压</translation>
     </message>
 </context>
 <context>
@@ -434,7 +504,14 @@
     </message>
 </context>
 <context>
-    <name>Qln::Backup::BackupViewModel</name>
+    <name>Qln::BackupModule</name>
+    <message>
+        <source>CloudBackupTitle</source>
+        <translation>备份</translation>
+    </message>
+</context>
+<context>
+    <name>Qln::BackupViewModel</name>
     <message>
         <source>DevMissing</source>
         <translation>未找到设备</translation>
@@ -446,13 +523,6 @@
     <message>
         <source>DevNoChange</source>
         <translation>无变化</translation>
-    </message>
-</context>
-<context>
-    <name>Qln::BackupModule</name>
-    <message>
-        <source>CloudBackupTitle</source>
-        <translation>备份</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMutex>
+#include <QString>
+#include <atomic>
+
+#include "base/worker.h"
+
+namespace Qln::Backup {
+
+class BackupModel;
+
+// Packs every driver of the scan into one archive at the path given before the run: each
+// driver's folder under its id, then "info". The archive replaces the file at the path only
+// once complete, so a stopped or failed run leaves an earlier backup there as it was.
+class Creator : public Flow::Worker {
+public:
+    explicit Creator(Flow::Shared<BackupModel> model);
+
+    void setPath(const QString& path);
+    bool work(Flow::Shared<QObject>& data) override;
+    void abort() override;
+
+protected:
+    void reset() override;
+
+private:
+    Flow::Shared<BackupModel> m_model;
+    mutable QMutex m_mutex;
+    QString m_path;
+    std::atomic<bool> m_stop{false};
+};
+
+}  // namespace Qln::Backup
