@@ -106,7 +106,8 @@ bool DriverService::start(const Options& options, std::string& error) {
     if (!store_.open(options.store.empty() ? options.dataDir + "/service.db" : options.store,
                      error) ||
         !openSigner(error) || !files_.open(options.dataDir + "/files", error) ||
-        !uploads_.open(options.dataDir + "/uploads", options.dataDir + "/service.db", error) || !catalog_.open(error) ||
+        !uploads_.open(options.dataDir + "/uploads", options.dataDir + "/service.db", error) ||
+        !catalog_.open(error) ||
         !resolveUpdateOffer(files_.root() + "/update", config_.update, error)) {
         return false;
     }

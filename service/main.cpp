@@ -134,27 +134,31 @@ int runReport(int argc, char** argv) {
         std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
         return 1;
     }
-    // Tab-separated, so that it can be sorted and cut further.
-    std::printf("driver\tinf\tinstalls\tfailures\tmost frequent errors (code/system xN)\n");
-    for (const auto& driver : drivers) {
-        std::printf("%s\t%s\t%lld\t%lld\t%s\n", driver.infSha1.c_str(),
-                    driver.infPath.empty() ? "-" : driver.infPath.c_str(),
-                    static_cast<long long>(driver.installs),
-                    static_cast<long long>(driver.failures), describeCodes(driver).c_str());
-    }
+    Service::UploadStore::Totals uploads;
     // The cloud copies stay in the data folder's own database whatever the store.
-    const std::string uploads = data + "/service.db";
+    const std::string uploadsDatabase = data + "/service.db";
     struct stat info {};
-    if (::stat(uploads.c_str(), &info) == 0) {
-        Service::UploadStore::Totals totals;
-        if (!Service::UploadStore::totals(uploads, totals, error)) {
-            std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
-            return 1;
+    if (::stat(uploadsDatabase.c_str(), &info) == 0 &&
+        !Service::UploadStore::totals(uploadsDatabase, uploads, error)) {
+        std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
+        return 1;
+    }
+    const bool anyUploads = uploads.archives > 0 || uploads.holdings > 0;
+    if (!drivers.empty() || !anyUploads) {
+        // Tab-separated, so that it can be sorted and cut further.
+        std::printf("driver\tinf\tinstalls\tfailures\tmost frequent errors (code/system xN)\n");
+        for (const auto& driver : drivers) {
+            std::printf("%s\t%s\t%lld\t%lld\t%s\n", driver.infSha1.c_str(),
+                        driver.infPath.empty() ? "-" : driver.infPath.c_str(),
+                        static_cast<long long>(driver.installs),
+                        static_cast<long long>(driver.failures), describeCodes(driver).c_str());
         }
+    }
+    if (anyUploads) {
         std::printf("uploads: %lld archives, %lld bytes; %lld installations hold %lld\n",
-                    static_cast<long long>(totals.archives), static_cast<long long>(totals.bytes),
-                    static_cast<long long>(totals.installations),
-                    static_cast<long long>(totals.holdings));
+                    static_cast<long long>(uploads.archives), static_cast<long long>(uploads.bytes),
+                    static_cast<long long>(uploads.installations),
+                    static_cast<long long>(uploads.holdings));
     }
     return 0;
 }
