@@ -206,6 +206,7 @@ ModulePage {
         CompletionFooter {
             id: createFooter
             anchors.left: parent.left
+            anchors.right: parent.right
             anchors.bottom: parent.bottom
             anchors.margins: 32
             height: page.state === "CREATED" ? implicitHeight : 0
@@ -418,6 +419,7 @@ ModulePage {
                 link: publicUrls["how-to-restore"] || ""
             }
             CompletionFooter {
+                width: parent.width
                 aCategory: page.aCategory
                 onScanRequested: page.finish(true)
                 onDoneRequested: page.finish(false)
@@ -487,6 +489,7 @@ ModulePage {
         CompletionFooter {
             id: installFooter
             anchors.left: parent.left
+            anchors.right: parent.right
             anchors.bottom: parent.bottom
             anchors.margins: 32
             height: page.state === "INSTALLED" ? implicitHeight : 0
