@@ -36,7 +36,9 @@ struct ServiceConfig {
     bool apiOmitted = false;
     nlohmann::json publicUrls;
     bool userDriversEnabled = true;
-    std::int64_t userDriversMaxSize = 104857600;
+    // A batch of the cloud upload holds an archive under 4 MiB and one under this size, so the
+    // default leaves room for both within the default upload_limit.
+    std::int64_t userDriversMaxSize = 67108864;
     std::string driversUpdatedAt = "2026-12-01T00:00:00Z";
     std::string gaId = "UA-00000000-1";
     nlohmann::json update = nlohmann::json::object();
