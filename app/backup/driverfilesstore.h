@@ -6,7 +6,7 @@
 #include <mutex>
 
 #include "backup/driverfilesinfo.h"
-#include "core/irepository.h"
+#include "base/irepository.h"
 
 namespace Qln {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "base/task.h"
-#include "core/irepository.h"
+#include "base/irepository.h"
 #include "net/settingsdata.h"
 
 namespace Qln {

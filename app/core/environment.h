@@ -6,7 +6,7 @@
 #include <QVersionNumber>
 #include <memory>
 
-#include "core/irepository.h"
+#include "base/irepository.h"
 #include "core/translation.h"
 
 namespace Qln {

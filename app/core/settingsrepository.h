@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <memory>
 
-#include "core/irepository.h"
+#include "base/irepository.h"
 
 namespace Utils {
 
