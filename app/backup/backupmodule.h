@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 
+#include "backup/backupviewmodel.h"
 #include "base/shared.h"
 #include "base/task.h"
 #include "core/configuration.h"
@@ -15,7 +16,6 @@ class BackupModel;
 class CheckState;
 class Creator;
 }  // namespace Backup
-class BackupViewModel;
 
 // The backup page's module: save every driver into one archive, compare an archive with the
 // machine, and restore the chosen drivers.

@@ -158,16 +158,22 @@ void DriversJourneyTest::init() {
 }
 
 void DriversJourneyTest::cleanup() {
-    // A scan or an installation still running would outlive its module otherwise.
-    if (m_module && m_module->finder()->isRunning()) {
-        QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
-        m_module->stopScan();
-        finished.wait(kWaitMs);
-    }
-    if (m_module && m_module->installer()->isRunning()) {
-        QSignalSpy finished(m_module->installer(), &Qln::Task::finished);
-        m_module->installAbort();
-        finished.wait(kWaitMs);
+    // A scan or an installation still running would outlive its module otherwise. A run
+    // may already have announced its end and only be returning: wait for the run, not for
+    // a second announcement.
+    bool ended = true;
+    if (m_module) {
+        if (m_module->finder()->isRunning()) {
+            m_module->stopScan();
+        }
+        if (m_module->installer()->isRunning()) {
+            m_module->installAbort();
+        }
+        ended = QTest::qWaitFor(
+            [this] {
+                return !m_module->finder()->isRunning() && !m_module->installer()->isRunning();
+            },
+            kWaitMs);
     }
     m_module = nullptr;
     m_page = nullptr;
@@ -180,6 +186,7 @@ void DriversJourneyTest::cleanup() {
     m_service.reset();
     m_tracker.reset();
     m_log.reset();
+    QVERIFY2(ended, "a scan or an installation did not end");
 }
 
 bool DriversJourneyTest::startProgram(const std::string& dataDir) {
