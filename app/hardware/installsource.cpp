@@ -9,6 +9,10 @@ void InstallSource::setResult(const InstallResult& result) {
     handleResult(result);
 }
 
+void InstallSource::dropped() {
+    m_state->postStatus(InstallState::Normal);
+}
+
 void InstallSource::handleResult(const InstallResult&) {}
 
 }  // namespace Qln

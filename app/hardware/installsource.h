@@ -40,6 +40,9 @@ public:
     virtual InstallRequest installRequest() const = 0;
     // Called on the installer's pool thread: sets Complete or Error, then handleResult().
     virtual void setResult(const InstallResult& result);
+    // Taken out of the queue before its turn: nothing was installed, so it shows as not
+    // started. Called from any thread.
+    virtual void dropped();
 
 protected:
     virtual void handleResult(const InstallResult& result);
