@@ -216,6 +216,21 @@ private slots:
         QCOMPARE(points[0].package, first.package);
     }
 
+    // A NUL inside a field is text like any other: the point reads back whole and its line is
+    // found again.
+    void nulInAFieldReadsBackWhole() {
+        const QString folder = fresh();
+        RecoveryFiles files(folder + "/recovery", folder + "/history", folder + "/Backups");
+        InstallRecovery::Fields nul = point(kId, QStringLiteral("PCI\\A") + QChar(0) + "B");
+        QVERIFY(files.appendRecovery({nul, point(kId, "PCI\\C")}));
+        const QList<InstallRecovery::Fields> points = files.readRecovery();
+        QCOMPARE(points.size(), 2);
+        QCOMPARE(points[0].hardwareId, nul.hardwareId);
+        QCOMPARE(points[0].changes.driver.name, QStringLiteral("Audio"));
+        QVERIFY(files.removeRecovery(nul));
+        QCOMPARE(files.readRecovery().size(), 1);
+    }
+
     // Two devices updated from one driver: one id, two lines. Each goes on its own.
     void removesOnlyItsOwnLine() {
         const QString folder = fresh();
