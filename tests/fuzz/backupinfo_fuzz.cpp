@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QList<BackupDriver> drivers;
     QString error;
     if (!BackupInfo::read(text, drivers, error)) {
-        FUZZ_CHECK(!error.isEmpty());
+        // The log line names the entry: "Backup not read: info...".
+        FUZZ_CHECK(error.startsWith(QLatin1String("info")));
         return 0;
     }
     static const QRegularExpression packageId(QStringLiteral("^[0-9a-f]{40}$"));
