@@ -302,7 +302,8 @@ QString RecoveryFiles::joinFields(const QStringList& fields) {
         if (field.contains(QLatin1Char('"'))) {
             field = QLatin1Char('"') + field.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
                     QLatin1Char('"');
-        } else if (field.contains(QLatin1Char(','))) {
+        } else if (field.contains(QLatin1Char(',')) || field.startsWith(QChar(0xFEFF))) {
+            // Readers drop a byte-order mark at the start of a line, so it must not start one.
             field = QLatin1Char('"') + field + QLatin1Char('"');
         }
         written.append(field);
