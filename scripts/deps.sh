@@ -17,9 +17,13 @@ qml-module-qtquick-privatewidgets qml-module-qt-labs-folderlistmodel qml-module-
 qml-module-qt-labs-platform qml-module-qttest libqt5svg5 fonts-open-sans xvfb xauth x11-apps
 fonts-noto-core fonts-noto-cjk
 curl
-clang-14 libclang-rt-14-dev
+clang-14 libclang-rt-14-dev llvm-14
 "
 
+# The fuzz tree: clang-14, libFuzzer and the sanitizer runtimes (libclang-rt-14-dev), and
+# /usr/bin/llvm-symbolizer-14, where Debian's runtimes look for it, so that reports name their
+# lines (llvm-14: clang-14 only recommends it, through llvm-14-dev, and recommends are not
+# installed here).
 # "bench" adds what only the benchmarks use (aria2c for download_bench);
 # the build never needs it. The service tests need nginx and PostgreSQL.
 if [ "${1:-}" = "bench" ]; then

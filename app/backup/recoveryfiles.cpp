@@ -93,6 +93,12 @@ QString isoDate(const QDate& date) {
     return date.isValid() ? date.toString(Qt::ISODate) : QString();
 }
 
+// The whole line: QString::fromUtf8(QByteArray) would stop at a NUL, so a field holding one
+// would read back cut short and its line would no longer be found.
+QString lineText(const QByteArray& line) {
+    return QString::fromUtf8(line.constData(), line.size());
+}
+
 // The fields of every line.
 QList<QStringList> readRecords(const QString& path, QString* error) {
     QList<QByteArray> lines;
@@ -102,7 +108,7 @@ QList<QStringList> readRecords(const QString& path, QString* error) {
     }
     QList<QStringList> records;
     for (const QByteArray& line : lines) {
-        records.append(RecoveryFiles::splitLine(QString::fromUtf8(line)));
+        records.append(RecoveryFiles::splitLine(lineText(line)));
     }
     return records;
 }
@@ -230,7 +236,7 @@ bool RecoveryFiles::removeRecovery(const InstallRecovery::Fields& point, QString
     const QString wanted = joinFields(recoveryFields(point));
     for (int index = 0; index < lines.size(); ++index) {
         InstallRecovery::Fields candidate;
-        if (parseRecovery(splitLine(QString::fromUtf8(lines[index])), m_archiveFolder, candidate) &&
+        if (parseRecovery(splitLine(lineText(lines[index])), m_archiveFolder, candidate) &&
             joinFields(recoveryFields(candidate)) == wanted) {
             lines.removeAt(index);
             return writeLines(m_recoveryPath, lines, error);
@@ -296,7 +302,8 @@ QString RecoveryFiles::joinFields(const QStringList& fields) {
         if (field.contains(QLatin1Char('"'))) {
             field = QLatin1Char('"') + field.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
                     QLatin1Char('"');
-        } else if (field.contains(QLatin1Char(','))) {
+        } else if (field.contains(QLatin1Char(',')) || field.startsWith(QChar(0xFEFF))) {
+            // Readers drop a byte-order mark at the start of a line, so it must not start one.
             field = QLatin1Char('"') + field + QLatin1Char('"');
         }
         written.append(field);

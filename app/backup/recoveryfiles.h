@@ -48,8 +48,9 @@ public:
     static bool migrateLegacy(const QString& archiveFolder, const QString& downloadFolder,
                               const QString& appDataFolder, QString* error = nullptr);
 
-    // The line format both files share. A field holding a comma or a double quote is enclosed
-    // in double quotes, and a double quote inside is doubled; line breaks become spaces.
+    // The line format both files share. A field holding a comma or a double quote, or beginning
+    // with a byte-order mark, is enclosed in double quotes, and a double quote inside is doubled;
+    // line breaks become spaces.
     static QString joinFields(const QStringList& fields);
     // Also reads the lines of earlier versions, which enclosed fields holding a comma and wrote
     // double quotes inside unchanged.

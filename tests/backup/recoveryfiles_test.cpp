@@ -216,6 +216,37 @@ private slots:
         QCOMPARE(points[0].package, first.package);
     }
 
+    // Text a line must keep whole: a NUL inside a field, and a byte-order mark where a line
+    // starts, which readers drop. Each point reads back whole and its line is found again.
+    void oddTextReadsBackWhole_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("hardwareId");
+        QTest::addColumn<QString>("name");
+        const QString mark(QChar(0xFEFF));
+        QTest::newRow("NUL in a hardware id") << kId << QStringLiteral("PCI\\A") + QChar(0) + "B"
+                                              << "Audio";
+        QTest::newRow("mark before a history line's name") << kId << "PCI\\A" << mark + "Audio";
+        QTest::newRow("mark before a recovery line's id") << mark + kId << "PCI\\A"
+                                                          << "Audio";
+    }
+    void oddTextReadsBackWhole() {
+        QFETCH(QString, id);
+        QFETCH(QString, hardwareId);
+        QFETCH(QString, name);
+        const QString folder = fresh();
+        RecoveryFiles files(folder + "/recovery", folder + "/history", folder + "/Backups");
+        InstallRecovery::Fields odd = point(id, hardwareId, name);
+        QVERIFY(files.appendRecovery({odd, point(kId, "PCI\\C")}));
+        QVERIFY(files.appendHistory({odd.changes}));
+        const QList<InstallRecovery::Fields> points = files.readRecovery();
+        QCOMPARE(points.size(), 2);
+        QCOMPARE(RecoveryFiles::recoveryFields(points[0]), RecoveryFiles::recoveryFields(odd));
+        QCOMPARE(points[0].package.path, folder + "/Backups/" + id + ".zip");
+        QCOMPARE(files.readHistory().value(0).driver.name, name);
+        QVERIFY(files.removeRecovery(odd));
+        QCOMPARE(files.readRecovery().size(), 1);
+    }
+
     // Two devices updated from one driver: one id, two lines. Each goes on its own.
     void removesOnlyItsOwnLine() {
         const QString folder = fresh();
