@@ -53,6 +53,10 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
             }
             unpacked.insert(id, package);
         }
+        if (m_stop) {
+            item->state()->postStatus(InstallState::Normal);
+            break;
+        }
         const DriverPackage package = unpacked.value(id);
         if (!package.isUnpacked() || !QFileInfo(package.path).isFile()) {
             item->state()->postStatus(InstallState::Error);
@@ -66,18 +70,71 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
         }
         item->setUnpacked(package);
         item->state()->postStatus(InstallState::Waiting);
+        {
+            // Known as ours before it is queued, so that a stop from now on finds it.
+            std::lock_guard<std::mutex> lock(m_ownMutex);
+            m_queued.insert(item.get(), 0);
+            m_appended += 2;
+        }
         m_installer->append(item);
         m_installer->append(item);
     }
-    m_installer->waitForFinished();
+    bool anyQueued = false;
+    {
+        std::lock_guard<std::mutex> lock(m_ownMutex);
+        if (m_stop) {
+            // What was queued after the stop had taken back the rest.
+            cancelOwn();
+        }
+        anyQueued = m_cancelled < m_appended;
+    }
+    if (anyQueued) {
+        m_installer->waitForFinished();
+    }
+    if (m_stop) {
+        settleCancelled(list->items);
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_ownMutex);
+        m_queued.clear();
+        m_appended = 0;
+        m_cancelled = 0;
+    }
     progress(100, QString());
     return !m_stop;
+}
+
+void BackupsInstaller::cancelOwn() {
+    if (m_queued.isEmpty()) {
+        return;
+    }
+    m_cancelled += m_installer->cancel([this](const InstallSource& source) {
+        const auto own = m_queued.find(&source);
+        if (own == m_queued.end()) {
+            return false;
+        }
+        ++own.value();
+        return true;
+    });
+}
+
+void BackupsInstaller::settleCancelled(const QList<Flow::Shared<InstallBackup>>& items) {
+    std::lock_guard<std::mutex> lock(m_ownMutex);
+    for (const Flow::Shared<InstallBackup>& item : items) {
+        const int cancelled = m_queued.value(item.get());
+        if (cancelled == 2) {
+            item->state()->postStatus(InstallState::Normal);
+        } else if (cancelled == 1 && !item->isFirstPass()) {
+            item->state()->postStatus(InstallState::Complete);
+        }
+    }
 }
 
 void BackupsInstaller::abort() {
     m_stop = true;
     if (m_installer) {
-        m_installer->abort();
+        std::lock_guard<std::mutex> lock(m_ownMutex);
+        cancelOwn();
     }
     Flow::Worker::abort();
 }
