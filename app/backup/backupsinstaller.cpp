@@ -29,7 +29,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
     // not see it replaced by the next one's files.
     QHash<QString, DriverPackage> unpacked;
     const int count = list->items.size();
-    for (int i = 0; i < count && !m_stop; ++i) {
+    for (int i = 0; i < count && !isAborted(); ++i) {
         progress(50 * i / count, QString());
         const Flow::Shared<InstallBackup>& item = list->items.at(i);
         item->state()->postStatus(InstallState::Unpacking);
@@ -38,7 +38,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
             const QString folder = QDir(m_workingFolder).filePath(id);
             formats::ZipExtractOptions options;
             options.prefix = (id + QLatin1Char('/')).toStdString();
-            options.cancel = &m_stop;
+            options.cancel = abortFlag();
             std::string error;
             DriverPackage package;
             if (formats::extractZip(item->archivePath().toStdString(), folder.toStdString(),
@@ -53,7 +53,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
             }
             unpacked.insert(id, package);
         }
-        if (m_stop) {
+        if (isAborted()) {
             item->state()->postStatus(InstallState::Normal);
             break;
         }
@@ -82,7 +82,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
     bool anyQueued = false;
     {
         std::lock_guard<std::mutex> lock(m_ownMutex);
-        if (m_stop) {
+        if (isAborted()) {
             // What was queued after the stop had taken back the rest.
             cancelOwn();
         }
@@ -91,7 +91,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
     if (anyQueued) {
         m_installer->waitForFinished();
     }
-    if (m_stop) {
+    if (isAborted()) {
         settleCancelled(list->items);
     }
     {
@@ -101,7 +101,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
         m_cancelled = 0;
     }
     progress(100, QString());
-    return !m_stop;
+    return !isAborted();
 }
 
 void BackupsInstaller::cancelOwn() {
@@ -131,17 +131,11 @@ void BackupsInstaller::settleCancelled(const QList<Flow::Shared<InstallBackup>>&
 }
 
 void BackupsInstaller::abort() {
-    m_stop = true;
     if (m_installer) {
         std::lock_guard<std::mutex> lock(m_ownMutex);
         cancelOwn();
     }
     Flow::Worker::abort();
-}
-
-void BackupsInstaller::reset() {
-    m_stop = false;
-    Flow::Worker::reset();
 }
 
 }  // namespace Qln

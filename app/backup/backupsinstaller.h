@@ -4,7 +4,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <atomic>
 #include <mutex>
 
 #include "base/worker.h"
@@ -42,9 +41,6 @@ public:
     bool work(Flow::Shared<QObject>& data) override;
     void abort() override;
 
-protected:
-    void reset() override;
-
 private:
     // Drops this run's queued entries from the client; m_ownMutex held.
     void cancelOwn();
@@ -55,7 +51,6 @@ private:
     Flow::Shared<Installer> m_installer;
     QString m_workingFolder;
     Flow::Weak<Utils::GAnalytics> m_analytics;
-    std::atomic<bool> m_stop{false};
     std::mutex m_ownMutex;
     // The items this run has queued, and how many entries of each a stop took back.
     QHash<const InstallSource*, int> m_queued;
