@@ -47,7 +47,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
                 package.inf = item->driver().inf;
                 package.path = QDir(folder).absoluteFilePath(package.inf);
                 package.packed = false;
-            } else {
+            } else if (!isAborted()) {
                 qCWarning(lcBackup).noquote()
                     << "Backup unpack failed:" << id << QString::fromStdString(error);
             }
