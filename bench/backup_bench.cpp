@@ -2,16 +2,21 @@
 // unpacked as a restore does, each step a child process timed as the peer tools are: the same
 // driver folders packed by Info-ZIP (zip -6 -r) and the backup extracted by unzip, in the same
 // run. Prints each step and, last:
-//   backup: create C MB/s (R x zip -6), check K s, unpack U MB/s (V x unzip); peak RSS M MiB
+// Then one cloud upload of the same machine's drivers to the real service on loopback.
+//   backup: create C MB/s (R x zip -6), check K s, unpack U MB/s (V x unzip), upload P MB/s;
+//   peak RSS M MiB
 //
 //   backup_bench [drivers [MiB [work folder]]]   the comparison (default: 300 drivers, 300 MiB)
 //   backup_bench create MACHINE ARCHIVE DRIVERS  one backup of the machine
 //   backup_bench check MACHINE ARCHIVE DRIVERS   one read and check against the machine
 //   backup_bench unpack ARCHIVE FOLDER           every driver unpacked into FOLDER/<id>
+//   backup_bench upload MACHINE URL FOLDER       one cloud upload run, its files in FOLDER
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QtConcurrent>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,10 +28,18 @@
 #include "backup/backupcreator.h"
 #include "backup/backupmodel.h"
 #include "backup/backupreader.h"
+#include "backup/driverfilesstore.h"
+#include "backup/uploadtask.h"
 #include "benchchild.h"
+#include "core/filerepository.h"
 #include "formats/zip.h"
 #include "hardware/devicescanner.h"
+#include "hardware/scandata.h"
+#include "net/manager.h"
+#include "net/serviceclient.h"
+#include "net/settingsdata.h"
 #include "platform/machinemodel.h"
+#include "servicerunner.h"
 
 namespace fs = std::filesystem;
 using benchchild::kMiB;
@@ -159,6 +172,69 @@ int unpackOnce(const QString& archive, const QString& folder) {
     return 0;
 }
 
+// The service's settings, then the upload task as the drivers module runs it after a scan;
+// every driver must end marked as held by the service.
+int uploadOnce(const QString& url, const QString& folder) {
+    Net::Manager::instance()->configure(QString(), 10000, true);
+    auto auth = std::make_shared<Qln::AuthData>();
+    auth->version = "1.2.0.2134";
+    auth->os = "10.0";
+    auth->is64 = true;
+    auth->appid = "{6c5b3f1e-0000-4000-8000-000000000045}";
+    auth->hwid = "b7fd2405fcc8a90a6c52f76e91d898b0";
+    Qln::ServiceClient client(url, auth);
+    auto settings = std::make_shared<Qln::SettingsData>();
+    // The call needs this thread's event loop, which the wait keeps running.
+    auto fetched = QtConcurrent::run([&client, settings] {
+        return client.settingsMethod().exec({}, settings, {}, {{"ppg", QString()}}).status;
+    });
+    while (!fetched.isFinished()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    const int status = fetched.result();
+    if (status != 200) {
+        std::fprintf(stderr, "upload: settings answered %d\n", status);
+        return 1;
+    }
+    client.setEndpoints(settings->endpoints);
+
+    Flow::Shared<QObject> data;
+    Qln::DeviceScanner scanner(true);
+    if (!scanner.work(data)) {
+        return 1;
+    }
+    const QString records = QDir(folder).filePath(QStringLiteral("backup.dat"));
+    Qln::UploadTask task(client, {settings->userDrivers.maxSize, true},
+                         std::make_unique<Utils::FileRepository>(records),
+                         QDir(folder).filePath(QStringLiteral("Cache")));
+    QEventLoop loop;
+    bool aborted = true;
+    QObject::connect(
+        &task, &Qln::Task::finished, &loop,
+        [&](bool wasAborted) {
+            aborted = wasAborted;
+            loop.quit();
+        },
+        Qt::QueuedConnection);
+    task.start(data);
+    loop.exec();
+    task.wait();
+    if (aborted) {
+        return 1;
+    }
+    Qln::DriverFilesStore store(std::make_unique<Utils::FileRepository>(records));
+    const auto scan = std::dynamic_pointer_cast<Qln::ScanData>(data);
+    int missing = 0;
+    for (const auto& driver : scan->inventory.drivers) {
+        missing += store.value(driver->infPath).uploaded ? 0 : 1;
+    }
+    if (missing > 0) {
+        std::fprintf(stderr, "upload: %d drivers not taken by the service\n", missing);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,6 +247,11 @@ int main(int argc, char** argv) {
         QCoreApplication application(argc, argv);
         return mode == "create" ? createOnce(QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]))
                                 : checkOnce(QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+    }
+    if (argc == 5 && mode == "upload") {
+        qputenv("QUILLON_MACHINE", argv[2]);
+        QCoreApplication application(argc, argv);
+        return uploadOnce(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
     }
     if (argc == 4 && mode == "unpack") {
         QCoreApplication application(argc, argv);
@@ -219,17 +300,37 @@ int main(int argc, char** argv) {
         benchchild::bestOf(2, "  unzip -q", {"unzip", "-q", ours, "-d", out}, removing(out), bytes);
     std::printf("archive sizes: backup %.1f MiB, zip %.1f MiB\n",
                 fs::file_size(ours) / double(kMiB), fs::file_size(infozip) / double(kMiB));
+
+    // One run only: a second would find everything held and send nothing.
+    std::printf("cloud upload (MB/s of driver files)\n");
+    setenv("QLN_SERVICE", QLN_SERVICE_DEFAULT, 0);
+    ServiceRunner service;
+    const std::string serviceData = (work / "service").string();
+    fs::create_directories(serviceData);
+    benchchild::Best upload;
+    upload.ok = service.start(serviceData, {}, serviceData + "/service.log");
+    if (upload.ok) {
+        upload = benchchild::bestOf(
+            1, "  upload",
+            {self, "upload", machine.string(), service.url(), (work / "upload").string()},
+            [&] { fs::create_directories(work / "upload"); }, bytes);
+        service.stop();
+    } else {
+        std::printf("  the service did not start: %s\n", service.error().c_str());
+    }
     fs::remove_all(work);
 
-    const bool ok = create.ok && zip.ok && check.ok && unpack.ok && unzip.ok && complete;
+    const bool ok =
+        create.ok && zip.ok && check.ok && unpack.ok && unzip.ok && complete && upload.ok;
     if (!ok) {
         std::printf("a run failed or the unpacked drivers were incomplete\n");
     }
-    const long peak = std::max({create.peakKiB, check.peakKiB, unpack.peakKiB});
+    const long peak = std::max({create.peakKiB, check.peakKiB, unpack.peakKiB, upload.peakKiB});
     std::printf(
-        "backup: create %.1f MB/s (%.2f x zip -6), check %.2f s, unpack %.1f MB/s (%.2f x unzip); "
-        "peak RSS %ld MiB\n",
+        "backup: create %.1f MB/s (%.2f x zip -6), check %.2f s, unpack %.1f MB/s (%.2f x unzip), "
+        "upload %.1f MB/s; peak RSS %ld MiB\n",
         bytes / create.seconds / 1e6, zip.seconds / create.seconds, check.seconds,
-        bytes / unpack.seconds / 1e6, unzip.seconds / unpack.seconds, (peak + 1023) / 1024);
+        bytes / unpack.seconds / 1e6, unzip.seconds / unpack.seconds, bytes / upload.seconds / 1e6,
+        (peak + 1023) / 1024);
     return ok ? 0 : 1;
 }
