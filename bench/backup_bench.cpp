@@ -1,8 +1,8 @@
 // A backup of a generated machine with many drivers: created, read and checked, and every driver
 // unpacked as a restore does, each step a child process timed as the peer tools are: the same
 // driver folders packed by Info-ZIP (zip -6 -r) and the backup extracted by unzip, in the same
-// run. Prints each step and, last:
-// Then one cloud upload of the same machine's drivers to the real service on loopback.
+// run; then one cloud upload of the same drivers to the real service on loopback. Prints each
+// step and, last:
 //   backup: create C MB/s (R x zip -6), check K s, unpack U MB/s (V x unzip), upload P MB/s;
 //   peak RSS M MiB
 //
