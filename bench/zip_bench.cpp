@@ -5,104 +5,26 @@
 //   zip_bench [work folder]            the comparison (default: a folder under $TMPDIR)
 //   zip_bench pack FOLDER ARCHIVE      one pack by the component
 //   zip_bench extract ARCHIVE TARGET   one extraction by the component
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "benchchild.h"
 #include "formats/zip.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uint64_t kMiB = 1024 * 1024;
-
-struct Run {
-    double seconds = 0;
-    long peakKiB = 0;
-    bool ok = false;
-};
-
-Run runChild(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    Run run;
-    int status = 0;
-    rusage usage{};
-    if (child > 0 && wait4(child, &status, 0, &usage) == child) {
-        run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        run.peakKiB = usage.ru_maxrss;
-    }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return run;
-}
-
-// INF and text: lines of ids, sections and words, about as compressible as real ones.
-std::string textBlock(std::mt19937_64& random, std::size_t size) {
-    static const char* words[] = {"Install", "Device",     "Service",  "Driver",   "Network",
-                                  "Adapter", "Controller", "Wireless", "Ethernet", "Audio",
-                                  "USB",     "Hub",        "Version",  "Provider", "Manufacturer",
-                                  "Copy",    "Files",      "Reg"};
-    std::string text;
-    text.reserve(size + 128);
-    char line[160];
-    while (text.size() < size) {
-        const unsigned kind = random() % 4;
-        if (kind == 0) {
-            std::snprintf(
-                line, sizeof line, "%%DeviceDesc%u%%=%s_%s, PCI\\VEN_%04X&DEV_%04X&SUBSYS_%08X\r\n",
-                unsigned(random() % 500), words[random() % 18], words[random() % 18],
-                unsigned(0x8086 + random() % 40), unsigned(random() % 0x10000), unsigned(random()));
-        } else if (kind == 1) {
-            std::snprintf(line, sizeof line, "[%s.%s.NT%s]\r\nAddReg=%s.AddReg\r\n",
-                          words[random() % 18], words[random() % 18],
-                          random() % 2 ? "amd64" : "x86", words[random() % 18]);
-        } else {
-            std::snprintf(line, sizeof line, "%s%u = \"%s %s %s %u.%u\"\r\n", words[random() % 18],
-                          unsigned(random() % 1000), words[random() % 18], words[random() % 18],
-                          words[random() % 18], unsigned(random() % 30), unsigned(random() % 100));
-        }
-        text += line;
-    }
-    text.resize(size);
-    return text;
-}
-
-void writeFile(const fs::path& path, std::mt19937_64& random, std::uint64_t size, bool text) {
-    std::ofstream out(path, std::ios::binary);
-    std::vector<std::uint64_t> words(kMiB / 8);
-    for (std::uint64_t left = size; left > 0;) {
-        const std::size_t chunk = static_cast<std::size_t>(std::min<std::uint64_t>(left, kMiB));
-        if (text) {
-            out << textBlock(random, chunk);
-        } else {
-            for (std::uint64_t& word : words) {
-                word = random();
-            }
-            out.write(reinterpret_cast<const char*>(words.data()), static_cast<long>(chunk));
-        }
-        left -= chunk;
-    }
-}
+using benchchild::Best;
+using benchchild::kMiB;
+using benchchild::treeBytes;
+using benchchild::writeFile;
 
 // 200 MiB: 70 % incompressible (SYS, DLL, CAT), 30 % INF and text; about 1,000 files of a
 // few KiB to a few hundred KiB in 60 packages, and four large files of 12 to 24 MiB.
@@ -140,40 +62,6 @@ std::uint64_t makeFolder(const fs::path& root) {
         }
     }
     return total;
-}
-
-std::uint64_t treeBytes(const fs::path& root) {
-    std::uint64_t bytes = 0;
-    for (const auto& item : fs::recursive_directory_iterator(root)) {
-        if (item.is_regular_file()) {
-            bytes += item.file_size();
-        }
-    }
-    return bytes;
-}
-
-struct Best {
-    double seconds = 1e30;
-    long peakKiB = 0;
-    bool ok = true;
-};
-
-// Three runs, each after prepare(); the best time counts, as the machine is shared.
-template <typename Prepare>
-Best threeRuns(const char* label, const std::vector<std::string>& command, Prepare prepare,
-               std::uint64_t bytes) {
-    Best best;
-    std::printf("%-22s", label);
-    for (int round = 0; round < 3; ++round) {
-        prepare();
-        const Run run = runChild(command);
-        best.ok = best.ok && run.ok;
-        best.seconds = std::min(best.seconds, run.seconds);
-        best.peakKiB = std::max(best.peakKiB, run.peakKiB);
-        std::printf(" %7.1f MB/s", bytes / run.seconds / 1e6);
-    }
-    std::printf("   peak RSS %ld MiB%s\n", best.peakKiB / 1024, best.ok ? "" : "  FAILED");
-    return best;
 }
 
 int packOnce(const std::string& folder, const std::string& archive) {
@@ -229,24 +117,24 @@ int main(int argc, char** argv) {
         "            z.write(p, os.path.relpath(p, sys.argv[1]))\n";
 
     std::printf("pack (MB/s of folder bytes, three runs)\n");
-    const Best packOurs =
-        threeRuns("  component", {self, "pack", folder.string(), ours}, removing(ours), bytes);
-    const Best packZip =
-        threeRuns("  zip -6 -r -q",
-                  {"sh", "-c", "cd \"$0\" && zip -6 -r -q \"$1\" .", folder.string(), infozip},
-                  removing(infozip), bytes);
-    const Best packPy =
-        threeRuns("  python zipfile", {"python3", "-c", packPython, folder.string(), python},
-                  removing(python), bytes);
+    const Best packOurs = benchchild::bestOf(
+        3, "  component", {self, "pack", folder.string(), ours}, removing(ours), bytes);
+    const Best packZip = benchchild::bestOf(
+        3, "  zip -6 -r -q",
+        {"sh", "-c", "cd \"$0\" && zip -6 -r -q \"$1\" .", folder.string(), infozip},
+        removing(infozip), bytes);
+    const Best packPy = benchchild::bestOf(3, "  python zipfile",
+                                           {"python3", "-c", packPython, folder.string(), python},
+                                           removing(python), bytes);
 
     std::printf("extract (the component's archive)\n");
     const Best extractOurs =
-        threeRuns("  component", {self, "extract", ours, out}, removing(out), bytes);
+        benchchild::bestOf(3, "  component", {self, "extract", ours, out}, removing(out), bytes);
     const bool complete = treeBytes(out) == bytes;
     const Best extractZip =
-        threeRuns("  unzip -q", {"unzip", "-q", ours, "-d", out}, removing(out), bytes);
-    const Best extractPy = threeRuns(
-        "  python zipfile",
+        benchchild::bestOf(3, "  unzip -q", {"unzip", "-q", ours, "-d", out}, removing(out), bytes);
+    const Best extractPy = benchchild::bestOf(
+        3, "  python zipfile",
         {"python3", "-c",
          "import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])", ours, out},
         removing(out), bytes);

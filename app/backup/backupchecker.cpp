@@ -100,23 +100,13 @@ bool Checker::work(Flow::Shared<QObject>& data) {
     if (!scan || !model) {
         return false;
     }
-    const BackupArchModel arch = compare(*model, scan->inventory, &m_stop);
-    if (m_stop) {
+    const BackupArchModel arch = compare(*model, scan->inventory, abortFlag());
+    if (isAborted()) {
         return false;
     }
     emit m_state->SetModel(model, arch);
     progress(10, QString());
     return true;
-}
-
-void Checker::abort() {
-    m_stop = true;
-    Flow::Worker::abort();
-}
-
-void Checker::reset() {
-    m_stop = false;
-    Flow::Worker::reset();
 }
 
 }  // namespace Qln::Backup

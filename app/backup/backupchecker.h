@@ -18,18 +18,13 @@ public:
     explicit Checker(Flow::Shared<CheckState> state);
 
     bool work(Flow::Shared<QObject>& data) override;
-    void abort() override;
 
     // Each saved (driver, hardware) pair is matched at most once, in the backup's order.
     static BackupArchModel compare(const BackupModel& model, const Hrdw::Inventory& inventory,
                                    const std::atomic<bool>* stop = nullptr);
 
-protected:
-    void reset() override;
-
 private:
     Flow::Shared<CheckState> m_state;
-    std::atomic<bool> m_stop{false};
 };
 
 }  // namespace Qln::Backup

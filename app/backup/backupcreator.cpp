@@ -50,7 +50,7 @@ bool Creator::work(Flow::Shared<QObject>& data) {
     qCDebug(lcBackup) << "Create backup";
     m_model->clear(path);
     formats::ZipWriter writer;
-    writer.setCancel(&m_stop);
+    writer.setCancel(abortFlag());
     std::string error;
     if (!writer.open(path.toStdString(), error)) {
         qCWarning(lcBackup).noquote() << "Backup not created:" << QString::fromStdString(error);
@@ -61,7 +61,7 @@ bool Creator::work(Flow::Shared<QObject>& data) {
     const auto& drivers = scan->inventory.drivers;
     const DriverFileFilter include;
     for (int i = 0; i < drivers.size(); ++i) {
-        if (m_stop) {
+        if (isAborted()) {
             qCInfo(lcBackup) << "Create backup stopped";
             return false;
         }
@@ -94,7 +94,7 @@ bool Creator::work(Flow::Shared<QObject>& data) {
         };
         if (!writer.addFolder(folder.toStdString(), (package.id + QLatin1Char('/')).toStdString(),
                               filter, error)) {
-            if (m_stop) {
+            if (isAborted()) {
                 qCInfo(lcBackup) << "Create backup stopped";
                 return false;
             }
@@ -117,7 +117,7 @@ bool Creator::work(Flow::Shared<QObject>& data) {
     }
     if (!writer.addEntry("info", BackupInfo::write(saved).toStdString(), error) ||
         !writer.commit(error)) {
-        if (m_stop) {
+        if (isAborted()) {
             qCInfo(lcBackup) << "Create backup stopped";
         } else {
             qCWarning(lcBackup).noquote() << "Backup not written:" << QString::fromStdString(error);
@@ -126,16 +126,6 @@ bool Creator::work(Flow::Shared<QObject>& data) {
     }
     progress(weight(), QString());
     return true;
-}
-
-void Creator::abort() {
-    m_stop = true;
-    Flow::Worker::abort();
-}
-
-void Creator::reset() {
-    m_stop = false;
-    Flow::Worker::reset();
 }
 
 }  // namespace Qln::Backup

@@ -2,7 +2,6 @@
 
 #include <QMutex>
 #include <QString>
-#include <atomic>
 
 #include "base/worker.h"
 
@@ -19,16 +18,11 @@ public:
 
     void setPath(const QString& path);
     bool work(Flow::Shared<QObject>& data) override;
-    void abort() override;
-
-protected:
-    void reset() override;
 
 private:
     Flow::Shared<BackupModel> m_model;
     mutable QMutex m_mutex;
     QString m_path;
-    std::atomic<bool> m_stop{false};
 };
 
 }  // namespace Qln::Backup

@@ -29,7 +29,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
     // not see it replaced by the next one's files.
     QHash<QString, DriverPackage> unpacked;
     const int count = list->items.size();
-    for (int i = 0; i < count && !m_stop; ++i) {
+    for (int i = 0; i < count && !isAborted(); ++i) {
         progress(50 * i / count, QString());
         const Flow::Shared<InstallBackup>& item = list->items.at(i);
         item->state()->postStatus(InstallState::Unpacking);
@@ -38,7 +38,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
             const QString folder = QDir(m_workingFolder).filePath(id);
             formats::ZipExtractOptions options;
             options.prefix = (id + QLatin1Char('/')).toStdString();
-            options.cancel = &m_stop;
+            options.cancel = abortFlag();
             std::string error;
             DriverPackage package;
             if (formats::extractZip(item->archivePath().toStdString(), folder.toStdString(),
@@ -47,11 +47,15 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
                 package.inf = item->driver().inf;
                 package.path = QDir(folder).absoluteFilePath(package.inf);
                 package.packed = false;
-            } else {
+            } else if (!isAborted()) {
                 qCWarning(lcBackup).noquote()
                     << "Backup unpack failed:" << id << QString::fromStdString(error);
             }
             unpacked.insert(id, package);
+        }
+        if (isAborted()) {
+            item->state()->postStatus(InstallState::Normal);
+            break;
         }
         const DriverPackage package = unpacked.value(id);
         if (!package.isUnpacked() || !QFileInfo(package.path).isFile()) {
@@ -66,25 +70,72 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
         }
         item->setUnpacked(package);
         item->state()->postStatus(InstallState::Waiting);
+        {
+            // Known as ours before it is queued, so that a stop from now on finds it.
+            std::lock_guard<std::mutex> lock(m_ownMutex);
+            m_queued.insert(item.get(), 0);
+            m_appended += 2;
+        }
         m_installer->append(item);
         m_installer->append(item);
     }
-    m_installer->waitForFinished();
+    bool anyQueued = false;
+    {
+        std::lock_guard<std::mutex> lock(m_ownMutex);
+        if (isAborted()) {
+            // What was queued after the stop had taken back the rest.
+            cancelOwn();
+        }
+        anyQueued = m_cancelled < m_appended;
+    }
+    if (anyQueued) {
+        m_installer->waitForFinished();
+    }
+    if (isAborted()) {
+        settleCancelled(list->items);
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_ownMutex);
+        m_queued.clear();
+        m_appended = 0;
+        m_cancelled = 0;
+    }
     progress(100, QString());
-    return !m_stop;
+    return !isAborted();
+}
+
+void BackupsInstaller::cancelOwn() {
+    if (m_queued.isEmpty()) {
+        return;
+    }
+    m_cancelled += m_installer->cancel([this](const InstallSource& source) {
+        const auto own = m_queued.find(&source);
+        if (own == m_queued.end()) {
+            return false;
+        }
+        ++own.value();
+        return true;
+    });
+}
+
+void BackupsInstaller::settleCancelled(const QList<Flow::Shared<InstallBackup>>& items) {
+    std::lock_guard<std::mutex> lock(m_ownMutex);
+    for (const Flow::Shared<InstallBackup>& item : items) {
+        const int cancelled = m_queued.value(item.get());
+        if (cancelled == 2) {
+            item->state()->postStatus(InstallState::Normal);
+        } else if (cancelled == 1 && !item->isFirstPass()) {
+            item->state()->postStatus(InstallState::Complete);
+        }
+    }
 }
 
 void BackupsInstaller::abort() {
-    m_stop = true;
     if (m_installer) {
-        m_installer->abort();
+        std::lock_guard<std::mutex> lock(m_ownMutex);
+        cancelOwn();
     }
     Flow::Worker::abort();
-}
-
-void BackupsInstaller::reset() {
-    m_stop = false;
-    Flow::Worker::reset();
 }
 
 }  // namespace Qln

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <atomic>
+#include <mutex>
 
 #include "base/worker.h"
 
@@ -14,6 +15,7 @@ class GAnalytics;
 namespace Qln {
 
 class InstallBackup;
+class InstallSource;
 class Installer;
 
 // The chain's data for one restore: the items chosen, in order.
@@ -28,7 +30,9 @@ public:
 };
 
 // Unpacks each chosen driver from the archive and has the Installer client install it twice
-// (first with rollback, then without); waits until the client is done.
+// (first with rollback, then without); waits until the client is done. A stop takes back only
+// this restore's entries still queued: the client is shared with the update pipeline and the
+// rollbacks, and the installation under way ends on its own.
 class BackupsInstaller : public Flow::Worker {
 public:
     BackupsInstaller(Flow::Shared<Installer> installer, const QString& workingFolder,
@@ -37,14 +41,21 @@ public:
     bool work(Flow::Shared<QObject>& data) override;
     void abort() override;
 
-protected:
-    void reset() override;
-
 private:
+    // Drops this run's queued entries from the client; m_ownMutex held.
+    void cancelOwn();
+    // Once the client is done with them: an item cancelled before its first run is back to
+    // Normal, one whose first run succeeded has its saved driver back.
+    void settleCancelled(const QList<Flow::Shared<InstallBackup>>& items);
+
     Flow::Shared<Installer> m_installer;
     QString m_workingFolder;
     Flow::Weak<Utils::GAnalytics> m_analytics;
-    std::atomic<bool> m_stop{false};
+    std::mutex m_ownMutex;
+    // The items this run has queued, and how many entries of each a stop took back.
+    QHash<const InstallSource*, int> m_queued;
+    int m_appended = 0;
+    int m_cancelled = 0;
 };
 
 }  // namespace Qln

@@ -24,7 +24,7 @@ bool Preparation::work(Flow::Shared<QObject>& data) {
     setMessage(title);
     const auto& drivers = scan->inventory.drivers;
     for (int i = 0; i < drivers.size(); ++i) {
-        if (m_stop) {
+        if (isAborted()) {
             return false;
         }
         progress(100 * i / drivers.size(), title);
@@ -37,7 +37,7 @@ bool Preparation::work(Flow::Shared<QObject>& data) {
         if (stored.uploaded && current.sameFiles(stored)) {
             continue;
         }
-        current.hash = current.contentHash(&m_stop);
+        current.hash = current.contentHash(abortFlag());
         if (current.hash.isEmpty()) {
             continue;
         }
@@ -46,17 +46,7 @@ bool Preparation::work(Flow::Shared<QObject>& data) {
         m_model->prepared.append({driver, current});
     }
     progress(100, title);
-    return !m_stop;
-}
-
-void Preparation::abort() {
-    m_stop = true;
-    Flow::Worker::abort();
-}
-
-void Preparation::reset() {
-    m_stop = false;
-    Flow::Worker::reset();
+    return !isAborted();
 }
 
 }  // namespace Qln

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <atomic>
-
 #include "base/worker.h"
 
 namespace Qln {
@@ -16,15 +14,10 @@ public:
     Preparation(Flow::Shared<UploadModel> model, Flow::Shared<DriverFilesStore> store);
 
     bool work(Flow::Shared<QObject>& data) override;
-    void abort() override;
-
-protected:
-    void reset() override;
 
 private:
     Flow::Shared<UploadModel> m_model;
     Flow::Shared<DriverFilesStore> m_store;
-    std::atomic<bool> m_stop{false};
 };
 
 }  // namespace Qln

@@ -64,7 +64,7 @@ bool Uploader::work(Flow::Shared<QObject>&) {
         return false;
     }
     Batch batch;
-    for (int n = 0; n < wanted.size() && !m_stop; ++n) {
+    for (int n = 0; n < wanted.size() && !isAborted(); ++n) {
         progress(100 * n / wanted.size(), title);
         const int index = wanted.at(n);
         const UploadModel::Item& item = m_model->prepared.at(index);
@@ -79,7 +79,7 @@ bool Uploader::work(Flow::Shared<QObject>&) {
             send(batch);
         }
         QString error;
-        if (!package.pack(m_cacheFolder, &error, &m_stop)) {
+        if (!package.pack(m_cacheFolder, &error, abortFlag())) {
             qCWarning(lcBackup).noquote() << "Upload pack failed:" << error;
             continue;
         }
@@ -97,7 +97,7 @@ bool Uploader::work(Flow::Shared<QObject>&) {
         }
     }
     if (!batch.archives.isEmpty()) {
-        if (m_stop) {
+        if (isAborted()) {
             for (const QString& archive : batch.archives) {
                 QFile::remove(archive);
             }
@@ -106,18 +106,12 @@ bool Uploader::work(Flow::Shared<QObject>&) {
         }
     }
     progress(100, title);
-    return !m_stop;
+    return !isAborted();
 }
 
 void Uploader::abort() {
-    m_stop = true;
     m_upload.abort();
     Flow::Worker::abort();
-}
-
-void Uploader::reset() {
-    m_stop = false;
-    Flow::Worker::reset();
 }
 
 }  // namespace Qln

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <atomic>
 
 #include "base/worker.h"
 #include "net/uploadmethod.h"
@@ -25,9 +24,6 @@ public:
     bool work(Flow::Shared<QObject>& data) override;
     void abort() override;
 
-protected:
-    void reset() override;
-
 private:
     struct Batch;
     void markUploaded(int index);
@@ -38,7 +34,6 @@ private:
     Net::UploadMethod m_upload;
     qint64 m_maxSize;
     QString m_cacheFolder;
-    std::atomic<bool> m_stop{false};
 };
 
 }  // namespace Qln

@@ -3,8 +3,8 @@
 #include <QString>
 #include <memory>
 
-#include "base/task.h"
 #include "base/irepository.h"
+#include "base/task.h"
 #include "net/settingsdata.h"
 
 namespace Qln {

@@ -68,6 +68,9 @@ public:
     const Shared<Worker>& next() const { return m_next; }
     QString message() const { return m_message; }
     bool isAborted() const { return m_aborted; }
+    // The abort flag itself, for the waits below this library that poll one (the zip
+    // component, hashing): set before abort() is called, cleared by reset().
+    const std::atomic<bool>* abortFlag() const { return &m_aborted; }
     void setReport(Weak<IWorkReport> report) { m_report = std::move(report); }
 
 protected:

@@ -99,6 +99,25 @@ void Installer::abort() {
     }
 }
 
+int Installer::cancel(const std::function<bool(const InstallSource&)>& owned) {
+    QList<Flow::Shared<InstallSource>> dropped;
+    {
+        QMutexLocker lock(&m_mutex);
+        for (auto it = m_queue.begin(); it != m_queue.end();) {
+            if (owned(**it)) {
+                dropped.append(std::move(*it));
+                it = m_queue.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    for (Flow::Shared<InstallSource>& source : dropped) {
+        releaseAtHome(std::move(source));
+    }
+    return dropped.size();
+}
+
 void Installer::waitForFinished() {
     for (;;) {
         QFuture<void> run;

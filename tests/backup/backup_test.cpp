@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QtTest>
 
 #include "backup/backupchecker.h"
@@ -91,6 +93,10 @@ private:
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        // The stopped restore holds the Installer's run and the restore's chain on pool threads
+        // at once; a one-core machine's pool would have only one.
+        QThreadPool::globalInstance()->setMaxThreadCount(
+            qMax(4, QThreadPool::globalInstance()->maxThreadCount()));
         QVERIFY(m_scratch.isValid());
     }
 
@@ -327,9 +333,35 @@ private slots:
         QCOMPARE(types.count(QStringLiteral("DevNewHardware")), 1);
         QCOMPARE(types.count(QStringLiteral("DevNoChange")), types.size() - 2);
 
+        // A restore stopped while the Installer is busy with the update pipeline's packages
+        // takes back only its own: both pipeline packages install, the saved driver does not.
         QSignalSpy installed(module.installer(), &Qln::Task::finished);
+        auto underWay = std::make_shared<GatedSource>();
+        underWay->request = newerAudioRequest(QString::fromStdString(original.matchingId));
+        configuration->installer->append(underWay);
+        QVERIFY(underWay->entered.tryAcquire(1, 60000));
         module.beginInstall();
+        const QList<QObject*> stopped = module.model()->installList();
+        QCOMPARE(stopped.size(), 1);
+        auto* stoppedItem = qobject_cast<Qln::InstallBackup*>(stopped.first());
+        QTRY_COMPARE(stoppedItem->state()->status(), Qln::InstallState::Waiting);
+        auto queuedAfter = std::make_shared<GatedSource>();
+        queuedAfter->request = underWay->request;
+        queuedAfter->release.release();
+        configuration->installer->append(queuedAfter);
+        module.stopInstall();
+        underWay->release.release();
         QTRY_COMPARE_WITH_TIMEOUT(installed.count(), 1, 120000);
+        QVERIFY(installed.last().at(0).toBool());
+        configuration->installer->waitForFinished();
+        QTRY_COMPARE(underWay->state()->status(), Qln::InstallState::Complete);
+        QTRY_COMPARE(queuedAfter->state()->status(), Qln::InstallState::Complete);
+        QTRY_COMPARE(stoppedItem->state()->status(), Qln::InstallState::Normal);
+        QVERIFY(platform::machine::load(machine.toStdString(), model, error));
+        QCOMPARE(model.findDevice(kAudioInstance)->driver->version, std::string("9.9.9.9"));
+
+        module.beginInstall();
+        QTRY_COMPARE_WITH_TIMEOUT(installed.count(), 2, 120000);
         const QList<QObject*> list = module.model()->installList();
         QCOMPARE(list.size(), 1);
         QTRY_COMPARE(qobject_cast<Qln::InstallBackup*>(list.first())->state()->status(),
@@ -342,8 +374,30 @@ private slots:
     }
 
 private:
+    // A pipeline's package whose installation waits, once under way, until the test lets it go.
+    class GatedSource : public Qln::InstallSource {
+    public:
+        Qln::InstallRequest request;
+        mutable QSemaphore entered;
+        mutable QSemaphore release;
+        Qln::InstallRequest installRequest() const override {
+            entered.release();
+            release.acquire();
+            return request;
+        }
+    };
+
     // A package with a newer DriverVer for the audio device, through the real Installer.
     void installNewerAudioDriver(Qln::Installer& installer, const QString& hardwareId) {
+        auto source = std::make_shared<GatedSource>();
+        source->request = newerAudioRequest(hardwareId);
+        source->release.release();
+        installer.append(source);
+        installer.waitForFinished();
+        QTRY_COMPARE(source->state()->status(), Qln::InstallState::Complete);
+    }
+
+    Qln::InstallRequest newerAudioRequest(const QString& hardwareId) {
         const QString folder = m_scratch.filePath(QStringLiteral("newer"));
         QDir().mkpath(folder);
         const QByteArray inf =
@@ -356,21 +410,16 @@ private:
                 .arg(hardwareId)
                 .toUtf8();
         QFile file(folder + QStringLiteral("/newer.inf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(inf) == inf.size());
+        if (!file.open(QIODevice::WriteOnly) || file.write(inf) != inf.size()) {
+            qFatal("newer.inf not written");
+        }
         file.close();
-        class Source : public Qln::InstallSource {
-        public:
-            Qln::InstallRequest request;
-            Qln::InstallRequest installRequest() const override { return request; }
-        };
-        auto source = std::make_shared<Source>();
-        source->request.infSha1 = QCryptographicHash::hash(inf, QCryptographicHash::Sha1).toHex();
-        source->request.infPath = QStringLiteral("newer.inf");
-        source->request.hardwareId = hardwareId;
-        source->request.tempDir = folder;
-        installer.append(source);
-        installer.waitForFinished();
-        QTRY_COMPARE(source->state()->status(), Qln::InstallState::Complete);
+        Qln::InstallRequest request;
+        request.infSha1 = QCryptographicHash::hash(inf, QCryptographicHash::Sha1).toHex();
+        request.infPath = QStringLiteral("newer.inf");
+        request.hardwareId = hardwareId;
+        request.tempDir = folder;
+        return request;
     }
 };
 
