@@ -91,9 +91,6 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
     if (anyQueued) {
         m_installer->waitForFinished();
     }
-    if (isAborted()) {
-        settleCancelled(list->items);
-    }
     {
         std::lock_guard<std::mutex> lock(m_ownMutex);
         m_queued.clear();
@@ -116,18 +113,6 @@ void BackupsInstaller::cancelOwn() {
         ++own.value();
         return true;
     });
-}
-
-void BackupsInstaller::settleCancelled(const QList<Flow::Shared<InstallBackup>>& items) {
-    std::lock_guard<std::mutex> lock(m_ownMutex);
-    for (const Flow::Shared<InstallBackup>& item : items) {
-        const int cancelled = m_queued.value(item.get());
-        if (cancelled == 2) {
-            item->state()->postStatus(InstallState::Normal);
-        } else if (cancelled == 1 && !item->isFirstPass()) {
-            item->state()->postStatus(InstallState::Complete);
-        }
-    }
 }
 
 void BackupsInstaller::abort() {

@@ -44,9 +44,6 @@ public:
 private:
     // Drops this run's queued entries from the client; m_ownMutex held.
     void cancelOwn();
-    // Once the client is done with them: an item cancelled before its first run is back to
-    // Normal, one whose first run succeeded has its saved driver back.
-    void settleCancelled(const QList<Flow::Shared<InstallBackup>>& items);
 
     Flow::Shared<Installer> m_installer;
     QString m_workingFolder;

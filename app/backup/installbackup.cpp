@@ -50,10 +50,10 @@ InstallRequest InstallBackup::installRequest() const {
 void InstallBackup::setResult(const InstallResult& result) {
     // The first pass puts the saved driver back with rollback set; the second installs it.
     if (result.succeeded() && m_firstPass.exchange(false)) {
-        // When its second turn was taken out of the queue it will not come. Under the lock,
-        // so the two posts cannot cross.
+        // When its second turn was taken out of the queue it will not come, and the saved
+        // driver is back on all the same. Under the lock, so the two posts cannot cross.
         QMutexLocker lock(&m_mutex);
-        state()->postStatus(m_dropped ? InstallState::Normal : InstallState::Waiting);
+        state()->postStatus(m_dropped ? InstallState::Complete : InstallState::Waiting);
         return;
     }
     InstallSource::setResult(result);
@@ -62,7 +62,11 @@ void InstallBackup::setResult(const InstallResult& result) {
 void InstallBackup::dropped() {
     QMutexLocker lock(&m_mutex);
     m_dropped = true;
-    InstallSource::dropped();
+    if (m_firstPass) {
+        InstallSource::dropped();
+    } else {
+        state()->postStatus(InstallState::Complete);
+    }
 }
 
 }  // namespace Qln

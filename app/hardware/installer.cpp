@@ -87,16 +87,8 @@ void Installer::append(Flow::Shared<InstallSource> source) {
 }
 
 void Installer::abort() {
-    QList<Flow::Shared<InstallSource>> dropped;
-    {
-        QMutexLocker lock(&m_mutex);
-        dropped.swap(m_queue);
-        m_aborted = true;
-    }
-    for (Flow::Shared<InstallSource>& source : dropped) {
-        source->dropped();
-        releaseAtHome(std::move(source));
-    }
+    m_aborted = true;
+    cancel([](const InstallSource&) { return true; });
 }
 
 int Installer::cancel(const std::function<bool(const InstallSource&)>& owned) {
@@ -113,6 +105,7 @@ int Installer::cancel(const std::function<bool(const InstallSource&)>& owned) {
         }
     }
     for (Flow::Shared<InstallSource>& source : dropped) {
+        source->dropped();
         releaseAtHome(std::move(source));
     }
     return dropped.size();

@@ -35,8 +35,9 @@ public:
     // Drops what is queued; the installation under way runs to its end and its result is
     // delivered, since it tells what the machine now holds.
     void abort();
-    // Drops only the queued entries `owned` picks (one queuer's own); the installation under
-    // way and everyone else's entries run on with their results. Returns how many it dropped.
+    // Drops only the queued entries `owned` picks (one queuer's own), each told so; the
+    // installation under way and everyone else's entries run on with their results. Returns
+    // how many it dropped.
     int cancel(const std::function<bool(const InstallSource&)>& owned);
     // Waits until the queue has drained; then offers the reboot when one was asked for.
     void waitForFinished();

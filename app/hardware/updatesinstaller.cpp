@@ -47,8 +47,12 @@ void UpdatesInstaller::abort() {
     if (m_downloader) {
         m_downloader->abort();
     }
+    // Only the pipeline's own packages leave the queue: a rollback or a restore queued beside
+    // them runs on.
     if (m_installer) {
-        m_installer->abort();
+        m_installer->cancel([](const InstallSource& source) {
+            return qobject_cast<const InstallUpdate*>(&source) != nullptr;
+        });
     }
 }
 
