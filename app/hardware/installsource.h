@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMutex>
 #include <QObject>
 #include <QString>
 
@@ -40,12 +41,16 @@ public:
     virtual InstallRequest installRequest() const = 0;
     // Called on the installer's pool thread: sets Complete or Error, then handleResult().
     virtual void setResult(const InstallResult& result);
+    // What Installer answered last; zeros before any answer.
+    InstallResult result() const;
 
 protected:
     virtual void handleResult(const InstallResult& result);
 
 private:
     InstallState* m_state;
+    mutable QMutex m_mutex;
+    InstallResult m_result;  // guarded by m_mutex
 };
 
 }  // namespace Qln
