@@ -2,6 +2,8 @@
 #include <QMetaObject>
 #include <QThreadPool>
 #include <cstdio>
+#include <cstdlib>
+#include <mutex>
 
 #include "base/logging.h"
 #include "cli/commandline.h"
@@ -43,14 +45,33 @@ int main(int argc, char** argv) {
     }
     Qln::Logging::init(Qln::Logging::defaultPath(),
                        line.programOptions.contains(QStringLiteral("log")));
+    // The interrupt handler's thread reaches the program only while it exists.
+    static std::mutex programMutex;
+    static Program* running = nullptr;
+    platform::setInterruptHandler([] {
+        std::lock_guard<std::mutex> lock(programMutex);
+        if (!running) {
+            return;
+        }
+        if (running->isAsking()) {
+            // Nothing has changed yet, and the question blocks the thread that would stop.
+            std::fputs("\n", stdout);
+            std::fflush(stdout);
+            std::_Exit(Interrupted);
+        }
+        QMetaObject::invokeMethod(running, &Program::interrupt, Qt::QueuedConnection);
+    });
     int code = Done;
     {
         Program program(line, output);
-        platform::setInterruptHandler([&program] {
-            QMetaObject::invokeMethod(&program, &Program::interrupt, Qt::QueuedConnection);
-        });
+        {
+            std::lock_guard<std::mutex> lock(programMutex);
+            running = &program;
+        }
         code = program.run();
         output.finish();
+        std::lock_guard<std::mutex> lock(programMutex);
+        running = nullptr;
     }
     // An installation that an interruption let run to its end is done before another copy may
     // start; the log stays open for it.

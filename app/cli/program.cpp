@@ -340,7 +340,9 @@ int Program::confirm(int count) {
     out << QStringLiteral("%1 (%2) [y/N] ").arg(tr("NoSignContinueButton")).arg(count);
     out.flush();
     QTextStream in(stdin);
+    m_asking = true;
     const QString answer = in.readLine().trimmed().toLower();
+    m_asking = false;
     return answer == QLatin1String("y") || answer == QLatin1String("yes") ? Done : Failed;
 }
 

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QPointer>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -42,6 +43,9 @@ public:
     ~Program() override;
 
     int run();
+    // Any thread: the program waits for an answer on the terminal, where nothing has changed
+    // yet and the event loop does not run.
+    bool isAsking() const { return m_asking; }
 
 public slots:
     // Ctrl+C: stops the job under way the way the windows' cancel does.
@@ -83,6 +87,7 @@ private:
     QPointer<Task> m_running;
     std::function<void()> m_stop;
     bool m_interrupted = false;
+    std::atomic<bool> m_asking{false};
 };
 
 }  // namespace Cli
