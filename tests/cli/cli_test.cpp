@@ -73,6 +73,7 @@ private slots:
     void secondCopyExits4AndCtrlCExits5();
     void updatesListWhatTheDriversPageLists();
     void installHistoryAndRollback();
+    void ctrlCDuringInstallLetsInstallerFinish();
     void backupCreateCheckRestore();
 
 private:
@@ -239,6 +240,14 @@ void CliTest::updatesListWhatTheDriversPageLists() {
         }
     }
     Qln::Launcher::shutDown(*configuration);
+
+    // Every device offered an update is among the devices with their drivers.
+    const Run listed = quillon({"--json", "devices"});
+    QCOMPARE(listed.exitCode, 0);
+    const QStringList names = namesOf(listed.json["devices"].toArray());
+    for (const QString& name : namesOf(devices)) {
+        QVERIFY2(names.contains(name), qPrintable(name));
+    }
 }
 
 void CliTest::installHistoryAndRollback() {
@@ -277,6 +286,32 @@ void CliTest::installHistoryAndRollback() {
 
     const Run gone = quillon({"rollback", QString::number(points.size())});
     QCOMPARE(gone.exitCode, 2);
+}
+
+void CliTest::ctrlCDuringInstallLetsInstallerFinish() {
+    QProcess install;
+    install.start(QLN_QUILLON, {"--host", QString::fromStdString(m_service->url()), "install",
+                                "--all", "--yes"});
+    QString text;
+    while (!text.contains(": Installing") && install.waitForReadyRead(kWaitMs)) {
+        text += QString::fromUtf8(install.readAllStandardOutput());
+    }
+    QVERIFY2(text.contains(": Installing"), qPrintable(text));
+    ::kill(static_cast<pid_t>(install.processId()), SIGINT);
+    QVERIFY(install.waitForFinished(kWaitMs));
+    QCOMPARE(install.exitCode(), 5);
+    text += QString::fromUtf8(install.readAllStandardOutput());
+    QVERIFY2(!text.contains("Installation complete"), qPrintable(text));
+
+    // It ended only after Installer had: the lock is free, the records and archives whole.
+    const Run recovery = quillon({"--json", "recovery"});
+    QCOMPARE(recovery.exitCode, 0);
+    const QJsonArray points = recovery.json["recovery"].toArray();
+    QVERIFY(!points.isEmpty());
+    for (const QJsonValue& point : points) {
+        QVERIFY(QFileInfo(point["archive"].toString()).isFile());
+    }
+    QCOMPARE(quillon({"rollback", "1"}).exitCode, 0);
 }
 
 void CliTest::backupCreateCheckRestore() {
