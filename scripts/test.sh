@@ -18,13 +18,31 @@ QLN_SERVICE_PG=$("$root/scripts/pg-temp.sh" start "$pg_dir")
 export QLN_SERVICE_PG
 
 status=0
+failed=""
+run_tests() {
+    tree=$1
+    shift
+    ctest --test-dir "$root/build/$tree" --output-on-failure "$@" || {
+        status=1
+        failed="$failed $tree"
+    }
+}
 echo "== Windows x86_64 tests under Wine"
-ctest --test-dir "$root/build/mingw64" --output-on-failure || status=1
+run_tests mingw64
 echo "== Linux tests"
-ctest --test-dir "$root/build/linux" --output-on-failure -j2 || status=1
+run_tests linux -j2
 echo "== Linux tests under AddressSanitizer and UBSan"
-ctest --test-dir "$root/build/asan" --output-on-failure -j2 -L asan || status=1
+run_tests asan -j2 -L asan
 # Every parser under libFuzzer: its seeds and regression inputs, then 20 s of fuzzing.
 echo "== Fuzz targets"
 "$root/scripts/fuzz.sh" all 20 || status=1
+
+# A failure's own lines scroll far up among the passing tests' output: repeat them last.
+for tree in $failed; do
+    log="$root/build/$tree/Testing/Temporary/LastTest.log"
+    echo "== Failed in $tree:"
+    sed 's/^/   /' "$root/build/$tree/Testing/Temporary/LastTestsFailed.log" 2>/dev/null || true
+    grep -E "^(FAIL!|   Loc:|   Actual|   Expected|Totals:)|Timeout|Exception|Sanitizer" "$log" \
+        2>/dev/null | grep -v "Totals: .* 0 failed" | head -40 || true
+done
 exit $status

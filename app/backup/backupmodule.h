@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 
+#include "backup/backupviewmodel.h"
 #include "base/shared.h"
 #include "base/task.h"
 #include "core/configuration.h"
@@ -11,7 +12,6 @@
 namespace Qln {
 
 class BackupJobs;
-class BackupViewModel;
 
 // The backup page's module: save every driver into one archive, compare an archive with the
 // machine, and restore the chosen drivers.

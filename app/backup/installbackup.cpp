@@ -50,10 +50,19 @@ InstallRequest InstallBackup::installRequest() const {
 void InstallBackup::setResult(const InstallResult& result) {
     // The first pass puts the saved driver back with rollback set; the second installs it.
     if (result.succeeded() && m_firstPass.exchange(false)) {
-        state()->postStatus(InstallState::Waiting);
+        // When its second turn was taken out of the queue it will not come. Under the lock,
+        // so the two posts cannot cross.
+        QMutexLocker lock(&m_mutex);
+        state()->postStatus(m_dropped ? InstallState::Normal : InstallState::Waiting);
         return;
     }
     InstallSource::setResult(result);
+}
+
+void InstallBackup::dropped() {
+    QMutexLocker lock(&m_mutex);
+    m_dropped = true;
+    InstallSource::dropped();
 }
 
 }  // namespace Qln

@@ -31,6 +31,7 @@ public:
 
     InstallRequest installRequest() const override;
     void setResult(const InstallResult& result) override;
+    void dropped() override;
 
 private:
     Backup::BackupDriver m_driver;
@@ -39,6 +40,7 @@ private:
     mutable QMutex m_mutex;
     DriverPackage m_unpacked;
     std::atomic<bool> m_firstPass{true};
+    bool m_dropped = false;  // guarded by m_mutex
 };
 
 }  // namespace Qln

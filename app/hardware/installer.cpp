@@ -87,14 +87,16 @@ void Installer::append(Flow::Shared<InstallSource> source) {
 }
 
 void Installer::abort() {
+    QList<Flow::Shared<InstallSource>> dropped;
     {
         QMutexLocker lock(&m_mutex);
-        if (!m_queue.isEmpty()) {
-            m_queue.clear();
-        }
+        dropped.swap(m_queue);
+        m_aborted = true;
     }
-    ++m_abortGeneration;
-    m_aborted = true;
+    for (Flow::Shared<InstallSource>& source : dropped) {
+        source->dropped();
+        releaseAtHome(std::move(source));
+    }
 }
 
 void Installer::waitForFinished() {
@@ -145,15 +147,14 @@ void Installer::run() {
             }
             source = m_queue.takeFirst();
         }
-        const int generation = m_abortGeneration;
         source->state()->postStatus(InstallState::Installation);
         const InstallRequest request = source->installRequest();
         const InstallResult result = m_fakeInstall ? fakeInstall(request) : realInstall(request);
-        if (!m_aborted && generation == m_abortGeneration) {
-            source->setResult(result);
-            if (result.needReboot) {
-                m_needReboot = true;
-            }
+        // Delivered even after an abort: the recovery and history files must say what the
+        // Installer did to the machine.
+        source->setResult(result);
+        if (result.needReboot) {
+            m_needReboot = true;
         }
         releaseAtHome(std::move(source));
     }

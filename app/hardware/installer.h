@@ -31,7 +31,8 @@ public:
     // The queue shares the source, so its holder may let go of it at any time; the last
     // reference the queue holds is released on the source's own thread.
     void append(Flow::Shared<InstallSource> source);
-    // Drops what is queued; the installation under way runs to its end, its result unused.
+    // Drops what is queued; the installation under way runs to its end and its result is
+    // delivered, since it tells what the machine now holds.
     void abort();
     // Waits until the queue has drained; then offers the reboot when one was asked for.
     void waitForFinished();
@@ -65,9 +66,6 @@ private:
     bool m_fakeInstall = false;
     std::atomic<bool> m_aborted{false};
     std::atomic<bool> m_needReboot{false};
-    // Counts abort() calls, so that a result is dropped even when append() clears m_aborted
-    // while the aborted installation is still running.
-    std::atomic<int> m_abortGeneration{0};
 };
 
 }  // namespace Qln

@@ -19,6 +19,10 @@ InstallResult InstallSource::result() const {
     return m_result;
 }
 
+void InstallSource::dropped() {
+    m_state->postStatus(InstallState::Normal);
+}
+
 void InstallSource::handleResult(const InstallResult&) {}
 
 }  // namespace Qln

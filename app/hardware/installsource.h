@@ -43,6 +43,9 @@ public:
     virtual void setResult(const InstallResult& result);
     // What Installer answered last; zeros before any answer.
     InstallResult result() const;
+    // Taken out of the queue before its turn: nothing was installed, so it shows as not
+    // started. Called from any thread.
+    virtual void dropped();
 
 protected:
     virtual void handleResult(const InstallResult& result);

@@ -4,11 +4,14 @@
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QtTest>
 #include <memory>
 
+#include "backup/recoveryfiles.h"
 #include "backup/recoverymanager.h"
 #include "base/task.h"
+#include "core/configuration.h"
 #include "core/installdriversmodule.h"
 #include "core/launcher.h"
 #include "core/mainwindow.h"
@@ -19,6 +22,7 @@
 #include "hardware/driverselectviewmodel.h"
 #include "hardware/driversupdatemodel.h"
 #include "hardware/installer.h"
+#include "hardware/installstate.h"
 #include "logcapture.h"
 #include "net/manager.h"
 #include "platform/machinemodel.h"
@@ -108,13 +112,19 @@ private slots:
     void cancellingTheScanReturnsToStart();
     void nothingFoundShowsTheCompletionPage();
     void installEverythingThenRollBackOne();
+    void quittingMidInstallKeepsTheRecordsTrue();
 
 private:
+    // The machine copy as the sample PC is, whatever earlier cases installed.
+    bool copySampleMachine();
     bool startProgram(const std::string& dataDir);
     QQuickItem* pageItem(const char* name) const;
     void pressScanAndWaitForSelect();
+    // Install on the select page, through the disclaimer.
+    void pressInstallAndProceed();
     QStringList rowsOf(Qln::DriversUpdateModel* model) const;
 
+    QString m_sample;
     std::unique_ptr<QTemporaryDir> m_machine;
     std::string m_catalogueData;
     std::unique_ptr<ServiceRunner> m_service;
@@ -130,14 +140,9 @@ private:
 void DriversJourneyTest::initTestCase() {
     isolateUserFolders();
     // Installs change the machine: they get a copy of the sample PC, never the one in the tree.
+    m_sample = qEnvironmentVariable("QUILLON_MACHINE");
     m_machine.reset(new QTemporaryDir);
-    const QString sample = qEnvironmentVariable("QUILLON_MACHINE");
-    QDirIterator walk(sample, QDir::Files, QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
-        const QString file = walk.next();
-        const QString target = m_machine->path() + file.mid(sample.size());
-        QVERIFY(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(file, target));
-    }
+    QVERIFY(copySampleMachine());
     qputenv("QUILLON_MACHINE", m_machine->path().toUtf8());
     const std::string work = ServiceRunner::makeTempDir("journey");
     const QString packages = QString::fromStdString(work) + "/packages";
@@ -158,16 +163,22 @@ void DriversJourneyTest::init() {
 }
 
 void DriversJourneyTest::cleanup() {
-    // A scan or an installation still running would outlive its module otherwise.
-    if (m_module && m_module->finder()->isRunning()) {
-        QSignalSpy finished(m_module->finder(), &Qln::Task::finished);
-        m_module->stopScan();
-        finished.wait(kWaitMs);
-    }
-    if (m_module && m_module->installer()->isRunning()) {
-        QSignalSpy finished(m_module->installer(), &Qln::Task::finished);
-        m_module->installAbort();
-        finished.wait(kWaitMs);
+    // A scan or an installation still running would outlive its module otherwise. A run
+    // may already have announced its end and only be returning: wait for the run, not for
+    // a second announcement.
+    bool ended = true;
+    if (m_module) {
+        if (m_module->finder()->isRunning()) {
+            m_module->stopScan();
+        }
+        if (m_module->installer()->isRunning()) {
+            m_module->installAbort();
+        }
+        ended = QTest::qWaitFor(
+            [this] {
+                return !m_module->finder()->isRunning() && !m_module->installer()->isRunning();
+            },
+            kWaitMs);
     }
     m_module = nullptr;
     m_page = nullptr;
@@ -180,6 +191,23 @@ void DriversJourneyTest::cleanup() {
     m_service.reset();
     m_tracker.reset();
     m_log.reset();
+    QVERIFY2(ended, "a scan or an installation did not end");
+}
+
+bool DriversJourneyTest::copySampleMachine() {
+    QDir machine(m_machine->path());
+    if (!machine.removeRecursively() || !machine.mkpath(".")) {
+        return false;
+    }
+    QDirIterator walk(m_sample, QDir::Files, QDirIterator::Subdirectories);
+    while (walk.hasNext()) {
+        const QString file = walk.next();
+        const QString target = machine.path() + file.mid(m_sample.size());
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool DriversJourneyTest::startProgram(const std::string& dataDir) {
@@ -227,6 +255,17 @@ void DriversJourneyTest::pressScanAndWaitForSelect() {
     QCOMPARE(finished.first().first().toBool(), false);
     QTRY_COMPARE(m_page->state(), QString("SELECT"));
     QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 1);
+}
+
+void DriversJourneyTest::pressInstallAndProceed() {
+    QVERIFY(QMetaObject::invokeMethod(pageItem("installButton"), "clicked"));
+    auto* dialog = pageItem("selectPage")->findChild<QObject*>("disclaimerDialog");
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    auto* layout = dialog->property("layoutItem").value<QObject*>();
+    auto* proceed = layout ? layout->findChild<QObject*>("disclaimerContinueButton") : nullptr;
+    QVERIFY(proceed);
+    QVERIFY(QMetaObject::invokeMethod(proceed, "clicked"));
+    QTRY_COMPARE(m_page->state(), QString("INSTALL"));
 }
 
 QStringList DriversJourneyTest::rowsOf(Qln::DriversUpdateModel* model) const {
@@ -327,7 +366,6 @@ void DriversJourneyTest::installEverythingThenRollBackOne() {
     const int points = recovery.recoveryPoints().size();
     const int entries = recovery.historyEntries().size();
     pressScanAndWaitForSelect();
-    QQuickItem* select = pageItem("selectPage");
     QQuickItem* selectAll = pageItem("selectAllCheck");
     // Select all, the way the checkbox does it: cleared, then checked again.
     selectAll->setProperty("checked", false);
@@ -338,15 +376,8 @@ void DriversJourneyTest::installEverythingThenRollBackOne() {
     QVERIFY(m_module->result()->selectAll());
     const int devices = m_module->result()->rows().size();
 
-    QVERIFY(QMetaObject::invokeMethod(pageItem("installButton"), "clicked"));
-    auto* dialog = select->findChild<QObject*>("disclaimerDialog");
-    QTRY_VERIFY(dialog->property("opened").toBool());
-    auto* layout = dialog->property("layoutItem").value<QObject*>();
-    auto* proceed = layout ? layout->findChild<QObject*>("disclaimerContinueButton") : nullptr;
-    QVERIFY(proceed);
     QSignalSpy finished(m_module->installer(), &Qln::Task::finished);
-    QVERIFY(QMetaObject::invokeMethod(proceed, "clicked"));
-    QTRY_COMPARE(m_page->state(), QString("INSTALL"));
+    pressInstallAndProceed();
     QCOMPARE(m_module->installList().size(), devices);
 
     QQuickItem* install = pageItem("installPage");
@@ -391,6 +422,53 @@ void DriversJourneyTest::installEverythingThenRollBackOne() {
         }
     }
     QVERIFY2(restored, qPrintable(point.changes.driver.name + " " + point.changes.driver.version));
+}
+
+// The program is closed while the Installer puts the first driver on.
+void DriversJourneyTest::quittingMidInstallKeepsTheRecordsTrue() {
+    QVERIFY(copySampleMachine());
+    QVERIFY(startProgram(m_catalogueData));
+    const QString slowInstaller = m_machine->filePath("slow-installer");
+    QFile script(slowInstaller);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nsleep 0.5\nexec '" QLN_INSTALLER_PATH "' \"$@\"\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const Flow::Shared<Qln::Configuration> configuration =
+        m_launcher->moduleList()->configuration();
+    configuration->installer->setInstallerPath(slowInstaller);
+    const Flow::Shared<Qln::RecoveryManager> recovery = configuration->recoveryManager;
+    const int entries = recovery->files().readHistory().size();
+    pressScanAndWaitForSelect();
+    QVERIFY(!m_module->result()->rows().isEmpty());
+    const Qln::DriverOffer offer = m_module->result()->rows().first()->selectedOffer();
+    const QString name = m_module->result()->rows().first()->name();
+    pressInstallAndProceed();
+    QObject* first = m_module->installList().first();
+    QTRY_COMPARE_WITH_TIMEOUT(first->property("state").value<Qln::InstallState*>()->status(),
+                              Qln::InstallState::Installation, kWaitMs);
+
+    m_module = nullptr;
+    m_page = nullptr;
+    m_windows.reset();
+    m_launcher.reset();
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(kWaitMs));
+
+    // The Installer was let finish, and what it did is on record.
+    platform::machine::Model model;
+    std::string error;
+    QVERIFY(platform::machine::load(m_machine->path().toStdString(), model, error));
+    QString installed;
+    for (const platform::machine::Device& device : model.devices) {
+        if (QString::fromStdString(device.name) == name && device.driver) {
+            installed = QString::fromStdString(device.driver->version);
+        }
+    }
+    QCOMPARE(installed, offer.version);
+    const QList<Qln::DriverChanges::Fields> history = recovery->files().readHistory();
+    QCOMPARE(history.size(), entries + 1);
+    QCOMPARE(history.last().driver.name, name);
+    QCOMPARE(history.last().driver.version, offer.version);
 }
 
 QTEST_MAIN(DriversJourneyTest)

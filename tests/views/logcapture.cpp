@@ -2,6 +2,7 @@
 
 #include <QMutex>
 #include <QMutexLocker>
+#include <cstdio>
 
 namespace {
 
@@ -12,19 +13,26 @@ struct Line {
 
 QMutex g_mutex;
 QList<Line> g_lines;
+bool g_echo = false;
 
 }  // namespace
 
 LogCapture::LogCapture() {
     clear();
     m_previous = qInstallMessageHandler(&LogCapture::handler);
+    // To see what a hanging test was doing, its log can also go where it went before.
+    g_echo = qEnvironmentVariableIsSet("QLN_TEST_LOG_ECHO");
 }
 
 LogCapture::~LogCapture() {
     qInstallMessageHandler(m_previous);
 }
 
-void LogCapture::handler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void LogCapture::handler(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (g_echo) {
+        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
     QMutexLocker lock(&g_mutex);
     g_lines.append({type, message});
 }
