@@ -41,6 +41,7 @@ namespace Cli {
 namespace {
 
 constexpr int kReportWaitMs = 15000;
+constexpr int kInstallerPollMs = 100;
 
 QString dateText(const QDate& date) {
     return date.isValid() ? date.toString(Qt::ISODate) : QString();
@@ -131,6 +132,16 @@ bool Program::waitFor(Task* task) {
     // Status changes queued before the end reach their objects first.
     QCoreApplication::processEvents();
     return !aborted;
+}
+
+void Program::waitForInstaller() {
+    // Its result arrives from the installer's thread; the timer wakes the loop to look at the
+    // queue's state too.
+    QTimer wake;
+    wake.start(kInstallerPollMs);
+    const Flow::Shared<Installer>& installer = m_configuration->installer;
+    waitUntil([&installer] { return !installer->isBusy(); });
+    QCoreApplication::processEvents();
 }
 
 void Program::waitUntil(const std::function<bool()>& done) {
@@ -447,6 +458,7 @@ int Program::install() {
     m_stop = [&updates] { updates.abortInstall(); };
     waitFor(updates.installer());
     m_stop = nullptr;
+    waitForInstaller();
 
     bool allDone = true;
     const QList<Flow::Shared<InstallUpdate>>& list = updates.installList();
@@ -718,6 +730,7 @@ int Program::backupRestore() {
     m_stop = [&jobs] { jobs.stopInstall(); };
     waitFor(jobs.installer());
     m_stop = nullptr;
+    waitForInstaller();
     bool allDone = true;
     const QList<QObject*> installed = jobs.model()->installList();
     for (int index = 0; index < installed.size(); ++index) {

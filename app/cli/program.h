@@ -68,6 +68,9 @@ private:
     int readBackup(BackupJobs& jobs, const QString& path);
     // Runs the event loop until the task has finished; false when it was aborted.
     bool waitFor(Task* task);
+    // After an interruption the package Installer is installing runs to its end; its result is
+    // shown before the program ends.
+    void waitForInstaller();
     // Runs the event loop until `done` holds.
     void waitUntil(const std::function<bool()>& done);
     // Scans and searches; null, with the exit code set, when the service failed.

@@ -302,6 +302,9 @@ void CliTest::ctrlCDuringInstallLetsInstallerFinish() {
     QCOMPARE(install.exitCode(), 5);
     text += QString::fromUtf8(install.readAllStandardOutput());
     QVERIFY2(!text.contains("Installation complete"), qPrintable(text));
+    // The package under way was installed and says so.
+    QVERIFY2(text.contains(": Installed"), qPrintable(text));
+    QVERIFY(!quillon({"--json", "history"}).json["history"].toArray().isEmpty());
 
     // It ended only after Installer had: the lock is free, the records and archives whole.
     const Run recovery = quillon({"--json", "recovery"});
