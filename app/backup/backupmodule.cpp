@@ -4,15 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "backup/backupchecker.h"
-#include "backup/backupcheckstate.h"
-#include "backup/backupcreator.h"
-#include "backup/backupmodel.h"
-#include "backup/backupreader.h"
-#include "backup/backupsinstaller.h"
-#include "backup/backupviewmodel.h"
-#include "backup/installbackup.h"
-#include "hardware/devicescanner.h"
+#include "backup/backupjobs.h"
 
 namespace Qln {
 
@@ -20,32 +12,14 @@ BackupModule::BackupModule(Flow::Shared<Configuration> configuration, QObject* p
     : Module(QStringLiteral("backup"), tr("CloudBackupTitle"),
              QStringLiteral("../Resources/Images/Modules/backup.svg"),
              QStringLiteral("qrc:///View/Modules/BackupModule.qml"), parent),
-      m_configuration(std::move(configuration)),
-      m_model(new BackupViewModel(this)),
-      m_created(std::make_shared<Backup::BackupModel>()),
-      m_checkState(std::make_shared<Backup::CheckState>()),
-      m_creator(new Task(this)),
-      m_initiator(new Task(this)),
-      m_installer(new Task(this)) {
+      m_configuration(std::move(configuration)) {
     const Flow::Shared<Environment>& environment = m_configuration->environment;
     const bool systemDevices = environment && environment->checkSystemDevices();
     const QString unpackDir = environment ? environment->unpackDir()
                                           : Environment::appDataDir() + QStringLiteral("/Unpack");
-
-    m_creatorStep = std::make_shared<Backup::Creator>(m_created);
-    m_creator->chain().add(std::make_shared<DeviceScanner>(systemDevices));
-    m_creator->chain().add(m_creatorStep);
-    connect(m_created.get(), &Backup::BackupModel::Packed, m_model, &BackupViewModel::OnPacked);
-    connect(m_creator, &Task::finished, this, &BackupModule::refreshFileInfo);
-
-    m_initiator->chain().add(std::make_shared<Backup::Reader>(m_checkState));
-    m_initiator->chain().add(std::make_shared<DeviceScanner>(systemDevices));
-    m_initiator->chain().add(std::make_shared<Backup::Checker>(m_checkState));
-    connect(m_checkState.get(), &Backup::CheckState::SetModel, m_model,
-            &BackupViewModel::OnSetModel);
-
-    m_installer->chain().add(std::make_shared<BackupsInstaller>(
-        m_configuration->installer, unpackDir, m_configuration->analytics));
+    m_jobs = new BackupJobs(m_configuration->installer, unpackDir, systemDevices,
+                            m_configuration->analytics, this);
+    connect(m_jobs->creator(), &Task::finished, this, &BackupModule::refreshFileInfo);
 
     setPath(environment ? environment->backupArchivePath()
                         : Environment::defaultBackupArchivePath());
@@ -55,6 +29,22 @@ BackupModule::~BackupModule() {
     if (m_configuration->environment) {
         m_configuration->environment->setBackupArchivePath(m_path);
     }
+}
+
+Task* BackupModule::creator() const {
+    return m_jobs->creator();
+}
+
+Task* BackupModule::initiator() const {
+    return m_jobs->initiator();
+}
+
+Task* BackupModule::installer() const {
+    return m_jobs->installer();
+}
+
+BackupViewModel* BackupModule::model() const {
+    return m_jobs->model();
 }
 
 bool BackupModule::validPath(const QString& path) {
@@ -94,53 +84,32 @@ void BackupModule::refreshFileInfo() {
 
 void BackupModule::beginCreate() {
     qDebug() << "Begin create";
-    if (m_creator->isRunning()) {
-        return;
-    }
-    m_model->clearPacked();
-    m_creatorStep->setPath(m_path);
-    m_creator->start();
+    m_jobs->beginCreate(m_path);
 }
 
 void BackupModule::stopCreate() {
     qDebug() << "Stop create";
-    // The archive is written beside the path and put there only when complete, so stopping
-    // leaves an earlier backup at the path as it was: nothing to delete.
-    if (m_creator->isRunning()) {
-        m_creator->abort();
-    }
+    m_jobs->stopCreate();
 }
 
 void BackupModule::beginRead() {
     qDebug() << "Begin read backup";
-    if (m_initiator->isRunning()) {
-        return;
-    }
-    m_model->clearCheck();
-    m_checkState->setPath(m_path);
-    m_initiator->start();
+    m_jobs->beginRead(m_path);
 }
 
 void BackupModule::stopRead() {
     qDebug() << "Stop read backup";
-    if (m_initiator->isRunning()) {
-        m_initiator->abort();
-    }
+    m_jobs->stopRead();
 }
 
 void BackupModule::beginInstall() {
     qDebug() << "Begin install";
-    if (m_installer->isRunning()) {
-        return;
-    }
-    m_installer->start(std::make_shared<BackupInstallList>(m_model->rebuildInstallList()));
+    m_jobs->beginInstall();
 }
 
 void BackupModule::stopInstall() {
     qDebug() << "Stop install";
-    if (m_installer->isRunning()) {
-        m_installer->abort();
-    }
+    m_jobs->stopInstall();
 }
 
 }  // namespace Qln

@@ -11,11 +11,7 @@
 
 namespace Qln {
 
-namespace Backup {
-class BackupModel;
-class CheckState;
-class Creator;
-}  // namespace Backup
+class BackupJobs;
 
 // The backup page's module: save every driver into one archive, compare an archive with the
 // machine, and restore the chosen drivers.
@@ -44,10 +40,10 @@ public:
     void setUrl(const QUrl& url);
     QUrl folder() const;
     QString fileName() const;
-    Task* creator() const { return m_creator; }
-    Task* initiator() const { return m_initiator; }
-    Task* installer() const { return m_installer; }
-    BackupViewModel* model() const { return m_model; }
+    Task* creator() const;
+    Task* initiator() const;
+    Task* installer() const;
+    BackupViewModel* model() const;
 
     Q_INVOKABLE void beginCreate();
     Q_INVOKABLE void stopCreate();
@@ -69,13 +65,7 @@ private:
     QString m_path;
     bool m_validPath = false;
     bool m_exists = false;
-    BackupViewModel* m_model;
-    Flow::Shared<Backup::BackupModel> m_created;
-    Flow::Shared<Backup::Creator> m_creatorStep;
-    Flow::Shared<Backup::CheckState> m_checkState;
-    Task* m_creator;
-    Task* m_initiator;
-    Task* m_installer;
+    BackupJobs* m_jobs;
 };
 
 }  // namespace Qln

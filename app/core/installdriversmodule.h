@@ -13,11 +13,7 @@
 namespace Qln {
 
 class ComputerInfo;
-class DeviceSelectViewModel;
-class FindUpdateTask;
-class InstallReporter;
-class InstallUpdate;
-class InstallUpdatesTask;
+class DriverUpdates;
 class UploadTask;
 
 // The drivers page's module: scan, search, and the choice of updates.
@@ -54,24 +50,15 @@ signals:
     void installListChanged();
 
 private:
-    // Where the update pipeline builds its install list from the chosen rows
-    // and starts its installation task.
-    void startInstallation(const QList<DeviceSelectViewModel*>& rows);
-    void runInstallation();
     void discardResult();
 
     Flow::Shared<Configuration> m_configuration;
     QString m_unpackDir;
     QString m_osInfoText;
     ComputerInfo* m_computerInfo;
-    FindUpdateTask* m_finder;
+    DriverUpdates* m_updates;
     UploadTask* m_upload = nullptr;
     DriversUpdateModel* m_result = nullptr;
-    Flow::Shared<InstallReporter> m_reporter;
-    InstallUpdatesTask* m_installTask = nullptr;
-    QList<Flow::Shared<InstallUpdate>> m_installList;
-    // An install asked for while the last one was still ending starts once it has.
-    bool m_installPending = false;
 };
 
 }  // namespace Qln

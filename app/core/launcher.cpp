@@ -28,18 +28,26 @@ namespace Qln {
 
 Launcher::Launcher(const ArgumentMap* arguments, const QString& applicationDir, QObject* parent)
     : QObject(parent),
-      m_configuration(std::make_shared<Configuration>()),
+      m_configuration(makeConfiguration(*arguments)),
       m_arguments(arguments),
-      m_applicationDir(applicationDir) {
+      m_applicationDir(applicationDir) {}
+
+Flow::Shared<Configuration> Launcher::makeConfiguration(const ArgumentMap& arguments) {
     ScopeProfiler profiler(QStringLiteral("Launcher"));
+    auto configuration = std::make_shared<Configuration>();
     Net::Manager::instance()->configure(QString(), 10000,
-                                        !m_arguments->contains(QStringLiteral("nostrict")));
-    m_configuration->environment = std::make_shared<Environment>();
+                                        !arguments.contains(QStringLiteral("nostrict")));
+    configuration->environment = std::make_shared<Environment>();
     // Local runs point the hits at the reference service's collector instead.
     const QString batchUrl = qEnvironmentVariable("QUILLON_ANALYTICS_URL");
-    m_configuration->analytics = std::make_shared<Utils::GAnalytics>(
+    configuration->analytics = std::make_shared<Utils::GAnalytics>(
         QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
         batchUrl.isEmpty() ? Utils::GAnalytics::defaultBatchUrl() : QUrl(batchUrl));
+    return configuration;
+}
+
+void Launcher::setWindowController(WindowController* windows) {
+    m_windows = windows;
 }
 
 Launcher::~Launcher() {
@@ -54,20 +62,30 @@ void Launcher::shutDown() {
         return;
     }
     m_shutDown = true;
-    if (const Flow::Shared<Utils::GAnalytics>& analytics = m_configuration->analytics) {
+    shutDown(*m_configuration);
+}
+
+void Launcher::shutDown(Configuration& configuration) {
+    if (const Flow::Shared<Utils::GAnalytics>& analytics = configuration.analytics) {
         analytics->endSession();
         // Hits without a tracking identifier have nowhere to go.
         if (!analytics->trackingId().isEmpty()) {
             analytics->sendAll();
         }
     }
-    if (m_configuration->environment) {
-        m_configuration->environment->sync();
+    if (configuration.environment) {
+        configuration.environment->sync();
     }
 }
 
 QString Launcher::builtInServiceUrl() {
     return QStringLiteral(QLN_SERVICE_BASE_URL);
+}
+
+QString Launcher::serviceUrl(const ArgumentMap& arguments) {
+    // A `-host` without a value names nothing to use instead.
+    const QString host = arguments.value(QStringLiteral("host"));
+    return host.isEmpty() ? builtInServiceUrl() : host;
 }
 
 Launcher::MigrationSteps Launcher::migrationSteps(const QVersionNumber& stored,
@@ -126,10 +144,9 @@ void Launcher::start() {
         qCritical() << "Windows controller is not define";
         return;
     }
-    // A `-host` or `-ver` without a value names nothing to use instead.
-    const QString host = m_arguments->value(QStringLiteral("host"));
+    // A `-ver` without a value names nothing to use instead.
     const QString version = m_arguments->value(QStringLiteral("ver"));
-    const QString baseUrl = host.isEmpty() ? builtInServiceUrl() : host;
+    const QString baseUrl = serviceUrl(*m_arguments);
     qInfo().noquote() << "Service:" << baseUrl;
 
     if (!m_observer && m_observerFactory) {
@@ -161,33 +178,11 @@ void Launcher::finish(const Flow::Shared<InitData>& data) {
         return;
     }
     Configuration& configuration = *m_configuration;
-    configuration.serviceClient = std::move(data->serviceClient);
-    configuration.osInfo = data->osInfo;
-    configuration.systemInfo = data->systemInfo;
-    configuration.settingsData = data->settingsData;
-
-    const bool authorised =
-        configuration.serviceClient && !configuration.serviceClient->token()->token.isEmpty();
-    const Flow::Shared<SettingsData> settings =
-        configuration.settingsData ? configuration.settingsData : std::make_shared<SettingsData>();
-    const bool serverError = settings->error.code != 0;
-    // Settings that never arrived leave the program without its endpoints, even with a token.
-    const bool failed = !authorised || serverError || !data->settingsFetched;
-
-    Utils::GAnalytics& analytics = *configuration.analytics;
-    if (!settings->analyticsId.isEmpty()) {
-        analytics.setTrackingId(settings->analyticsId);
-    }
-    analytics.start();
-    analytics.startSession();
-
-    configuration.installer = std::make_shared<Installer>(
-        *m_arguments, configuration.osInfo && configuration.osInfo->is64());
-    const Environment& environment = *configuration.environment;
-    configuration.recoveryManager = std::make_shared<RecoveryManager>(
-        RecoveryManager::Folders{Environment::appDataDir(), environment.backupsDir(),
-                                 environment.unpackDir(), environment.downloadDir()},
-        configuration.installer);
+    const StartFacts facts = adopt(configuration, *m_arguments, *data);
+    const bool authorised = facts.authorised;
+    const bool serverError = facts.serverError;
+    const bool failed = facts.failed;
+    const Flow::Shared<SettingsData>& settings = facts.settings;
 
     const QString tab = m_arguments->value(QStringLiteral("tab"));
     auto modules = std::make_unique<ModuleList>(m_configuration, m_applicationDir, tab);
@@ -215,6 +210,39 @@ void Launcher::finish(const Flow::Shared<InitData>& data) {
     } else {
         windows->ShowMainWindow();
     }
+}
+
+Launcher::StartFacts Launcher::adopt(Configuration& configuration, const ArgumentMap& arguments,
+                                     InitData& data) {
+    configuration.serviceClient = std::move(data.serviceClient);
+    configuration.osInfo = data.osInfo;
+    configuration.systemInfo = data.systemInfo;
+    configuration.settingsData = data.settingsData;
+
+    StartFacts facts;
+    facts.authorised =
+        configuration.serviceClient && !configuration.serviceClient->token()->token.isEmpty();
+    facts.settings =
+        configuration.settingsData ? configuration.settingsData : std::make_shared<SettingsData>();
+    facts.serverError = facts.settings->error.code != 0;
+    // Settings that never arrived leave the program without its endpoints, even with a token.
+    facts.failed = !facts.authorised || facts.serverError || !data.settingsFetched;
+
+    Utils::GAnalytics& analytics = *configuration.analytics;
+    if (!facts.settings->analyticsId.isEmpty()) {
+        analytics.setTrackingId(facts.settings->analyticsId);
+    }
+    analytics.start();
+    analytics.startSession();
+
+    configuration.installer = std::make_shared<Installer>(
+        arguments, configuration.osInfo && configuration.osInfo->is64());
+    const Environment& environment = *configuration.environment;
+    configuration.recoveryManager = std::make_shared<RecoveryManager>(
+        RecoveryManager::Folders{Environment::appDataDir(), environment.backupsDir(),
+                                 environment.unpackDir(), environment.downloadDir()},
+        configuration.installer);
+    return facts;
 }
 
 }  // namespace Qln

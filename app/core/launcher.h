@@ -30,16 +30,34 @@ public:
         bool migrateLegacy = false;    // recovery and history records of the old format
     };
 
+    // What start-up found out, which decides the first window (or the console's exit).
+    struct StartFacts {
+        bool authorised = false;
+        bool serverError = false;  // the service answered with an error code
+        bool failed = true;        // no token, or no settings
+        Flow::Shared<SettingsData> settings;
+    };
+
     Launcher(const ArgumentMap* arguments, const QString& applicationDir,
              QObject* parent = nullptr);
     ~Launcher() override;
 
     // The service start-up talks to unless `-host` names another.
     static QString builtInServiceUrl();
+    // The service of this run: `-host`, else the built-in one.
+    static QString serviceUrl(const ArgumentMap& arguments);
+    // The network set up for the options, the settings and the analytics, before start-up.
+    static Flow::Shared<Configuration> makeConfiguration(const ArgumentMap& arguments);
+    // Takes over what start-up found and makes the services the jobs share (the Installer
+    // client, the recovery manager); starts the analytics session.
+    static StartFacts adopt(Configuration& configuration, const ArgumentMap& arguments,
+                            InitData& data);
+    // What must be done before another copy of the program may start.
+    static void shutDown(Configuration& configuration);
     static MigrationSteps migrationSteps(const QVersionNumber& stored,
                                          const QVersionNumber& current);
 
-    void setWindowController(WindowController* windows) { m_windows = windows; }
+    void setWindowController(WindowController* windows);
     void setStartObserverFactory(StartObserverFactory factory) {
         m_observerFactory = std::move(factory);
     }

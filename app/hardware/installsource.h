@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMutex>
 #include <QObject>
 #include <QString>
 
@@ -40,6 +41,8 @@ public:
     virtual InstallRequest installRequest() const = 0;
     // Called on the installer's pool thread: sets Complete or Error, then handleResult().
     virtual void setResult(const InstallResult& result);
+    // What Installer answered last; zeros before any answer.
+    InstallResult result() const;
     // Taken out of the queue before its turn: nothing was installed, so it shows as not
     // started. Called from any thread.
     virtual void dropped();
@@ -49,6 +52,8 @@ protected:
 
 private:
     InstallState* m_state;
+    mutable QMutex m_mutex;
+    InstallResult m_result;  // guarded by m_mutex
 };
 
 }  // namespace Qln

@@ -27,6 +27,8 @@ signals:
     void statusChanged();
     // Feeds OnSetStatus, queued when posted from another thread.
     void SetStatus(Qln::InstallState::InstallStatus status);
+    // Bytes of the package's download so far; emitted on the network's thread.
+    void downloadProgress(qint64 received, qint64 total);
 
 public slots:
     void OnSetStatus(Qln::InstallState::InstallStatus status);

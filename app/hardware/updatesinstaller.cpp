@@ -144,8 +144,11 @@ UpdatesInstaller::Step UpdatesInstaller::download(InstallUpdate& update, QString
         return failed(file.errorString());
     }
     m_downloader->setExpectedSize(static_cast<qint64>(offer->size));
-    const Net::DownloadResult result =
-        m_downloader->download(QUrl(offer->downloadUrl), Net::Headers(), &file, {});
+    InstallState* state = update.state();
+    const Net::DownloadResult result = m_downloader->download(
+        QUrl(offer->downloadUrl), Net::Headers(), &file, [state](qint64 received, quint64 total) {
+            emit state->downloadProgress(received, static_cast<qint64>(total));
+        });
     if (isAborted()) {
         file.cancelWriting();
         return failed(QStringLiteral("aborted"));

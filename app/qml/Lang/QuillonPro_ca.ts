@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Còpia de seguretat creada</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Fitxer de còpia:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>S’estan restaurant els controladors</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Controladors restaurats</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>S’estan desant els controladors:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>No hi ha connexió amb el servei de controladors</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Controlador actual</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>No s’ha trobat el dispositiu</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Dispositiu nou</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Sense canvis</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>S’està baixant</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Instal·lat</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>S’està instal·lant</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>A punt per instal·lar</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Encara no s’ha actualitzat cap controlador.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>S’estan cercant actualitzacions</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Actualitzacions de controladors instal·lades</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>S’està restaurant</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Error en restaurar</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Restaurat</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instal·lació completada</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>S’estan instal·lant els controladors:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>El programa no ha pogut connectar amb el servei de controladors. Comproveu la connexió a Internet i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Reinicieu l’ordinador per acabar d’instal·lar els controladors.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Cal reiniciar</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Versió nova</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Els controladors coincideixen amb la còpia de seguretat. No hi ha res per restaurar.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Es conserva una còpia de cada controlador substituït, de manera que podeu desfer qualsevol actualització a la pàgina Recuperació.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Alguns dels controladors seleccionats no estan certificats per Microsoft (WHQL). Provenen dels fabricants dels dispositius, però és possible que no funcionin a tots els ordinadors.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Abans d’instal·lar</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Controladors per restaurar:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recomanat</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Encara no hi ha controladors actualitzats per revertir.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Controladors actualitzats que podeu revertir</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Els controladors estan al dia</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>El servei de controladors no està disponible ara mateix. Torneu-ho a provar d’aquí a uns minuts.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>S’està descomprimint</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispositius amb actualitzacions:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>En espera</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Záloha vytvořena</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Soubor zálohy:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Obnovování ovladačů</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Ovladače obnoveny</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Ukládání ovladačů:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Bez připojení ke službě ovladačů</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Aktuální ovladač</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Zařízení nenalezeno</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Nové zařízení</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Beze změny</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Stahování</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Nainstalováno</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Instalace</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Připraveno k instalaci</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Zatím nebyl aktualizován žádný ovladač.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Hledání aktualizací</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Nainstalované aktualizace ovladačů</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Obnovování</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Obnovení selhalo</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Obnoveno</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalace dokončena</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalace ovladačů:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Program se nemohl spojit se službou ovladačů. Zkontrolujte připojení k internetu a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Restartujte počítač, aby se dokončila instalace ovladačů.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Je nutný restart</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nová verze</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Vaše ovladače odpovídají záloze. Není co obnovovat.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Z každého nahrazeného ovladače se uchovává kopie, takže jakoukoli aktualizaci můžete vrátit na stránce Obnovení.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Některé z vybraných ovladačů nejsou certifikovány společností Microsoft (WHQL). Pocházejí od výrobců zařízení, ale nemusí fungovat na každém počítači.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Před instalací</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Ovladače k obnovení:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Doporučený</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Zatím nejsou žádné aktualizované ovladače k vrácení.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Aktualizované ovladače, které lze vrátit</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Vaše ovladače jsou aktuální</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Služba ovladačů teď není dostupná. Zkuste to znovu za několik minut.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozbalování</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Zařízení s aktualizacemi:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Čeká</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Sicherung erstellt</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Sicherungsdatei:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Treiber werden wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Treiber wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Treiber werden gesichert:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Keine Verbindung zum Treiberdienst</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Aktueller Treiber</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Gerät nicht gefunden</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Neues Gerät</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installiert</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Wird installiert</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Bereit zur Installation</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Es wurden noch keine Treiber aktualisiert.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Suche nach Updates</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Installierte Treiber-Updates</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Wird wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Fehler bei der Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installation abgeschlossen</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Treiber werden installiert:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Das Programm konnte den Treiberdienst nicht erreichen. Prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Starten Sie den Computer neu, um die Installation der Treiber abzuschließen.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Neustart erforderlich</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Ihre Treiber entsprechen der Sicherung. Es gibt nichts wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Von jedem ersetzten Treiber wird eine Sicherungskopie angelegt, sodass Sie jedes Update auf der Seite „Wiederherstellung“ rückgängig machen können.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Einige der ausgewählten Treiber sind nicht von Microsoft zertifiziert (WHQL). Sie stammen von den Geräteherstellern, funktionieren aber möglicherweise nicht auf jedem Computer.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Vor der Installation</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Wiederherzustellende Treiber:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Empfohlen</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Es gibt noch keine aktualisierten Treiber zum Zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Aktualisierte Treiber, die Sie zurücksetzen können</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Ihre Treiber sind aktuell</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Der Treiberdienst ist gerade nicht verfügbar. Bitte versuchen Sie es in einigen Minuten erneut.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Wird entpackt</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Geräte mit Treiber-Updates:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Wartet</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

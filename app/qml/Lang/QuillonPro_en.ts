@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Backup created</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Backup file:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Restoring drivers</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Drivers restored</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Saving drivers:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>No connection to the driver service</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Current driver</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Device not found</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>New device</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Unchanged</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Downloading</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installed</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installing</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Ready to install</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>No drivers have been updated yet.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Searching for updates</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Installed driver updates</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Restoring</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Restore failed</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Restored</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installation complete</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installing drivers:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>The program could not reach the driver service. Check your Internet connection and try again.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Windows must restart to finish installing the drivers. Save your work before restarting.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Restart required</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>New version</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Your drivers match the backup. There is nothing to restore.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>A recovery point is created for every driver, so you can always go back.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Some of the drivers found may not carry a Microsoft (WHQL) signature. They come from the device makers and are widely used, but Windows may warn about them.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Before you install</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Drivers to restore:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recommended</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>There are no updated drivers to roll back yet.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Updated drivers you can roll back</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Your drivers are up to date</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>The driver service is not available right now. Please try again in a few minutes.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Unpacking</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Devices with driver updates:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Waiting</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Copia de seguridad creada</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Archivo de copia:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Restaurando controladores</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Controladores restaurados</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Guardando controladores:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sin conexión con el servicio de controladores</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Controlador actual</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Dispositivo no encontrado</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Dispositivo nuevo</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Instalando</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Listo para instalar</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Todavía no se ha actualizado ningún controlador.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Buscando actualizaciones</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Actualizaciones de controladores instaladas</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Restaurando</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Error al restaurar</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Restaurado</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalación completada</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalando controladores:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>El programa no ha podido conectar con el servicio de controladores. Compruebe su conexión a Internet y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Reinicie el equipo para terminar de instalar los controladores.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Es necesario reiniciar</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nueva versión</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Sus controladores coinciden con la copia de seguridad. No hay nada que restaurar.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Se guarda una copia de cada controlador sustituido, por lo que puede deshacer cualquier actualización en la página Recuperación.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Algunos de los controladores seleccionados no están certificados por Microsoft (WHQL). Proceden de los fabricantes de los dispositivos, pero puede que no funcionen en todos los equipos.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Antes de instalar</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Controladores para restaurar:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recomendado</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Todavía no hay controladores actualizados que revertir.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Controladores actualizados que puede revertir</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Sus controladores están al día</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>El servicio de controladores no está disponible en este momento. Vuelva a intentarlo en unos minutos.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Descomprimiendo</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispositivos con actualizaciones:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>En espera</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Varmuuskopio luotu</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Varmuuskopiotiedosto:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Palautetaan ohjaimia</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Ohjaimet palautettu</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Tallennetaan ohjaimia:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Ei yhteyttä ohjainpalveluun</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Nykyinen ohjain</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Laitetta ei löydy</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Uusi laite</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Ennallaan</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Ladataan</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Asennettu</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Epäonnistui</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Asennetaan</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Valmis asennettavaksi</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Ohjaimia ei ole vielä päivitetty.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Haetaan päivityksiä</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Asennetut ohjainpäivitykset</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Palautetaan</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Palautus epäonnistui</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Palautettu</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Asennus valmis</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Asennetaan ohjaimia:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Ohjelma ei saanut yhteyttä ohjainpalveluun. Tarkista internetyhteys ja yritä uudelleen.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Käynnistä tietokone uudelleen, jotta ohjainten asennus valmistuu.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Uudelleenkäynnistys tarvitaan</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Uusi versio</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Ohjaimesi vastaavat varmuuskopiota. Palautettavaa ei ole.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Jatka</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Jokaisesta korvatusta ohjaimesta säilytetään kopio, joten voit perua minkä tahansa päivityksen Palautus-sivulla.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Osa valituista ohjaimista ei ole Microsoftin sertifioimia (WHQL). Ne ovat laitevalmistajien julkaisemia, mutta ne eivät välttämättä toimi kaikissa tietokoneissa.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Ennen asennusta</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Palautettavat ohjaimet:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Suositeltu</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Palautettavia päivitettyjä ohjaimia ei vielä ole.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Päivitetyt ohjaimet, jotka voit palauttaa</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Ohjaimesi ovat ajan tasalla</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Ohjainpalvelu ei ole juuri nyt käytettävissä. Yritä uudelleen muutaman minuutin kuluttua.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Puretaan</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Laitteet, joille on päivityksiä:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Odottaa</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Sauvegarde créée</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Fichier de sauvegarde :</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Restauration des pilotes</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Pilotes restaurés</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Sauvegarde des pilotes :</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Pas de connexion au service de pilotes</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Pilote actuel</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Périphérique introuvable</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Nouveau périphérique</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Inchangé</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Prêt à installer</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Aucun pilote n’a encore été mis à jour.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Recherche de mises à jour</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Mises à jour de pilotes installées</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Restauration</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Échec de la restauration</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Restauré</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installation terminée</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installation des pilotes :</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Le programme n’a pas pu joindre le service de pilotes. Vérifiez votre connexion Internet et réessayez.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Redémarrez l’ordinateur pour terminer l’installation des pilotes.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Redémarrage nécessaire</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Vos pilotes correspondent à la sauvegarde. Il n’y a rien à restaurer.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Une copie de chaque pilote remplacé est conservée : vous pouvez annuler toute mise à jour depuis la page Restauration.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Certains des pilotes sélectionnés ne sont pas certifiés par Microsoft (WHQL). Ils proviennent des fabricants des périphériques, mais peuvent ne pas fonctionner sur tous les ordinateurs.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Avant l’installation</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Pilotes à restaurer :</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recommandé</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Aucun pilote mis à jour à restaurer pour l’instant.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Pilotes mis à jour que vous pouvez restaurer</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Vos pilotes sont à jour</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Le service de pilotes est indisponible pour le moment. Veuillez réessayer dans quelques minutes.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Décompression</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Périphériques à mettre à jour :</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>En attente</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

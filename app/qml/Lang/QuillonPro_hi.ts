@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>बैकअप बन गया</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>बैकअप फ़ाइल:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>ड्राइवर पुनर्स्थापित हो रहे हैं</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>ड्राइवर पुनर्स्थापित हो गए</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>ड्राइवर सहेजे जा रहे हैं:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>ड्राइवर सेवा से कोई कनेक्शन नहीं</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>वर्तमान ड्राइवर</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>डिवाइस नहीं मिला</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>नया डिवाइस</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>अपरिवर्तित</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>डाउनलोड हो रहा है</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>इंस्टॉल हो गया</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>विफल</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>इंस्टॉल हो रहा है</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>इंस्टॉल के लिए तैयार</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>अभी तक कोई ड्राइवर अपडेट नहीं किया गया है।</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>अपडेट खोजे जा रहे हैं</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>इंस्टॉल किए गए ड्राइवर अपडेट</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>पुनर्स्थापित हो रहा है</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>पुनर्स्थापना विफल</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>पुनर्स्थापित</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>इंस्टॉलेशन पूर्ण</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>ड्राइवर इंस्टॉल हो रहे हैं:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>प्रोग्राम ड्राइवर सेवा तक नहीं पहुँच सका। अपना इंटरनेट कनेक्शन जाँचें और फिर से प्रयास करें।</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>ड्राइवर इंस्टॉलेशन पूरा करने के लिए अपना कंप्यूटर पुनरारंभ करें।</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>पुनरारंभ आवश्यक है</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>नया संस्करण</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>आपके ड्राइवर बैकअप से मेल खाते हैं। पुनर्स्थापित करने के लिए कुछ नहीं है।</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>जारी रखें</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>बदले गए हर ड्राइवर की एक प्रति सहेजी जाती है, इसलिए आप पुनर्स्थापना पेज पर किसी भी अपडेट को वापस ले सकते हैं।</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>चुने गए कुछ ड्राइवर Microsoft (WHQL) द्वारा प्रमाणित नहीं हैं। ये डिवाइस निर्माताओं के ड्राइवर हैं, लेकिन हो सकता है कि ये हर कंप्यूटर पर काम न करें।</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>इंस्टॉल करने से पहले</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>पुनर्स्थापित करने के लिए ड्राइवर:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>अनुशंसित</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>वापस लेने के लिए अभी कोई अपडेट किया गया ड्राइवर नहीं है।</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>अपडेट किए गए ड्राइवर जिन्हें आप वापस ले सकते हैं</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>आपके ड्राइवर अप-टू-डेट हैं</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>ड्राइवर सेवा अभी उपलब्ध नहीं है। कृपया कुछ मिनट बाद फिर से प्रयास करें।</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>अनपैक हो रहा है</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>ड्राइवर अपडेट वाले डिवाइस:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>प्रतीक्षा में</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>A biztonsági mentés elkészült</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Mentési fájl:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Illesztőprogramok visszaállítása</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Illesztőprogramok visszaállítva</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Illesztőprogramok mentése:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nincs kapcsolat az illesztőprogram-szolgáltatással</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Jelenlegi illesztőprogram</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Az eszköz nem található</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Új eszköz</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Változatlan</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Letöltés</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Telepítve</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Sikertelen</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Telepítés</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Telepítésre kész</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Még egyetlen illesztőprogram sem lett frissítve.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Frissítések keresése</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Telepített illesztőprogram-frissítések</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Visszaállítás folyamatban</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Sikertelen visszaállítás</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Visszaállítva</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>A telepítés befejeződött</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Illesztőprogramok telepítése:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>A program nem érte el az illesztőprogram-szolgáltatást. Ellenőrizze az internetkapcsolatot, és próbálja újra.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Az illesztőprogramok telepítésének befejezéséhez indítsa újra a számítógépet.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Újraindítás szükséges</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Új verzió</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Illesztőprogramjai megegyeznek a mentéssel. Nincs mit visszaállítani.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Folytatás</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Minden lecserélt illesztőprogramról másolat készül, így bármely frissítést visszavonhat a Visszaállítás oldalon.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>A kiválasztott illesztőprogramok némelyike nem rendelkezik Microsoft-tanúsítvánnyal (WHQL). Az eszközök gyártóitól származnak, de nem biztos, hogy minden számítógépen működnek.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Telepítés előtt</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Visszaállítandó illesztőprogramok:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Ajánlott</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Még nincs visszaállítható frissített illesztőprogram.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Visszaállítható frissített illesztőprogramok</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Illesztőprogramjai naprakészek</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Az illesztőprogram-szolgáltatás jelenleg nem érhető el. Néhány perc múlva próbálja újra.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Kicsomagolás</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Frissíthető eszközök:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Várakozik</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Cadangan dibuat</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>File cadangan:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Memulihkan driver</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Driver dipulihkan</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Menyimpan driver:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Tidak ada koneksi ke layanan driver</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Driver saat ini</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Perangkat tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Perangkat baru</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Tidak berubah</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Mengunduh</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Terpasang</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Gagal</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Memasang</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Siap dipasang</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Belum ada driver yang diperbarui.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Mencari pembaruan</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Pembaruan driver yang terpasang</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Memulihkan</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Gagal memulihkan</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Dipulihkan</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Pemasangan selesai</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Memasang driver:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Program tidak dapat menjangkau layanan driver. Periksa koneksi Internet Anda, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Mulai ulang komputer untuk menyelesaikan pemasangan driver.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Perlu dimulai ulang</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Versi baru</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Driver Anda sesuai dengan cadangan. Tidak ada yang perlu dipulihkan.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Lanjutkan</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Salinan setiap driver yang diganti disimpan, sehingga Anda dapat membatalkan pembaruan apa pun di halaman Pemulihan.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Beberapa driver yang dipilih tidak disertifikasi oleh Microsoft (WHQL). Driver ini berasal dari produsen perangkat, tetapi mungkin tidak berfungsi di semua komputer.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Sebelum memasang</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Driver yang akan dipulihkan:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Disarankan</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Belum ada driver yang diperbarui untuk dikembalikan.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Driver yang diperbarui dan dapat dikembalikan</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Driver Anda sudah mutakhir</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Layanan driver sedang tidak tersedia. Coba lagi dalam beberapa menit.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Mengekstrak</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Perangkat dengan pembaruan driver:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Menunggu</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Backup creato</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>File di backup:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Ripristino dei driver</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Driver ripristinati</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Salvataggio dei driver:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nessuna connessione al servizio driver</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Driver attuale</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Dispositivo non trovato</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Nuovo dispositivo</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Invariato</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Download in corso</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installato</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installazione</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Pronto per l’installazione</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Nessun driver è stato ancora aggiornato.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Ricerca di aggiornamenti</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Aggiornamenti dei driver installati</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Ripristino</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Ripristino non riuscito</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Ripristinato</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installazione completata</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installazione dei driver:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Il programma non è riuscito a raggiungere il servizio driver. Controlla la connessione a Internet e riprova.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Riavvia il computer per completare l’installazione dei driver.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Riavvio necessario</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nuova versione</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>I tuoi driver corrispondono al backup. Non c’è nulla da ripristinare.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Di ogni driver sostituito viene conservata una copia, quindi puoi annullare qualsiasi aggiornamento dalla pagina Ripristino.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Alcuni dei driver selezionati non sono certificati da Microsoft (WHQL). Provengono dai produttori dei dispositivi, ma potrebbero non funzionare su tutti i computer.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Prima di installare</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Driver da ripristinare:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Consigliato</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Non ci sono ancora driver aggiornati da ripristinare.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Driver aggiornati che puoi ripristinare</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>I tuoi driver sono aggiornati</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Il servizio driver non è disponibile al momento. Riprova tra qualche minuto.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Estrazione</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispositivi con aggiornamenti:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>In attesa</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

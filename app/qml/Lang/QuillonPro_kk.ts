@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Сақтық көшірме жасалды</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Сақтық көшірме файлы:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Драйверлер қалпына келтірілуде</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Драйверлер қалпына келтірілді</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Драйверлер сақталуда:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Драйверлер қызметімен байланыс жоқ</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Ағымдағы драйвер</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Құрылғы табылмады</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Жаңа құрылғы</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Өзгеріссіз</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Жүктелуде</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Орнатылды</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Қате</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Орнатылуда</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Орнатуға дайын</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Әзірге ешбір драйвер жаңартылған жоқ.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Жаңартулар ізделуде</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Орнатылған драйвер жаңартулары</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Қалпына келтірілуде</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Қалпына келтіру қатесі</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Қалпына келтірілді</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Орнату аяқталды</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Драйверлер орнатылуда:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Бағдарлама драйверлер қызметіне қосыла алмады. Интернет байланысын тексеріп, қайталап көріңіз.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Драйверлерді орнатуды аяқтау үшін компьютерді қайта іске қосыңыз.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Қайта іске қосу қажет</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Жаңа нұсқа</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Драйверлеріңіз сақтық көшірмеге сәйкес келеді. Қалпына келтіретін ештеңе жоқ.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Жалғастыру</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Ауыстырылған әр драйвердің көшірмесі сақталады, сондықтан кез келген жаңартуды «Қалпына келтіру» бетінде болдырмауға болады.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Таңдалған драйверлердің кейбірі Microsoft (WHQL) сертификатынан өтпеген. Оларды құрылғы өндірушілері шығарған, бірақ барлық компьютерде жұмыс істемеуі мүмкін.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Орнату алдында</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Қалпына келтірілетін драйверлер:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Ұсынылған</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Кері қайтаратын жаңартылған драйверлер әзірге жоқ.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Кері қайтаруға болатын жаңартылған драйверлер</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Драйверлеріңіз жаңартылған</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Драйверлер қызметі қазір қолжетімсіз. Бірнеше минуттан кейін қайталап көріңіз.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Ашылуда</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Драйвер жаңартулары бар құрылғылар:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Күтуде</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>백업을 만들었습니다</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>백업 파일:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>드라이버 복원 중</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>드라이버를 복원했습니다</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>드라이버 저장 중:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>드라이버 서비스에 연결되지 않음</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>현재 드라이버</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>장치를 찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>새 장치</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>변경 없음</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>다운로드 중</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>설치됨</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>설치 중</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>설치 준비됨</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>아직 업데이트된 드라이버가 없습니다.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>업데이트 검색 중</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>설치된 드라이버 업데이트</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>복원 중</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>복원 실패</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>복원됨</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>설치 완료</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>드라이버 설치 중:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>프로그램이 드라이버 서비스에 연결하지 못했습니다. 인터넷 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>드라이버 설치를 완료하려면 컴퓨터를 다시 시작하세요.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>다시 시작 필요</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>새 버전</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>드라이버가 백업과 일치합니다. 복원할 항목이 없습니다.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>교체되는 모든 드라이버의 사본이 보관되므로 [복원] 페이지에서 언제든지 업데이트를 되돌릴 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>선택한 드라이버 중 일부는 Microsoft 인증(WHQL)을 받지 않았습니다. 장치 제조업체에서 제공한 드라이버이지만 모든 컴퓨터에서 작동하지 않을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>설치하기 전에</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>복원할 드라이버:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>권장</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>아직 되돌릴 업데이트된 드라이버가 없습니다.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>되돌릴 수 있는 업데이트된 드라이버</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>드라이버가 최신 상태입니다</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>지금은 드라이버 서비스를 사용할 수 없습니다. 몇 분 후에 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>압축 푸는 중</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>드라이버 업데이트가 있는 장치:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>대기 중</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

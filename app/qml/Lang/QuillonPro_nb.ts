@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Sikkerhetskopien er laget</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Sikkerhetskopifil:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Gjenoppretter drivere</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Driverne er gjenopprettet</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Lagrer drivere:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Ingen tilkobling til drivertjenesten</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Gjeldende driver</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Enheten ble ikke funnet</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Ny enhet</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Uendret</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Laster ned</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Installert</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Mislyktes</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installerer</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Klar til installasjon</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Ingen drivere er oppdatert ennå.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Søker etter oppdateringer</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Installerte driveroppdateringer</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Gjenoppretter</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Gjenoppretting mislyktes</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Gjenopprettet</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installasjonen er fullført</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Installerer drivere:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Programmet fikk ikke kontakt med drivertjenesten. Kontroller internettilkoblingen og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Start datamaskinen på nytt for å fullføre installasjonen av driverne.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Omstart kreves</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Ny versjon</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Driverne samsvarer med sikkerhetskopien. Det er ingenting å gjenopprette.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Fortsett</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Det tas vare på en kopi av hver driver som erstattes, så du kan angre enhver oppdatering på siden Gjenoppretting.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Noen av de valgte driverne er ikke sertifisert av Microsoft (WHQL). De kommer fra enhetsprodusentene, men fungerer kanskje ikke på alle datamaskiner.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Før du installerer</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Drivere som skal gjenopprettes:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Anbefalt</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Det finnes ingen oppdaterte drivere å tilbakestille ennå.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Oppdaterte drivere du kan tilbakestille</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Driverne dine er oppdatert</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Drivertjenesten er ikke tilgjengelig akkurat nå. Prøv igjen om noen minutter.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Pakker ut</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Enheter med driveroppdateringer:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Venter</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Back-up gemaakt</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Back-upbestand:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Stuurprogramma’s terugzetten</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Stuurprogramma’s teruggezet</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Stuurprogramma’s opslaan:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Geen verbinding met de stuurprogrammaservice</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Huidig stuurprogramma</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Apparaat niet gevonden</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Nieuw apparaat</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Ongewijzigd</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Downloaden</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Installeren</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Klaar om te installeren</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Er zijn nog geen stuurprogramma’s bijgewerkt.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Zoeken naar updates</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Geïnstalleerde stuurprogramma-updates</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Wordt hersteld</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Herstellen mislukt</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Hersteld</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Installatie voltooid</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Stuurprogramma’s installeren:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Het programma kon de stuurprogrammaservice niet bereiken. Controleer uw internetverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Start de computer opnieuw op om de installatie van de stuurprogramma’s te voltooien.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Opnieuw opstarten vereist</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nieuwe versie</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Uw stuurprogramma’s komen overeen met de back-up. Er is niets terug te zetten.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Van elk vervangen stuurprogramma wordt een kopie bewaard, zodat u elke update kunt terugdraaien op de pagina Herstel.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Enkele van de geselecteerde stuurprogramma’s zijn niet door Microsoft gecertificeerd (WHQL). Ze komen van de apparaatfabrikanten, maar werken mogelijk niet op elke computer.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Voordat u installeert</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Terug te zetten stuurprogramma’s:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Aanbevolen</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Er zijn nog geen bijgewerkte stuurprogramma’s om terug te draaien.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Bijgewerkte stuurprogramma’s die u kunt terugdraaien</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Uw stuurprogramma’s zijn up-to-date</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>De stuurprogrammaservice is op dit moment niet beschikbaar. Probeer het over een paar minuten opnieuw.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Uitpakken</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Apparaten met updates:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Wachten</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Kopia zapasowa utworzona</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Plik kopii zapasowej:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Przywracanie sterowników</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Sterowniki przywrócone</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Zapisywanie sterowników:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Brak połączenia z usługą sterowników</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Obecny sterownik</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Nie znaleziono urządzenia</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Nowe urządzenie</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Bez zmian</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Pobieranie</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Zainstalowano</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Instalowanie</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Gotowy do instalacji</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Nie zaktualizowano jeszcze żadnego sterownika.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Wyszukiwanie aktualizacji</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Zainstalowane aktualizacje sterowników</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Przywracanie</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Błąd przywracania</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Przywrócono</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalacja zakończona</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalowanie sterowników:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Program nie mógł połączyć się z usługą sterowników. Sprawdź połączenie z internetem i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Uruchom ponownie komputer, aby dokończyć instalację sterowników.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Wymagane ponowne uruchomienie</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nowa wersja</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Sterowniki są zgodne z kopią zapasową. Nie ma nic do przywrócenia.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Kontynuuj</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Kopia każdego zastąpionego sterownika jest zachowywana, więc każdą aktualizację można cofnąć na stronie Przywracanie.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Niektóre z wybranych sterowników nie mają certyfikatu Microsoft (WHQL). Pochodzą od producentów urządzeń, ale mogą nie działać na każdym komputerze.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Przed instalacją</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Sterowniki do przywrócenia:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Zalecany</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Nie ma jeszcze zaktualizowanych sterowników do wycofania.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Zaktualizowane sterowniki, które można wycofać</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Sterowniki są aktualne</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Usługa sterowników jest teraz niedostępna. Spróbuj ponownie za kilka minut.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozpakowywanie</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Urządzenia z aktualizacjami:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Oczekiwanie</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

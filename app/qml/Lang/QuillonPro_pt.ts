@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Backup criado</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Arquivo de backup:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Restaurando drivers</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Drivers restaurados</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Salvando drivers:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sem conexão com o serviço de drivers</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Driver atual</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Dispositivo não encontrado</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Novo dispositivo</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Sem alterações</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Baixando</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Instalando</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Pronto para instalar</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Nenhum driver foi atualizado ainda.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Procurando atualizações</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Atualizações de drivers instaladas</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Restaurando</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Falha ao restaurar</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Restaurado</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalação concluída</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Instalando drivers:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>O programa não conseguiu acessar o serviço de drivers. Verifique sua conexão com a Internet e tente novamente.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Reinicie o computador para concluir a instalação dos drivers.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Reinicialização necessária</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nova versão</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Seus drivers correspondem ao backup. Não há nada para restaurar.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Uma cópia de cada driver substituído é mantida, então você pode desfazer qualquer atualização na página Recuperação.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Alguns dos drivers selecionados não são certificados pela Microsoft (WHQL). Eles vêm dos fabricantes dos dispositivos, mas podem não funcionar em todos os computadores.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Antes de instalar</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Drivers para restaurar:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recomendado</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Ainda não há drivers atualizados para reverter.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Drivers atualizados que você pode reverter</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Seus drivers estão atualizados</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>O serviço de drivers não está disponível no momento. Tente novamente em alguns minutos.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Descompactando</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispositivos com atualizações:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Aguardando</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

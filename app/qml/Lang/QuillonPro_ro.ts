@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Copia de rezervă a fost creată</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Fișier de rezervă:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Se restaurează driverele</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Drivere restaurate</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Se salvează driverele:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Nu există conexiune cu serviciul de drivere</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Driver actual</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Dispozitiv negăsit</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Dispozitiv nou</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Neschimbat</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Se descarcă</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Instalat</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Eșuat</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Se instalează</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Gata de instalare</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Încă nu a fost actualizat niciun driver.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Se caută actualizări</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Actualizări de drivere instalate</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Se restaurează</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Restaurare eșuată</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Restaurat</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Instalare finalizată</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Se instalează driverele:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Programul nu a putut contacta serviciul de drivere. Verificați conexiunea la internet și încercați din nou.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Reporniți computerul pentru a finaliza instalarea driverelor.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Este necesară repornirea</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Versiune nouă</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Driverele corespund copiei de rezervă. Nu este nimic de restaurat.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Continuare</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Se păstrează o copie a fiecărui driver înlocuit, astfel încât puteți anula orice actualizare din pagina Recuperare.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Unele dintre driverele selectate nu sunt certificate de Microsoft (WHQL). Provin de la producătorii dispozitivelor, dar este posibil să nu funcționeze pe orice computer.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Înainte de instalare</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Drivere de restaurat:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Recomandat</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Nu există încă drivere actualizate de readus la versiunea anterioară.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Drivere actualizate pe care le puteți readuce la versiunea anterioară</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Driverele sunt actualizate</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Serviciul de drivere nu este disponibil acum. Încercați din nou peste câteva minute.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Se dezarhivează</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Dispozitive cu actualizări:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>În așteptare</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

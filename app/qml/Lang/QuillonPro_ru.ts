@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Резервная копия создана</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Файл резервной копии:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Восстановление драйверов</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Драйверы восстановлены</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Сохранение драйверов:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Нет связи со службой драйверов</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Текущий драйвер</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Устройство не найдено</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Новое устройство</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Установлен</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Установка</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Готов к установке</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Драйверы ещё не обновлялись.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Поиск обновлений</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Установленные обновления драйверов</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Восстановление</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Ошибка восстановления</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Восстановлен</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Установка завершена</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Установка драйверов:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Программе не удалось связаться со службой драйверов. Проверьте подключение к интернету и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Перезагрузите компьютер, чтобы завершить установку драйверов.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Требуется перезагрузка</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Ваши драйверы совпадают с резервной копией. Восстанавливать нечего.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Перед заменой каждого драйвера сохраняется его копия, поэтому любое обновление можно отменить на странице «Восстановление».</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Некоторые из выбранных драйверов не сертифицированы Microsoft (WHQL). Они выпущены производителями устройств, но могут работать не на всех компьютерах.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Перед установкой</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Драйверы для восстановления:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Рекомендуемый</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Обновлённых драйверов для отката пока нет.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Обновлённые драйверы, которые можно откатить</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Ваши драйверы в актуальном состоянии</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Служба драйверов сейчас недоступна. Повторите попытку через несколько минут.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Распаковка</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Устройства с обновлениями драйверов:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Ожидание</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Záloha vytvorená</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Súbor zálohy:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Obnovovanie ovládačov</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Ovládače obnovené</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Ukladanie ovládačov:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Bez pripojenia k službe ovládačov</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Aktuálny ovládač</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Zariadenie sa nenašlo</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Nové zariadenie</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Bez zmeny</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Sťahovanie</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Nainštalované</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Inštalácia</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Pripravené na inštaláciu</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Zatiaľ nebol aktualizovaný žiadny ovládač.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Hľadanie aktualizácií</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Nainštalované aktualizácie ovládačov</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Obnovuje sa</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Obnovenie zlyhalo</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Obnovené</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Inštalácia dokončená</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Inštalácia ovládačov:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Program sa nemohol spojiť so službou ovládačov. Skontrolujte pripojenie na internet a skúste to znova.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Reštartujte počítač, aby sa dokončila inštalácia ovládačov.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Vyžaduje sa reštart</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Nová verzia</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Vaše ovládače zodpovedajú zálohe. Nie je čo obnovovať.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Pokračovať</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Z každého nahradeného ovládača sa uchováva kópia, takže akúkoľvek aktualizáciu môžete vrátiť na stránke Obnovenie.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Niektoré z vybraných ovládačov nie sú certifikované spoločnosťou Microsoft (WHQL). Pochádzajú od výrobcov zariadení, ale nemusia fungovať na každom počítači.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Pred inštaláciou</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Ovládače na obnovenie:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Odporúčaný</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Zatiaľ nie sú žiadne aktualizované ovládače na vrátenie.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Aktualizované ovládače, ktoré možno vrátiť</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Vaše ovládače sú aktuálne</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Služba ovládačov teraz nie je dostupná. Skúste to znova o niekoľko minút.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Rozbaľovanie</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Zariadenia s aktualizáciami:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Čaká</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Yedek oluşturuldu</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Yedek dosyası:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Sürücüler geri yükleniyor</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Sürücüler geri yüklendi</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Sürücüler kaydediliyor:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Sürücü hizmetine bağlantı yok</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Geçerli sürücü</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Aygıt bulunamadı</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Yeni aygıt</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Değişmedi</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>İndiriliyor</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Yüklendi</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Başarısız</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Yükleniyor</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Yüklenmeye hazır</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Henüz hiçbir sürücü güncellenmedi.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Güncellemeler aranıyor</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Yüklenen sürücü güncellemeleri</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Geri yükleniyor</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Geri yükleme başarısız</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Geri yüklendi</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Yükleme tamamlandı</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Sürücüler yükleniyor:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Program sürücü hizmetine ulaşamadı. İnternet bağlantınızı kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Sürücülerin yüklenmesini tamamlamak için bilgisayarınızı yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Yeniden başlatma gerekiyor</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Yeni sürüm</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Sürücüleriniz yedekle aynı. Geri yüklenecek bir şey yok.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Değiştirilen her sürücünün bir kopyası saklanır; böylece herhangi bir güncellemeyi Geri yükleme sayfasından geri alabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Seçilen sürücülerin bazıları Microsoft tarafından sertifikalandırılmamış (WHQL). Bu sürücüler aygıt üreticilerinden gelir ancak her bilgisayarda çalışmayabilir.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Yüklemeden önce</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Geri yüklenecek sürücüler:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Önerilen</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Henüz geri alınacak güncellenmiş sürücü yok.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Geri alabileceğiniz güncellenmiş sürücüler</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Sürücüleriniz güncel</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Sürücü hizmeti şu anda kullanılamıyor. Lütfen birkaç dakika sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Açılıyor</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Sürücü güncellemesi olan aygıtlar:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Bekliyor</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>

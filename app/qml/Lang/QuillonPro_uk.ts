@@ -526,6 +526,173 @@
     </message>
 </context>
 <context>
+    <name>Qln::Cli::Program</name>
+    <message>
+        <source>BackupCreateTitle</source>
+        <translation>Резервну копію створено</translation>
+    </message>
+    <message>
+        <source>BackupFromFileText</source>
+        <translation>Файл резервної копії:</translation>
+    </message>
+    <message>
+        <source>BackupInstallTitle</source>
+        <translation>Відновлення драйверів</translation>
+    </message>
+    <message>
+        <source>BackupInstalledTitle</source>
+        <translation>Драйвери відновлено</translation>
+    </message>
+    <message>
+        <source>BackupListTitle</source>
+        <translation>Збереження драйверів:</translation>
+    </message>
+    <message>
+        <source>ConnectErrorHeader</source>
+        <translation>Немає зв’язку зі службою драйверів</translation>
+    </message>
+    <message>
+        <source>CurrentDriver</source>
+        <translation>Поточний драйвер</translation>
+    </message>
+    <message>
+        <source>DevMissing</source>
+        <translation>Пристрій не знайдено</translation>
+    </message>
+    <message>
+        <source>DevNewHardware</source>
+        <translation>Новий пристрій</translation>
+    </message>
+    <message>
+        <source>DevNoChange</source>
+        <translation>Без змін</translation>
+    </message>
+    <message>
+        <source>DriverDownloadStatus</source>
+        <translation>Завантаження</translation>
+    </message>
+    <message>
+        <source>DriverInstallCompleteStatus</source>
+        <translation>Встановлено</translation>
+    </message>
+    <message>
+        <source>DriverInstallErrorStatus</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>DriverInstallStatus</source>
+        <translation>Встановлення</translation>
+    </message>
+    <message>
+        <source>DriverWaitInstallStatus</source>
+        <translation>Готовий до встановлення</translation>
+    </message>
+    <message>
+        <source>EmptyHistoryMessage</source>
+        <translation>Драйвери ще не оновлювалися.</translation>
+    </message>
+    <message>
+        <source>FindUpdatesHeader</source>
+        <translation>Пошук оновлень</translation>
+    </message>
+    <message>
+        <source>HistoryHeader</source>
+        <translation>Встановлені оновлення драйверів</translation>
+    </message>
+    <message>
+        <source>InstallBackup</source>
+        <translation>Відновлення</translation>
+    </message>
+    <message>
+        <source>InstallBackupError</source>
+        <translation>Помилка відновлення</translation>
+    </message>
+    <message>
+        <source>InstallBackupSuccess</source>
+        <translation>Відновлено</translation>
+    </message>
+    <message>
+        <source>InstallCompleteHeader</source>
+        <translation>Встановлення завершено</translation>
+    </message>
+    <message>
+        <source>InstallDriversHeader</source>
+        <translation>Встановлення драйверів:</translation>
+    </message>
+    <message>
+        <source>InternetConnectErrorMessage</source>
+        <translation>Програмі не вдалося зв’язатися зі службою драйверів. Перевірте підключення до інтернету та спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemMessage</source>
+        <translation>Перезавантажте комп’ютер, щоб завершити встановлення драйверів.</translation>
+    </message>
+    <message>
+        <source>NeedRebootSystemTitle</source>
+        <translation>Потрібне перезавантаження</translation>
+    </message>
+    <message>
+        <source>NewVersion</source>
+        <translation>Нова версія</translation>
+    </message>
+    <message>
+        <source>NoBackupDevices</source>
+        <translation>Ваші драйвери збігаються з резервною копією. Відновлювати нічого.</translation>
+    </message>
+    <message>
+        <source>NoSignContinueButton</source>
+        <translation>Продовжити</translation>
+    </message>
+    <message>
+        <source>NoSignEpilog</source>
+        <translation>Перед заміною кожного драйвера зберігається його копія, тож будь-яке оновлення можна скасувати на сторінці «Відновлення».</translation>
+    </message>
+    <message>
+        <source>NoSignInfo</source>
+        <translation>Деякі з вибраних драйверів не сертифіковані Microsoft (WHQL). Їх випустили виробники пристроїв, але вони можуть працювати не на всіх комп’ютерах.</translation>
+    </message>
+    <message>
+        <source>NoSignTitle</source>
+        <translation>Перед встановленням</translation>
+    </message>
+    <message>
+        <source>OldDriverList</source>
+        <translation>Драйвери для відновлення:</translation>
+    </message>
+    <message>
+        <source>Recomended</source>
+        <translation>Рекомендований</translation>
+    </message>
+    <message>
+        <source>RecoveryEmptyMessage</source>
+        <translation>Оновлених драйверів для відкату поки немає.</translation>
+    </message>
+    <message>
+        <source>RecoveryHeader</source>
+        <translation>Оновлені драйвери, які можна відкотити</translation>
+    </message>
+    <message>
+        <source>SearchCompleteTitle</source>
+        <translation>Ваші драйвери в актуальному стані</translation>
+    </message>
+    <message>
+        <source>ServerConnectErrorMessage</source>
+        <translation>Служба драйверів зараз недоступна. Спробуйте ще раз за кілька хвилин.</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Розпакування</translation>
+    </message>
+    <message>
+        <source>UpdatesFoundHeader</source>
+        <translation>Пристрої з оновленнями драйверів:</translation>
+    </message>
+    <message>
+        <source>WaitInstallBackup</source>
+        <translation>Очікування</translation>
+    </message>
+</context>
+<context>
     <name>Qln::DeviceScanner</name>
     <message>
         <source>ScanTitle</source>
