@@ -103,11 +103,12 @@ bool DriverService::start(const Options& options, std::string& error) {
         error = "cannot create the data folder " + options.dataDir + ": " + std::strerror(errno);
         return false;
     }
+    std::int64_t adopted = 0;
     if (!store_.open(options.store.empty() ? options.dataDir + "/service.db" : options.store,
                      error) ||
+        !store_.adoptUploads(options.dataDir + "/service.db", adopted, error) ||
         !openSigner(error) || !files_.open(options.dataDir + "/files", error) ||
-        !uploads_.open(options.dataDir + "/uploads", options.dataDir + "/service.db", error) ||
-        !catalog_.open(error) ||
+        !uploads_.open(options.dataDir + "/uploads", store_, error) || !catalog_.open(error) ||
         !resolveUpdateOffer(files_.root() + "/update", config_.update, error)) {
         return false;
     }

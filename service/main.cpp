@@ -19,7 +19,6 @@
 #include "indexer.h"
 #include "packagepublisher.h"
 #include "servicestore.h"
-#include "uploadstore.h"
 
 namespace {
 
@@ -134,12 +133,8 @@ int runReport(int argc, char** argv) {
         std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
         return 1;
     }
-    Service::UploadStore::Totals uploads;
-    // The cloud copies stay in the data folder's own database whatever the store.
-    const std::string uploadsDatabase = data + "/service.db";
-    struct stat info {};
-    if (::stat(uploadsDatabase.c_str(), &info) == 0 &&
-        !Service::UploadStore::totals(uploadsDatabase, uploads, error)) {
+    Service::ServiceStore::UploadTotals uploads;
+    if (!serviceStore.uploadTotals(uploads, error)) {
         std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
         return 1;
     }

@@ -2,7 +2,10 @@
 
 #include <openssl/rand.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <map>
 
@@ -83,7 +86,18 @@ const std::vector<ServiceStore::Migration> kMigrations = {
      " appid TEXT NOT NULL, scan_id INTEGER NOT NULL, inf_sha1 TEXT NOT NULL,"
      " error_code INTEGER NOT NULL, system_error_code INTEGER NOT NULL);"
      "CREATE INDEX IF NOT EXISTS install_reports_inf ON install_reports(inf_sha1);"},
+    // The upload store made these tables itself before; a SQLite store keeps its rows.
+    {5, "uploaded driver archives and their holders",
+     "CREATE TABLE IF NOT EXISTS upload_archives ("
+     " hash TEXT PRIMARY KEY, size INTEGER NOT NULL, received_at INTEGER NOT NULL)"
+     " WITHOUT ROWID;"
+     "CREATE TABLE IF NOT EXISTS upload_holdings ("
+     " appid TEXT NOT NULL, hash TEXT NOT NULL, recorded_at INTEGER NOT NULL,"
+     " PRIMARY KEY (appid, hash)) WITHOUT ROWID;"},
 };
+
+// Hashes asked about in one statement; a shorter batch repeats its last hash.
+constexpr std::size_t kHashBatch = 200;
 
 std::string checksum(const std::string& sql) {
     formats::Sha1 hash;
@@ -131,6 +145,30 @@ bool prepared(Database& database, const std::string& sql, Database::Statement*& 
 bool fail(Database& database, std::string& error) {
     error = database.lastError();
     return false;
+}
+
+const char kInsertArchive[] =
+    "INSERT INTO upload_archives (hash, size, received_at) VALUES (?1, ?2, ?3)"
+    " ON CONFLICT DO NOTHING";
+const char kInsertHolding[] =
+    "INSERT INTO upload_holdings (appid, hash, recorded_at) VALUES (?1, ?2, ?3)"
+    " ON CONFLICT DO NOTHING";
+
+// Runs sql once for each of count rows, bindRow setting row i's parameters.
+bool runForRows(Database& database, const char* sql, std::size_t count,
+                const std::function<void(Database::Statement&, std::size_t)>& bindRow,
+                std::string& error) {
+    Database::Statement* statement = nullptr;
+    if (!prepared(database, sql, statement, error)) {
+        return false;
+    }
+    for (std::size_t row = 0; row < count; ++row) {
+        bindRow(*statement, row);
+        if (!statement->run()) {
+            return fail(database, error);
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -793,6 +831,209 @@ bool ServiceStore::removePackage(std::int64_t id, std::string& error) {
             return remove->run() || fail(database, failure);
         },
         error);
+}
+
+bool ServiceStore::uploadedArchives(std::vector<std::string>& hashes, std::string& error) {
+    hashes.clear();
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* query = nullptr;
+            if (!prepared(database, "SELECT hash FROM upload_archives", query, failure)) {
+                return false;
+            }
+            while (query->next()) {
+                hashes.push_back(query->text(0));
+            }
+            return !query->failed() || fail(database, failure);
+        },
+        error);
+}
+
+bool ServiceStore::heldArchives(const std::vector<std::string>& hashes,
+                                std::vector<std::string>& held, std::string& error) {
+    if (hashes.empty()) {
+        return true;
+    }
+    std::string sql = "SELECT hash FROM upload_archives WHERE hash IN (?1";
+    for (std::size_t i = 2; i <= kHashBatch; ++i) {
+        sql += ", ?" + std::to_string(i);
+    }
+    sql += ")";
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* query = nullptr;
+            if (!prepared(database, sql, query, failure)) {
+                return false;
+            }
+            for (std::size_t start = 0; start < hashes.size(); start += kHashBatch) {
+                for (std::size_t i = 0; i < kHashBatch; ++i) {
+                    query->bind(static_cast<int>(i + 1),
+                                hashes[std::min(start + i, hashes.size() - 1)]);
+                }
+                while (query->next()) {
+                    held.push_back(query->text(0));
+                }
+                if (query->failed()) {
+                    return fail(database, failure);
+                }
+            }
+            return true;
+        },
+        error);
+}
+
+bool ServiceStore::recordUploadedArchives(
+    const std::vector<std::pair<std::string, std::int64_t>>& archives, std::int64_t now,
+    std::string& error) {
+    if (archives.empty()) {
+        return true;
+    }
+    return inTransaction(
+        [&](Database& database, std::string& failure) {
+            return runForRows(
+                database, kInsertArchive, archives.size(),
+                [&](Database::Statement& insert, std::size_t row) {
+                    insert.bind(1, archives[row].first);
+                    insert.bind(2, archives[row].second);
+                    insert.bind(3, now);
+                },
+                failure);
+        },
+        error);
+}
+
+bool ServiceStore::recordUploadHoldings(const std::string& appid,
+                                        const std::vector<std::string>& hashes, std::int64_t now,
+                                        std::string& error) {
+    if (hashes.empty()) {
+        return true;
+    }
+    return inTransaction(
+        [&](Database& database, std::string& failure) {
+            return runForRows(
+                database, kInsertHolding, hashes.size(),
+                [&](Database::Statement& insert, std::size_t row) {
+                    insert.bind(1, appid);
+                    insert.bind(2, hashes[row]);
+                    insert.bind(3, now);
+                },
+                failure);
+        },
+        error);
+}
+
+bool ServiceStore::uploadTotals(UploadTotals& totals, std::string& error) {
+    totals = UploadTotals();
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* archives = nullptr;
+            Database::Statement* holdings = nullptr;
+            if (!prepared(database, "SELECT count(*), coalesce(sum(size), 0) FROM upload_archives",
+                          archives, failure) ||
+                !prepared(database, "SELECT count(DISTINCT appid), count(*) FROM upload_holdings",
+                          holdings, failure)) {
+                return false;
+            }
+            while (archives->next()) {
+                totals.archives = archives->integer(0);
+                totals.bytes = archives->integer(1);
+            }
+            while (!archives->failed() && holdings->next()) {
+                totals.installations = holdings->integer(0);
+                totals.holdings = holdings->integer(1);
+            }
+            return !(archives->failed() || holdings->failed()) || fail(database, failure);
+        },
+        error);
+}
+
+bool ServiceStore::adoptUploads(const std::string& sqliteFile, std::int64_t& adopted,
+                                std::string& error) {
+    adopted = 0;
+    struct stat info {};
+    if (!shared() || ::stat(sqliteFile.c_str(), &info) != 0) {
+        return true;
+    }
+    std::unique_ptr<Database> old = Database::open(sqliteFile, error);
+    if (old == nullptr) {
+        return false;
+    }
+    Database::Statement* tables = nullptr;
+    if (!prepared(*old,
+                  "SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                  " AND name IN ('upload_archives', 'upload_holdings')",
+                  tables, error)) {
+        return false;
+    }
+    std::int64_t found = 0;
+    while (tables->next()) {
+        found = tables->integer(0);
+    }
+    if (tables->failed()) {
+        return fail(*old, error);
+    }
+    if (found != 2) {
+        return true;
+    }
+    // Read in one transaction, written in one: a failure leaves both as they were.
+    Database::Statement* archives = nullptr;
+    Database::Statement* holdings = nullptr;
+    std::vector<std::pair<std::string, std::int64_t>> archiveRows;
+    std::vector<std::int64_t> receivedAt;
+    std::vector<std::array<std::string, 2>> holdingRows;
+    std::vector<std::int64_t> recordedAt;
+    if (!old->beginWrite(error) ||
+        !prepared(*old, "SELECT hash, size, received_at FROM upload_archives", archives, error) ||
+        !prepared(*old, "SELECT appid, hash, recorded_at FROM upload_holdings", holdings, error)) {
+        old->rollback();
+        return false;
+    }
+    while (archives->next()) {
+        archiveRows.emplace_back(archives->text(0), archives->integer(1));
+        receivedAt.push_back(archives->integer(2));
+    }
+    while (!archives->failed() && holdings->next()) {
+        holdingRows.push_back({holdings->text(0), holdings->text(1)});
+        recordedAt.push_back(holdings->integer(2));
+    }
+    if (archives->failed() || holdings->failed()) {
+        fail(*old, error);
+        old->rollback();
+        return false;
+    }
+    const bool copied = inTransaction(
+        [&](Database& database, std::string& failure) {
+            return runForRows(
+                       database, kInsertArchive, archiveRows.size(),
+                       [&](Database::Statement& insert, std::size_t row) {
+                           insert.bind(1, archiveRows[row].first);
+                           insert.bind(2, archiveRows[row].second);
+                           insert.bind(3, receivedAt[row]);
+                       },
+                       failure) &&
+                   runForRows(
+                       database, kInsertHolding, holdingRows.size(),
+                       [&](Database::Statement& insert, std::size_t row) {
+                           insert.bind(1, holdingRows[row][0]);
+                           insert.bind(2, holdingRows[row][1]);
+                           insert.bind(3, recordedAt[row]);
+                       },
+                       failure);
+        },
+        error);
+    // The old rows stay, under names no later start adopts again; a crash before the rename
+    // only adopts the same rows twice, which changes nothing.
+    if (!copied ||
+        !old->execute("ALTER TABLE upload_archives RENAME TO upload_archives_adopted;"
+                      "ALTER TABLE upload_holdings RENAME TO upload_holdings_adopted",
+                      error) ||
+        !old->commit(error)) {
+        old->rollback();
+        error = sqliteFile + ": " + error;
+        return false;
+    }
+    adopted = static_cast<std::int64_t>(archiveRows.size() + holdingRows.size());
+    return true;
 }
 
 }  // namespace Service

@@ -59,6 +59,12 @@ public:
         std::vector<Code> topCodes;
     };
     static constexpr std::size_t kTopCodes = 3;
+    struct UploadTotals {
+        std::int64_t archives = 0;
+        std::int64_t bytes = 0;
+        std::int64_t installations = 0;
+        std::int64_t holdings = 0;
+    };
 
     struct Migration {
         int number;
@@ -107,6 +113,22 @@ public:
     bool indexedPackages(std::vector<IndexedPackage>& packages, std::string& error);
     bool removePackage(std::int64_t id, std::string& error);
     bool bumpCatalogVersion(std::string& error);
+
+    // Uploaded driver archives by content hash (lower case), and which installation holds
+    // which.
+    bool uploadedArchives(std::vector<std::string>& hashes, std::string& error);
+    // Those of hashes the store holds, appended to held.
+    bool heldArchives(const std::vector<std::string>& hashes, std::vector<std::string>& held,
+                      std::string& error);
+    bool recordUploadedArchives(const std::vector<std::pair<std::string, std::int64_t>>& archives,
+                                std::int64_t now, std::string& error);
+    bool recordUploadHoldings(const std::string& appid, const std::vector<std::string>& hashes,
+                              std::int64_t now, std::string& error);
+    bool uploadTotals(UploadTotals& totals, std::string& error);
+    // Services on a PostgreSQL store once kept the upload tables in the data folder's SQLite
+    // file: their rows are copied here, and the old tables renamed so that they are copied
+    // once. Nothing to do on a SQLite store, whose tables they are.
+    bool adoptUploads(const std::string& sqliteFile, std::int64_t& adopted, std::string& error);
 
 private:
     class Lease;
