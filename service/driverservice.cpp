@@ -104,8 +104,8 @@ bool DriverService::start(const Options& options, std::string& error) {
         return false;
     }
     std::int64_t adopted = 0;
-    if (!store_.open(options.store.empty() ? options.dataDir + "/service.db" : options.store,
-                     error) ||
+    if (!store_.open(options.store.empty() ? options.dataDir + "/service.db" : options.store, error,
+                     static_cast<std::size_t>(config_.storeConnections)) ||
         !store_.adoptUploads(options.dataDir + "/service.db", adopted, error) ||
         !openSigner(error) || !files_.open(options.dataDir + "/files", error) ||
         !uploads_.open(options.dataDir + "/uploads", store_, error) || !catalog_.open(error) ||
@@ -172,6 +172,9 @@ bool DriverService::start(const Options& options, std::string& error) {
 }
 
 bool DriverService::openSigner(std::string& error) {
+    if (!options_.tokenKey.empty()) {
+        return signer_.openKeyFile(options_.tokenKey, error);
+    }
     // Instances sharing a store must accept each other's tokens, so they share its key.
     if (!store_.shared()) {
         return signer_.open(options_.dataDir + "/token.key", error);

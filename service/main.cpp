@@ -24,7 +24,8 @@ namespace {
 
 const char kUsage[] =
     "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
-    "                       [--config FILE] [--store postgresql://...] [--test-hooks]\n"
+    "                       [--config FILE] [--store postgresql://...] [--token-key FILE]\n"
+    "                       [--test-hooks]\n"
     "       quillon-service index --data DIR --packages FOLDER [--store postgresql://...]\n"
     "       quillon-service report --data DIR [--store postgresql://...]\n";
 
@@ -213,6 +214,8 @@ int main(int argc, char** argv) {
             options.tlsKey = argv[++i];
         } else if (arg == "--config") {
             options.configPath = argv[++i];
+        } else if (arg == "--token-key") {
+            options.tokenKey = argv[++i];
         } else if (arg == "--store") {
             options.store = argv[++i];
             if (!validStore(options.store)) {

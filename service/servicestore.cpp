@@ -19,8 +19,6 @@ namespace Service {
 
 namespace {
 
-// Connections of a PostgreSQL store per instance; SQLite writes one at a time anyway.
-constexpr std::size_t kPostgresConnections = 16;
 // Any constant shared by every instance: it names the migration lock.
 constexpr std::int64_t kMigrationLock = 0x51756c6c;
 
@@ -181,7 +179,7 @@ const std::vector<ServiceStore::Migration>& ServiceStore::migrations() {
     return kMigrations;
 }
 
-bool ServiceStore::open(const std::string& location, std::string& error) {
+bool ServiceStore::open(const std::string& location, std::string& error, std::size_t connections) {
     std::unique_ptr<Database> first = Database::open(location, error);
     if (first == nullptr) {
         return false;
@@ -194,7 +192,8 @@ bool ServiceStore::open(const std::string& location, std::string& error) {
     }
     std::lock_guard<std::mutex> lock(mutex_);
     location_ = location;
-    capacity_ = Database::isPostgresql(location) ? kPostgresConnections : 1;
+    // SQLite writes one at a time anyway.
+    capacity_ = Database::isPostgresql(location) ? std::max<std::size_t>(connections, 1) : 1;
     idle_.clear();
     idle_.push_back(std::move(first));
     open_ = 1;

@@ -59,6 +59,7 @@ public:
         std::vector<Code> topCodes;
     };
     static constexpr std::size_t kTopCodes = 3;
+    static constexpr std::size_t kDefaultConnections = 16;
     struct UploadTotals {
         std::int64_t archives = 0;
         std::int64_t bytes = 0;
@@ -80,7 +81,9 @@ public:
     // location: a SQLite file, or a postgresql:// URL. Runs the migrations still missing under
     // a lock, refusing a store whose applied migrations differ from this program's. Every
     // error names the store.
-    bool open(const std::string& location, std::string& error);
+    // connections: the most a PostgreSQL store opens at once.
+    bool open(const std::string& location, std::string& error,
+              std::size_t connections = kDefaultConnections);
     void close();
     bool shared() const { return Database::isPostgresql(location_); }
     const std::string& location() const { return location_; }
