@@ -8,6 +8,7 @@
 #include <array>
 #include <ctime>
 #include <map>
+#include <set>
 
 #include "authrecord.h"
 #include "catalogpackage.h"
@@ -688,117 +689,315 @@ bool ServiceStore::loadCatalog(std::shared_ptr<CatalogSnapshot>& snapshot, std::
     return true;
 }
 
+namespace {
+
+// A PostgreSQL array literal of texts, for unnest(): each element quoted, \ and " escaped.
+class ArrayLiteral {
+public:
+    void add(const std::string& text) {
+        text_ += text_.empty() ? "{\"" : ",\"";
+        for (const char c : text) {
+            if (c == '"' || c == '\\') {
+                text_ += '\\';
+            }
+            text_ += c;
+        }
+        text_ += '"';
+    }
+    void add(std::int64_t value) { add(std::to_string(value)); }
+    std::string text() const { return text_.empty() ? "{}" : text_ + "}"; }
+
+private:
+    std::string text_;
+};
+
+// The next count ids of table's identity, in one round trip.
+bool reserveIds(Database& database, const char* table, std::size_t count, std::int64_t& first,
+                std::vector<std::int64_t>& ids, std::string& error) {
+    ids.clear();
+    Database::Statement* reserve = nullptr;
+    if (!prepared(database,
+                  std::string("SELECT nextval(pg_get_serial_sequence('") + table +
+                      "', 'id')) FROM generate_series(1, ?1)",
+                  reserve, error)) {
+        return false;
+    }
+    reserve->bind(1, static_cast<std::int64_t>(count));
+    while (reserve->next()) {
+        ids.push_back(reserve->integer(0));
+    }
+    first = ids.empty() ? 0 : ids.front();
+    return !reserve->failed() || fail(database, error);
+}
+
+// One INSERT ... SELECT FROM unnest(...) of columns.size() arrays.
+bool insertArrays(Database& database, const std::string& sql,
+                  const std::vector<ArrayLiteral>& columns, std::string& error) {
+    Database::Statement* insert = nullptr;
+    if (!prepared(database, sql, insert, error)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        insert->bind(static_cast<int>(i + 1), columns[i].text());
+    }
+    return insert->run() || fail(database, error);
+}
+
+}  // namespace
+
 bool ServiceStore::storePackage(const CatalogPackage& package, std::int64_t now,
                                 std::string& error) {
+    return storePackages({package}, now, error);
+}
+
+bool ServiceStore::storePackages(const std::vector<CatalogPackage>& batch, std::int64_t now,
+                                 std::string& error) {
+    // A later package replaces an earlier one of the same SHA-1 or path, as one at a time would.
+    std::vector<const CatalogPackage*> packages;
+    std::set<std::string> sha1s;
+    std::set<std::string> paths;
+    for (auto it = batch.rbegin(); it != batch.rend(); ++it) {
+        const bool newSha1 = sha1s.insert(it->sha1).second;
+        const bool newPath = paths.insert(it->path).second;
+        if (newSha1 && newPath) {
+            packages.insert(packages.begin(), &*it);
+        }
+    }
     return inTransaction(
         [&](Database& database, std::string& failure) {
-            Database::Statement* remove = nullptr;
-            Database::Statement* insertPackage = nullptr;
-            Database::Statement* insertInf = nullptr;
-            Database::Statement* insertSection = nullptr;
-            Database::Statement* insertModel = nullptr;
-            Database::Statement* insertId = nullptr;
-            if (!prepared(database, "DELETE FROM packages WHERE sha1 = ?1 OR path = ?2", remove,
-                          failure) ||
-                !prepared(database,
-                          "INSERT INTO packages (sha1, size, path, indexed_at)"
-                          " VALUES (?1, ?2, ?3, ?4) RETURNING id",
-                          insertPackage, failure) ||
-                !prepared(database,
-                          "INSERT INTO infs (package_id, path, sha1, class, class_guid, provider,"
-                          " driver_date, driver_version, catalogs, signed_x86, signed_x64)"
-                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) RETURNING id",
-                          insertInf, failure) ||
-                !prepared(database,
-                          "INSERT INTO sections (inf_id, manufacturer, name, decoration, arch,"
-                          " os_major, os_minor, product_type, build)"
-                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9) RETURNING id",
-                          insertSection, failure) ||
-                !prepared(database,
-                          "INSERT INTO models (section_id, inf_id, line, description,"
-                          " install_section, feature_score) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"
-                          " RETURNING id",
-                          insertModel, failure) ||
-                !prepared(database,
-                          "INSERT INTO model_ids (model_id, position, id, norm_id)"
-                          " VALUES (?1, ?2, ?3, ?4) ON CONFLICT DO NOTHING",
-                          insertId, failure)) {
-                return false;
-            }
-            const auto inserted = [&](Database::Statement* statement, std::int64_t& id) {
-                id = 0;
-                while (statement->next()) {
-                    id = statement->integer(0);
-                }
-                return !statement->failed() || fail(database, failure);
-            };
-            remove->bind(1, package.sha1);
-            remove->bind(2, package.path);
-            insertPackage->bind(1, package.sha1);
-            insertPackage->bind(2, static_cast<std::int64_t>(package.size));
-            insertPackage->bind(3, package.path);
-            insertPackage->bind(4, now);
-            std::int64_t packageId = 0;
-            if (!(remove->run() || fail(database, failure)) ||
-                !inserted(insertPackage, packageId)) {
-                return false;
-            }
-            for (const CatalogPackage::Inf& inf : package.infs) {
-                insertInf->bind(1, packageId);
-                insertInf->bind(2, inf.path);
-                insertInf->bind(3, inf.sha1);
-                insertInf->bind(4, inf.className);
-                insertInf->bind(5, inf.classGuid);
-                insertInf->bind(6, inf.provider);
-                insertInf->bind(7, inf.date);
-                insertInf->bind(8, inf.version);
-                insertInf->bind(9, inf.catalogs);
-                insertInf->bind(10, std::int64_t(inf.signedX86 ? 1 : 0));
-                insertInf->bind(11, std::int64_t(inf.signedX64 ? 1 : 0));
-                std::int64_t infId = 0;
-                if (!inserted(insertInf, infId)) {
-                    return false;
-                }
-                for (const CatalogPackage::Section& section : inf.sections) {
-                    insertSection->bind(1, infId);
-                    insertSection->bind(2, std::int64_t(section.manufacturer));
-                    insertSection->bind(3, section.name);
-                    insertSection->bind(4, section.decoration);
-                    insertSection->bind(5, section.parsed.arch);
-                    insertSection->bind(6, std::int64_t(section.parsed.major));
-                    insertSection->bind(7, std::int64_t(section.parsed.minor));
-                    insertSection->bind(8, std::int64_t(section.parsed.productType));
-                    insertSection->bind(9, section.parsed.build);
-                    std::int64_t sectionId = 0;
-                    if (!inserted(insertSection, sectionId)) {
+            if (database.dialect() == Database::Dialect::Sqlite) {
+                for (const CatalogPackage* package : packages) {
+                    if (!insertPackageRows(database, *package, now, failure)) {
                         return false;
                     }
-                    for (const CatalogPackage::Model& model : section.models) {
-                        insertModel->bind(1, sectionId);
-                        insertModel->bind(2, infId);
-                        insertModel->bind(3, std::int64_t(model.line));
-                        insertModel->bind(4, model.description);
-                        insertModel->bind(5, model.installSection);
-                        insertModel->bind(6, std::int64_t(model.featureScore));
-                        std::int64_t modelId = 0;
-                        if (!inserted(insertModel, modelId)) {
-                            return false;
-                        }
-                        for (std::size_t position = 0; position < model.ids.size(); ++position) {
-                            insertId->bind(1, modelId);
-                            insertId->bind(2, static_cast<std::int64_t>(position));
-                            insertId->bind(3, model.ids[position]);
-                            insertId->bind(4, CatalogRanking::normaliseId(model.ids[position]));
-                            if (!insertId->run()) {
-                                return fail(database, failure);
-                            }
-                        }
+                }
+                return true;
+            }
+            return insertPackageArrays(database, packages, now, failure);
+        },
+        error);
+}
+
+bool ServiceStore::insertPackageArrays(Database& database,
+                                       const std::vector<const CatalogPackage*>& packages,
+                                       std::int64_t now, std::string& error) {
+    // A round trip per table, not per row: ids are reserved first, rows go as arrays.
+    std::size_t infCount = 0;
+    std::size_t sectionCount = 0;
+    std::size_t modelCount = 0;
+    for (const CatalogPackage* package : packages) {
+        infCount += package->infs.size();
+        for (const CatalogPackage::Inf& inf : package->infs) {
+            sectionCount += inf.sections.size();
+            for (const CatalogPackage::Section& section : inf.sections) {
+                modelCount += section.models.size();
+            }
+        }
+    }
+    std::vector<ArrayLiteral> removed(2);
+    for (const CatalogPackage* package : packages) {
+        removed[0].add(package->sha1);
+        removed[1].add(package->path);
+    }
+    std::vector<std::int64_t> packageIds, infIds, sectionIds, modelIds;
+    std::int64_t first = 0;
+    if (!insertArrays(database,
+                      "DELETE FROM packages WHERE sha1 = ANY(?1::text[]) OR path = ANY(?2::text[])",
+                      removed, error) ||
+        !reserveIds(database, "packages", packages.size(), first, packageIds, error) ||
+        !reserveIds(database, "infs", infCount, first, infIds, error) ||
+        !reserveIds(database, "sections", sectionCount, first, sectionIds, error) ||
+        !reserveIds(database, "models", modelCount, first, modelIds, error)) {
+        return false;
+    }
+    std::vector<ArrayLiteral> packageRows(5), infRows(12), sectionRows(10), modelRows(7), idRows(4);
+    std::size_t nextInf = 0, nextSection = 0, nextModel = 0;
+    for (std::size_t p = 0; p < packages.size(); ++p) {
+        const CatalogPackage& package = *packages[p];
+        packageRows[0].add(packageIds[p]);
+        packageRows[1].add(package.sha1);
+        packageRows[2].add(static_cast<std::int64_t>(package.size));
+        packageRows[3].add(package.path);
+        packageRows[4].add(now);
+        for (const CatalogPackage::Inf& inf : package.infs) {
+            const std::int64_t infId = infIds[nextInf++];
+            const std::string fields[] = {inf.path,     inf.sha1, inf.className, inf.classGuid,
+                                          inf.provider, inf.date, inf.version,   inf.catalogs};
+            infRows[0].add(infId);
+            infRows[1].add(packageIds[p]);
+            for (std::size_t f = 0; f < 8; ++f) {
+                infRows[2 + f].add(fields[f]);
+            }
+            infRows[10].add(std::int64_t(inf.signedX86 ? 1 : 0));
+            infRows[11].add(std::int64_t(inf.signedX64 ? 1 : 0));
+            for (const CatalogPackage::Section& section : inf.sections) {
+                const std::int64_t sectionId = sectionIds[nextSection++];
+                sectionRows[0].add(sectionId);
+                sectionRows[1].add(infId);
+                sectionRows[2].add(std::int64_t(section.manufacturer));
+                sectionRows[3].add(section.name);
+                sectionRows[4].add(section.decoration);
+                sectionRows[5].add(section.parsed.arch);
+                sectionRows[6].add(std::int64_t(section.parsed.major));
+                sectionRows[7].add(std::int64_t(section.parsed.minor));
+                sectionRows[8].add(std::int64_t(section.parsed.productType));
+                sectionRows[9].add(section.parsed.build);
+                for (const CatalogPackage::Model& model : section.models) {
+                    const std::int64_t modelId = modelIds[nextModel++];
+                    modelRows[0].add(modelId);
+                    modelRows[1].add(sectionId);
+                    modelRows[2].add(infId);
+                    modelRows[3].add(std::int64_t(model.line));
+                    modelRows[4].add(model.description);
+                    modelRows[5].add(model.installSection);
+                    modelRows[6].add(std::int64_t(model.featureScore));
+                    for (std::size_t position = 0; position < model.ids.size(); ++position) {
+                        idRows[0].add(modelId);
+                        idRows[1].add(static_cast<std::int64_t>(position));
+                        idRows[2].add(model.ids[position]);
+                        idRows[3].add(CatalogRanking::normaliseId(model.ids[position]));
                     }
                 }
             }
-            return true;
-        },
-        error);
+        }
+    }
+    return insertArrays(database,
+                        "INSERT INTO packages (id, sha1, size, path, indexed_at)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::text[], ?3::bigint[],"
+                        " ?4::text[], ?5::bigint[])",
+                        packageRows, error) &&
+           insertArrays(database,
+                        "INSERT INTO infs (id, package_id, path, sha1, class, class_guid,"
+                        " provider, driver_date, driver_version, catalogs, signed_x86, signed_x64)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::bigint[], ?3::text[], ?4::text[],"
+                        " ?5::text[], ?6::text[], ?7::text[], ?8::text[], ?9::text[], ?10::text[],"
+                        " ?11::bigint[], ?12::bigint[])",
+                        infRows, error) &&
+           insertArrays(database,
+                        "INSERT INTO sections (id, inf_id, manufacturer, name, decoration, arch,"
+                        " os_major, os_minor, product_type, build)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::bigint[], ?3::bigint[],"
+                        " ?4::text[], ?5::text[], ?6::text[], ?7::bigint[], ?8::bigint[],"
+                        " ?9::bigint[], ?10::bigint[])",
+                        sectionRows, error) &&
+           insertArrays(database,
+                        "INSERT INTO models (id, section_id, inf_id, line, description,"
+                        " install_section, feature_score)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::bigint[], ?3::bigint[],"
+                        " ?4::bigint[], ?5::text[], ?6::text[], ?7::bigint[])",
+                        modelRows, error) &&
+           insertArrays(database,
+                        "INSERT INTO model_ids (model_id, position, id, norm_id)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::bigint[], ?3::text[], ?4::text[])"
+                        " ON CONFLICT DO NOTHING",
+                        idRows, error);
+}
+
+bool ServiceStore::insertPackageRows(Database& database, const CatalogPackage& package,
+                                     std::int64_t now, std::string& error) {
+    Database::Statement* remove = nullptr;
+    Database::Statement* insertPackage = nullptr;
+    Database::Statement* insertInf = nullptr;
+    Database::Statement* insertSection = nullptr;
+    Database::Statement* insertModel = nullptr;
+    Database::Statement* insertId = nullptr;
+    if (!prepared(database, "DELETE FROM packages WHERE sha1 = ?1 OR path = ?2", remove, error) ||
+        !prepared(database,
+                  "INSERT INTO packages (sha1, size, path, indexed_at)"
+                  " VALUES (?1, ?2, ?3, ?4) RETURNING id",
+                  insertPackage, error) ||
+        !prepared(database,
+                  "INSERT INTO infs (package_id, path, sha1, class, class_guid, provider,"
+                  " driver_date, driver_version, catalogs, signed_x86, signed_x64)"
+                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) RETURNING id",
+                  insertInf, error) ||
+        !prepared(database,
+                  "INSERT INTO sections (inf_id, manufacturer, name, decoration, arch,"
+                  " os_major, os_minor, product_type, build)"
+                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9) RETURNING id",
+                  insertSection, error) ||
+        !prepared(database,
+                  "INSERT INTO models (section_id, inf_id, line, description,"
+                  " install_section, feature_score) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"
+                  " RETURNING id",
+                  insertModel, error) ||
+        !prepared(database,
+                  "INSERT INTO model_ids (model_id, position, id, norm_id)"
+                  " VALUES (?1, ?2, ?3, ?4) ON CONFLICT DO NOTHING",
+                  insertId, error)) {
+        return false;
+    }
+    const auto inserted = [&](Database::Statement* statement, std::int64_t& id) {
+        id = 0;
+        while (statement->next()) {
+            id = statement->integer(0);
+        }
+        return !statement->failed() || fail(database, error);
+    };
+    remove->bind(1, package.sha1);
+    remove->bind(2, package.path);
+    insertPackage->bind(1, package.sha1);
+    insertPackage->bind(2, static_cast<std::int64_t>(package.size));
+    insertPackage->bind(3, package.path);
+    insertPackage->bind(4, now);
+    std::int64_t packageId = 0;
+    if (!(remove->run() || fail(database, error)) || !inserted(insertPackage, packageId)) {
+        return false;
+    }
+    for (const CatalogPackage::Inf& inf : package.infs) {
+        insertInf->bind(1, packageId);
+        insertInf->bind(2, inf.path);
+        insertInf->bind(3, inf.sha1);
+        insertInf->bind(4, inf.className);
+        insertInf->bind(5, inf.classGuid);
+        insertInf->bind(6, inf.provider);
+        insertInf->bind(7, inf.date);
+        insertInf->bind(8, inf.version);
+        insertInf->bind(9, inf.catalogs);
+        insertInf->bind(10, std::int64_t(inf.signedX86 ? 1 : 0));
+        insertInf->bind(11, std::int64_t(inf.signedX64 ? 1 : 0));
+        std::int64_t infId = 0;
+        if (!inserted(insertInf, infId)) {
+            return false;
+        }
+        for (const CatalogPackage::Section& section : inf.sections) {
+            insertSection->bind(1, infId);
+            insertSection->bind(2, std::int64_t(section.manufacturer));
+            insertSection->bind(3, section.name);
+            insertSection->bind(4, section.decoration);
+            insertSection->bind(5, section.parsed.arch);
+            insertSection->bind(6, std::int64_t(section.parsed.major));
+            insertSection->bind(7, std::int64_t(section.parsed.minor));
+            insertSection->bind(8, std::int64_t(section.parsed.productType));
+            insertSection->bind(9, section.parsed.build);
+            std::int64_t sectionId = 0;
+            if (!inserted(insertSection, sectionId)) {
+                return false;
+            }
+            for (const CatalogPackage::Model& model : section.models) {
+                insertModel->bind(1, sectionId);
+                insertModel->bind(2, infId);
+                insertModel->bind(3, std::int64_t(model.line));
+                insertModel->bind(4, model.description);
+                insertModel->bind(5, model.installSection);
+                insertModel->bind(6, std::int64_t(model.featureScore));
+                std::int64_t modelId = 0;
+                if (!inserted(insertModel, modelId)) {
+                    return false;
+                }
+                for (std::size_t position = 0; position < model.ids.size(); ++position) {
+                    insertId->bind(1, modelId);
+                    insertId->bind(2, static_cast<std::int64_t>(position));
+                    insertId->bind(3, model.ids[position]);
+                    insertId->bind(4, CatalogRanking::normaliseId(model.ids[position]));
+                    if (!insertId->run()) {
+                        return fail(database, error);
+                    }
+                }
+            }
+        }
+    }
+    return true;
 }
 
 bool ServiceStore::indexedPackages(std::vector<IndexedPackage>& packages, std::string& error) {

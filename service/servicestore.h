@@ -113,6 +113,10 @@ public:
     bool loadCatalog(std::shared_ptr<CatalogSnapshot>& snapshot, std::string& error);
     // Replaces the package (same SHA-1 or path) with what was read, in one transaction.
     bool storePackage(const CatalogPackage& package, std::int64_t now, std::string& error);
+    // The same for many packages in one transaction, a later one replacing an earlier one of
+    // the same SHA-1 or path; on PostgreSQL a few statements for the whole batch.
+    bool storePackages(const std::vector<CatalogPackage>& packages, std::int64_t now,
+                       std::string& error);
     bool indexedPackages(std::vector<IndexedPackage>& packages, std::string& error);
     bool removePackage(std::int64_t id, std::string& error);
     bool bumpCatalogVersion(std::string& error);
@@ -136,6 +140,11 @@ public:
 private:
     class Lease;
 
+    static bool insertPackageRows(Database& database, const CatalogPackage& package,
+                                  std::int64_t now, std::string& error);
+    static bool insertPackageArrays(Database& database,
+                                    const std::vector<const CatalogPackage*>& packages,
+                                    std::int64_t now, std::string& error);
     bool migrate(Database& database, std::string& error);
     bool applyMigrations(Database& database, std::string& error);
     // Runs work on a free connection of the pool; false with the store's message otherwise.

@@ -623,6 +623,12 @@ TEST_CASE("indexing again replaces; damaged packages are named and skipped") {
     CHECK(third.err.find("alpha.zip") != std::string::npos);
     CHECK_EQ(query(data, tables), std::string("0|0|0|0|0\n"));
 
+    // Two copies of one package in one run (one batch): the later one is kept.
+    REQUIRE(writePackage(packages, {a}));
+    std::filesystem::copy_file(packages + "/alpha.zip", packages + "/copy.zip");
+    CHECK_EQ(runIndex(data, packages).status, 0);
+    CHECK_EQ(query(data, "SELECT path FROM packages"), packages + "/copy.zip\n");
+
     CHECK_EQ(runIndex(data, dir + "/missing").status, 1);
     CHECK_EQ(runIndex(data, "").status, 2);
 }
