@@ -205,8 +205,11 @@ bool ServiceStore::open(const std::string& location, std::string& error, std::si
 void ServiceStore::close() {
     std::unique_lock<std::mutex> lock(mutex_);
     closed_ = true;
+    for (Waiter* waiter : waiters_) {
+        waiter->woken.notify_one();
+    }
     // Work running now finishes on its connection, which is dropped when it comes back.
-    released_.wait(lock, [this] { return idle_.size() == open_; });
+    released_.wait(lock, [this] { return idle_.size() == open_ && waiters_.empty(); });
     idle_.clear();
     open_ = 0;
 }
@@ -290,18 +293,33 @@ bool ServiceStore::applyMigrations(Database& database, std::string& error) {
 bool ServiceStore::withDatabase(const std::function<bool(Database&, std::string&)>& work,
                                 std::string& error) {
     std::unique_ptr<Database> database;
+    bool granted = false;
     {
         std::unique_lock<std::mutex> lock(mutex_);
-        released_.wait(lock, [this] { return closed_ || !idle_.empty() || open_ < capacity_; });
-        if (closed_) {
-            error = "the store is closed";
-            return false;
-        }
-        if (!idle_.empty()) {
+        if (!closed_ && waiters_.empty() && !idle_.empty()) {
             database = std::move(idle_.back());
             idle_.pop_back();
-        } else {
+            granted = true;
+        } else if (!closed_ && waiters_.empty() && open_ < capacity_) {
             ++open_;
+            granted = true;
+        } else if (!closed_) {
+            // First come, first served: with many more requests than connections, waking all
+            // and letting any one win left some waiting for seconds.
+            Waiter waiter;
+            waiters_.push_back(&waiter);
+            waiter.woken.wait(lock, [&] { return waiter.granted || closed_; });
+            if (waiter.granted) {
+                database = std::move(waiter.database);
+                granted = true;
+            } else {
+                waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &waiter));
+                released_.notify_all();
+            }
+        }
+        if (!granted) {
+            error = "the store is closed";
+            return false;
         }
     }
     if (database == nullptr) {
@@ -310,8 +328,18 @@ bool ServiceStore::withDatabase(const std::function<bool(Database&, std::string&
     const bool ok = database != nullptr && work(*database, error);
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        // A connection that failed may be broken; a fresh one is opened when next needed.
-        if (database != nullptr && (ok || database->healthy())) {
+        // A connection that failed may be broken; a fresh one is opened by the next user.
+        if (database != nullptr && !ok && !database->healthy()) {
+            database.reset();
+        }
+        if (!waiters_.empty() && !closed_) {
+            // Handed on, or the right to open one: the slot stays counted.
+            Waiter* next = waiters_.front();
+            waiters_.pop_front();
+            next->database = std::move(database);
+            next->granted = true;
+            next->woken.notify_one();
+        } else if (database != nullptr) {
             idle_.push_back(std::move(database));
         } else {
             --open_;
@@ -319,6 +347,76 @@ bool ServiceStore::withDatabase(const std::function<bool(Database&, std::string&
     }
     released_.notify_all();
     return ok;
+}
+
+bool ServiceStore::inGroupCommit(const std::function<bool(Database&, std::string&)>& work,
+                                 bool durable, std::string& error) {
+    if (shared()) {
+        return inTransaction(work, error);
+    }
+    // SQLite has one connection: writers queue up, and whoever takes the connection commits
+    // all that queued meanwhile in one transaction (one sync), each in a savepoint of its own.
+    Pending mine;
+    mine.work = &work;
+    mine.durable = durable;
+    std::unique_lock<std::mutex> lock(groupMutex_);
+    pending_.push_back(&mine);
+    for (;;) {
+        groupDone_.wait(lock, [&] { return mine.done || !leading_; });
+        if (mine.done) {
+            error = mine.error;
+            return mine.ok;
+        }
+        leading_ = true;
+        std::vector<Pending*> group;
+        group.swap(pending_);
+        lock.unlock();
+        commitGroup(group);
+        lock.lock();
+        for (Pending* pending : group) {
+            pending->done = true;
+        }
+        leading_ = false;
+        groupDone_.notify_all();
+    }
+}
+
+void ServiceStore::commitGroup(const std::vector<Pending*>& group) {
+    const bool durable =
+        std::any_of(group.begin(), group.end(), [](const Pending* p) { return p->durable; });
+    std::string failure;
+    const bool committed = withDatabase(
+        [&](Database& database, std::string& error) {
+            if (durable && !database.execute("PRAGMA synchronous=FULL", error)) {
+                return false;
+            }
+            bool ok = database.beginWrite(error);
+            for (std::size_t i = 0; ok && i < group.size(); ++i) {
+                Pending& pending = *group[i];
+                std::string ignored;
+                if (!database.execute("SAVEPOINT one", pending.error)) {
+                    continue;
+                }
+                pending.ok = (*pending.work)(database, pending.error);
+                if (!pending.ok) {
+                    database.execute("ROLLBACK TO one", ignored);
+                }
+                database.execute("RELEASE one", ignored);
+            }
+            ok = ok && database.commit(error);
+            std::string ignored;
+            if (durable) {
+                database.execute("PRAGMA synchronous=NORMAL", ignored);
+            }
+            return ok;
+        },
+        failure);
+    for (Pending* pending : group) {
+        if (!committed) {
+            pending->ok = false;
+            pending->error = failure;
+        }
+    }
 }
 
 bool ServiceStore::inTransaction(const std::function<bool(Database&, std::string&)>& work,
@@ -339,7 +437,7 @@ bool ServiceStore::inTransaction(const std::function<bool(Database&, std::string
 
 bool ServiceStore::recordInstallation(const AuthRecord& record, std::int64_t now,
                                       std::string& error) {
-    return withDatabase(
+    return inGroupCommit(
         [&](Database& database, std::string& failure) {
             Database::Statement* upsert = nullptr;
             if (!prepared(database,
@@ -363,7 +461,7 @@ bool ServiceStore::recordInstallation(const AuthRecord& record, std::int64_t now
             upsert->bind(9, now);
             return upsert->run() || fail(database, failure);
         },
-        error);
+        false, error);
 }
 
 bool ServiceStore::recordSettingsFetches(const std::vector<SettingsFetch>& fetches,
@@ -434,7 +532,7 @@ bool ServiceStore::installation(const std::string& appid, std::string& arch, std
 
 bool ServiceStore::recordScan(const std::string& appid, std::int64_t now, std::size_t deviceCount,
                               std::int64_t& scanId, std::string& error) {
-    return withDatabase(
+    return inGroupCommit(
         [&](Database& database, std::string& failure) {
             Database::Statement* insert = nullptr;
             if (!prepared(database,
@@ -451,20 +549,18 @@ bool ServiceStore::recordScan(const std::string& appid, std::int64_t now, std::s
             }
             return !insert->failed() || fail(database, failure);
         },
-        error);
+        false, error);
 }
 
 ServiceStore::ReportOutcome ServiceStore::recordInstallReport(const InstallReport& report,
                                                               std::string& error) {
     bool stored = false;
-    const bool ok = withDatabase(
+    // Answered as stored, a report is not sent again, so it must survive a power cut too: a
+    // durable commit (SQLite syncs it fully; PostgreSQL always does).
+    const bool ok = inGroupCommit(
         [&](Database& database, std::string& failure) {
-            // Answered as stored, a report is not sent again, so it must survive a power cut
-            // too: SQLite syncs this commit fully (PostgreSQL always does).
-            const bool sqlite = database.dialect() == Database::Dialect::Sqlite;
             Database::Statement* insert = nullptr;
-            if ((sqlite && !database.execute("PRAGMA synchronous=FULL", failure)) ||
-                !prepared(database,
+            if (!prepared(database,
                           "INSERT INTO install_reports (received_at, appid, scan_id, inf_sha1,"
                           " error_code, system_error_code) SELECT ?1, ?2, ?3, ?4, ?5, ?6"
                           " FROM scans WHERE id = ?3 AND appid = ?2 RETURNING id",
@@ -480,14 +576,9 @@ ServiceStore::ReportOutcome ServiceStore::recordInstallReport(const InstallRepor
             while (insert->next()) {
                 stored = true;
             }
-            const bool inserted = !insert->failed() || fail(database, failure);
-            std::string ignored;
-            if (sqlite) {
-                database.execute("PRAGMA synchronous=NORMAL", ignored);
-            }
-            return inserted;
+            return !insert->failed() || fail(database, failure);
         },
-        error);
+        true, error);
     return !ok      ? ReportOutcome::Failed
            : stored ? ReportOutcome::Stored
                     : ReportOutcome::UnknownScan;

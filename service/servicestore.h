@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -139,6 +140,12 @@ public:
 
 private:
     class Lease;
+    // A request waiting for a connection, served in arrival order.
+    struct Waiter {
+        std::condition_variable woken;
+        bool granted = false;
+        std::unique_ptr<Database> database;  // null when granted the right to open one
+    };
 
     static bool insertPackageRows(Database& database, const CatalogPackage& package,
                                   std::int64_t now, std::string& error);
@@ -149,6 +156,18 @@ private:
     bool applyMigrations(Database& database, std::string& error);
     // Runs work on a free connection of the pool; false with the store's message otherwise.
     bool withDatabase(const std::function<bool(Database&, std::string&)>& work, std::string& error);
+    // A write of one request: on SQLite committed together with the writes that queued
+    // meanwhile (durable: with a full sync), on PostgreSQL in a transaction of its own.
+    struct Pending {
+        const std::function<bool(Database&, std::string&)>* work = nullptr;
+        bool durable = false;
+        bool done = false;
+        bool ok = false;
+        std::string error;
+    };
+    bool inGroupCommit(const std::function<bool(Database&, std::string&)>& work, bool durable,
+                       std::string& error);
+    void commitGroup(const std::vector<Pending*>& group);
     // Runs work in one write transaction, rolled back when it fails.
     bool inTransaction(const std::function<bool(Database&, std::string&)>& work,
                        std::string& error);
@@ -157,6 +176,11 @@ private:
     std::mutex mutex_;
     std::condition_variable released_;
     std::vector<std::unique_ptr<Database>> idle_;
+    std::deque<Waiter*> waiters_;
+    std::mutex groupMutex_;
+    std::condition_variable groupDone_;
+    std::vector<Pending*> pending_;
+    bool leading_ = false;
     std::size_t open_ = 0;
     std::size_t capacity_ = 0;
     bool closed_ = true;
