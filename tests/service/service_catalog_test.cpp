@@ -237,6 +237,15 @@ std::vector<std::vector<Inf>> rankingCatalogue() {
     return c;
 }
 
+// One network card driver whose package the reports tests download and report on.
+Inf netcardInf() {
+    return {"netcard",
+            "03/04/2024",
+            "2.5.0.1",
+            "NTamd64",
+            {{"NTamd64", {"Install, PCI\\VEN_1&DEV_2"}}}};
+}
+
 }  // namespace
 
 TEST_CASE("ranking and choice follow Windows, one rule per row") {
@@ -366,11 +375,7 @@ TEST_CASE("an offer carries every key of the answer format; the scan is stored")
 
 TEST_CASE("every offer downloads its package; install reports are stored and summarised") {
     Fixture fixture;
-    const Inf netcard{"netcard",
-                      "03/04/2024",
-                      "2.5.0.1",
-                      "NTamd64",
-                      {{"NTamd64", {"Install, PCI\\VEN_1&DEV_2"}}}};
+    const Inf netcard = netcardInf();
     REQUIRE(fixture.start("reports", {{netcard}}));
     httplib::Client client(fixture.service.url());
     const std::string token = authorise(client);
@@ -486,11 +491,7 @@ TEST_CASE("every offer downloads its package; install reports are stored and sum
 
 TEST_CASE("reports, scans and authorisations arriving together are each stored once") {
     Fixture fixture;
-    const Inf netcard{"netcard",
-                      "03/04/2024",
-                      "2.5.0.1",
-                      "NTamd64",
-                      {{"NTamd64", {"Install, PCI\\VEN_1&DEV_2"}}}};
+    const Inf netcard = netcardInf();
     REQUIRE(fixture.start("together", {{netcard}}));
     // Many writers at once share commits; each is still answered for itself, and a report on
     // a scan that does not exist fails alone.
