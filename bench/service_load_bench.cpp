@@ -212,6 +212,12 @@ bool runIndex(const std::string& data, const std::string& packages, const std::s
     return std::system(command.c_str()) == 0;
 }
 
+void printIndexed(const char* store, std::size_t infs, Clock::time_point started) {
+    const double took = std::chrono::duration<double>(Clock::now() - started).count();
+    std::printf("indexed %zu INFs into %s in %.1f s (%.0f INFs/s)\n", infs, store, took,
+                static_cast<double>(infs) / took);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -280,8 +286,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "service_load_bench: indexing into SQLite failed\n");
             return 1;
         }
-        std::printf("indexed %zu INFs into SQLite in %.1f s\n", infs + 1000,
-                    std::chrono::duration<double>(Clock::now() - started).count());
+        printIndexed("SQLite", infs + 1000, started);
         ServiceRunner::writeFile(work + "/sqlite.json", json{{"threads", 256}}.dump());
         ServiceRunner service;
         Session session;
@@ -309,8 +314,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "service_load_bench: indexing into PostgreSQL failed\n");
         return 1;
     }
-    std::printf("indexed %zu INFs into PostgreSQL in %.1f s\n", infs + 1000,
-                std::chrono::duration<double>(Clock::now() - started).count());
+    printIndexed("PostgreSQL", infs + 1000, started);
     const int proxyPort = NginxRunner::freePort();
     ServiceRunner::writeFile(
         work + "/shared.json",

@@ -103,11 +103,12 @@ bool DriverService::start(const Options& options, std::string& error) {
         error = "cannot create the data folder " + options.dataDir + ": " + std::strerror(errno);
         return false;
     }
-    if (!store_.open(options.store.empty() ? options.dataDir + "/service.db" : options.store,
-                     error) ||
+    std::int64_t adopted = 0;
+    if (!store_.open(options.store.empty() ? options.dataDir + "/service.db" : options.store, error,
+                     static_cast<std::size_t>(config_.storeConnections)) ||
+        !store_.adoptUploads(options.dataDir + "/service.db", adopted, error) ||
         !openSigner(error) || !files_.open(options.dataDir + "/files", error) ||
-        !uploads_.open(options.dataDir + "/uploads", options.dataDir + "/service.db", error) ||
-        !catalog_.open(error) ||
+        !uploads_.open(options.dataDir + "/uploads", store_, error) || !catalog_.open(error) ||
         !resolveUpdateOffer(files_.root() + "/update", config_.update, error)) {
         return false;
     }
@@ -171,6 +172,9 @@ bool DriverService::start(const Options& options, std::string& error) {
 }
 
 bool DriverService::openSigner(std::string& error) {
+    if (!options_.tokenKey.empty()) {
+        return signer_.openKeyFile(options_.tokenKey, error);
+    }
     // Instances sharing a store must accept each other's tokens, so they share its key.
     if (!store_.shared()) {
         return signer_.open(options_.dataDir + "/token.key", error);

@@ -42,6 +42,8 @@ public:
         std::string configPath;
         // A postgresql:// URL shared by every instance; empty: service.db in the data folder.
         std::string store;
+        // The token key shared by every instance given it; empty: the store's or token.key.
+        std::string tokenKey;
         bool testHooks = false;
     };
 

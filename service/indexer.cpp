@@ -248,25 +248,46 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
     const auto started = std::chrono::steady_clock::now();
     auto lastReport = started;
     std::set<std::string> stored;
+    // Packages go to the store in batches, each one transaction: a round trip per row would
+    // bound a remote store to a few hundred INFs a second.
+    std::vector<CatalogPackage> batch;
+    std::size_t batchInfs = 0;
+    const auto flush = [&] {
+        if (batch.empty()) {
+            return true;
+        }
+        if (!store_.storePackages(batch, static_cast<std::int64_t>(std::time(nullptr)), error)) {
+            error = (batch.size() == 1 ? batch.front().path
+                                       : batch.front().path + " … " + batch.back().path) +
+                    ": " + error;
+            return false;
+        }
+        for (const CatalogPackage& package : batch) {
+            stored.insert(package.path);
+            ++summary.packages;
+            summary.infs += package.infs.size();
+            for (const Inf& inf : package.infs) {
+                for (const Section& section : inf.sections) {
+                    for (const Model& model : section.models) {
+                        summary.ids += model.ids.size();
+                    }
+                }
+            }
+        }
+        batch.clear();
+        batchInfs = 0;
+        return true;
+    };
     for (const std::string& path : paths) {
         CatalogPackage package;
         if (!readPackage(path, package, summary, report)) {
             ++summary.skipped;
             continue;
         }
-        if (!store_.storePackage(package, static_cast<std::int64_t>(std::time(nullptr)), error)) {
-            error = path + ": " + error;
+        batchInfs += package.infs.size();
+        batch.push_back(std::move(package));
+        if ((batchInfs >= kBatchInfs || batch.size() >= kBatchPackages) && !flush()) {
             return false;
-        }
-        stored.insert(path);
-        ++summary.packages;
-        summary.infs += package.infs.size();
-        for (const Inf& inf : package.infs) {
-            for (const Section& section : inf.sections) {
-                for (const Model& model : section.models) {
-                    summary.ids += model.ids.size();
-                }
-            }
         }
         const auto now = std::chrono::steady_clock::now();
         if (now - lastReport > std::chrono::seconds(5)) {
@@ -274,6 +295,10 @@ bool Indexer::run(const std::string& packagesFolder, Summary& summary, const Rep
             report("indexed " + std::to_string(summary.packages) + " of " +
                    std::to_string(paths.size()) + " packages");
         }
+    }
+
+    if (!flush()) {
+        return false;
     }
 
     // A package taken out of the folder is no longer offered, nor one damaged since: its file no

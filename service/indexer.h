@@ -33,6 +33,10 @@ public:
              std::string& error);
 
 private:
+    // A batch is stored when it holds this many INFs or packages.
+    static constexpr std::size_t kBatchInfs = 2000;
+    static constexpr std::size_t kBatchPackages = 256;
+
     bool readPackage(const std::string& path, CatalogPackage& package, Summary& summary,
                      const Reporter& report);
 

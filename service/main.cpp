@@ -19,13 +19,13 @@
 #include "indexer.h"
 #include "packagepublisher.h"
 #include "servicestore.h"
-#include "uploadstore.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: quillon-service --data DIR --listen HOST:PORT [--tls-cert FILE --tls-key FILE]\n"
-    "                       [--config FILE] [--store postgresql://...] [--test-hooks]\n"
+    "                       [--config FILE] [--store postgresql://...] [--token-key FILE]\n"
+    "                       [--test-hooks]\n"
     "       quillon-service index --data DIR --packages FOLDER [--store postgresql://...]\n"
     "       quillon-service report --data DIR [--store postgresql://...]\n";
 
@@ -134,12 +134,8 @@ int runReport(int argc, char** argv) {
         std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
         return 1;
     }
-    Service::UploadStore::Totals uploads;
-    // The cloud copies stay in the data folder's own database whatever the store.
-    const std::string uploadsDatabase = data + "/service.db";
-    struct stat info {};
-    if (::stat(uploadsDatabase.c_str(), &info) == 0 &&
-        !Service::UploadStore::totals(uploadsDatabase, uploads, error)) {
+    Service::ServiceStore::UploadTotals uploads;
+    if (!serviceStore.uploadTotals(uploads, error)) {
         std::fprintf(stderr, "quillon-service report: %s\n", error.c_str());
         return 1;
     }
@@ -218,6 +214,8 @@ int main(int argc, char** argv) {
             options.tlsKey = argv[++i];
         } else if (arg == "--config") {
             options.configPath = argv[++i];
+        } else if (arg == "--token-key") {
+            options.tokenKey = argv[++i];
         } else if (arg == "--store") {
             options.store = argv[++i];
             if (!validStore(options.store)) {

@@ -128,7 +128,7 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         "public_urls",    "user_drivers",     "drivers_updated_at",    "ga_id",
         "update",         "user_country",     "contact_email",         "auth_error",
         "settings_error", "collect_max_hits", "collect_max_hit_bytes", "collect_max_batch_bytes",
-        "collect_keep",   "upload_limit"};
+        "collect_keep",   "upload_limit",     "store_connections"};
     // The bounds of connections and requests.
     static const std::set<std::string> connection = {
         "keep_alive_max_count", "keep_alive_timeout", "request_deadline",  "min_body_rate",
@@ -149,6 +149,7 @@ bool ServiceConfig::apply(const json& document, std::string& error) {
         !readBounded(document, "body_limit", 1024, kMaxBody, bodyLimit, error) ||
         !readBounded(document, "json_depth_limit", 1, 1000, jsonDepthLimit, error) ||
         !readBounded(document, "threads", 1, 256, threads, error) ||
+        !readBounded(document, "store_connections", 1, 256, storeConnections, error) ||
         !readBounded(document, "read_timeout", 1, 3600, readTimeoutSeconds, error) ||
         !readBounded(document, "keep_alive_max_count", 1, 1000000, keepAliveMaxCount, error) ||
         !readBounded(document, "keep_alive_timeout", 1, 3600, keepAliveTimeoutSeconds, error) ||

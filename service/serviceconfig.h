@@ -28,6 +28,8 @@ struct ServiceConfig {
     int requestDeadlineSeconds = 10;
     std::size_t minBodyRate = 16384;
     int listenBacklog = 1024;
+    // Connections each instance keeps to a PostgreSQL store (SQLite uses one).
+    int storeConnections = 16;
     std::size_t headerCountLimit = 100;
     std::size_t headerBytesLimit = 64 * 1024;
     std::string accessLog;

@@ -2,9 +2,13 @@
 
 #include <openssl/rand.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <map>
+#include <set>
 
 #include "authrecord.h"
 #include "catalogpackage.h"
@@ -16,8 +20,6 @@ namespace Service {
 
 namespace {
 
-// Connections of a PostgreSQL store per instance; SQLite writes one at a time anyway.
-constexpr std::size_t kPostgresConnections = 16;
 // Any constant shared by every instance: it names the migration lock.
 constexpr std::int64_t kMigrationLock = 0x51756c6c;
 
@@ -83,7 +85,18 @@ const std::vector<ServiceStore::Migration> kMigrations = {
      " appid TEXT NOT NULL, scan_id INTEGER NOT NULL, inf_sha1 TEXT NOT NULL,"
      " error_code INTEGER NOT NULL, system_error_code INTEGER NOT NULL);"
      "CREATE INDEX IF NOT EXISTS install_reports_inf ON install_reports(inf_sha1);"},
+    // The upload store made these tables itself before; a SQLite store keeps its rows.
+    {5, "uploaded driver archives and their holders",
+     "CREATE TABLE IF NOT EXISTS upload_archives ("
+     " hash TEXT PRIMARY KEY, size INTEGER NOT NULL, received_at INTEGER NOT NULL)"
+     " WITHOUT ROWID;"
+     "CREATE TABLE IF NOT EXISTS upload_holdings ("
+     " appid TEXT NOT NULL, hash TEXT NOT NULL, recorded_at INTEGER NOT NULL,"
+     " PRIMARY KEY (appid, hash)) WITHOUT ROWID;"},
 };
+
+// Hashes asked about in one statement; a shorter batch repeats its last hash.
+constexpr std::size_t kHashBatch = 200;
 
 std::string checksum(const std::string& sql) {
     formats::Sha1 hash;
@@ -133,6 +146,30 @@ bool fail(Database& database, std::string& error) {
     return false;
 }
 
+const char kInsertArchive[] =
+    "INSERT INTO upload_archives (hash, size, received_at) VALUES (?1, ?2, ?3)"
+    " ON CONFLICT DO NOTHING";
+const char kInsertHolding[] =
+    "INSERT INTO upload_holdings (appid, hash, recorded_at) VALUES (?1, ?2, ?3)"
+    " ON CONFLICT DO NOTHING";
+
+// Runs sql once for each of count rows, bindRow setting row i's parameters.
+bool runForRows(Database& database, const char* sql, std::size_t count,
+                const std::function<void(Database::Statement&, std::size_t)>& bindRow,
+                std::string& error) {
+    Database::Statement* statement = nullptr;
+    if (!prepared(database, sql, statement, error)) {
+        return false;
+    }
+    for (std::size_t row = 0; row < count; ++row) {
+        bindRow(*statement, row);
+        if (!statement->run()) {
+            return fail(database, error);
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 ServiceStore::~ServiceStore() {
@@ -143,7 +180,7 @@ const std::vector<ServiceStore::Migration>& ServiceStore::migrations() {
     return kMigrations;
 }
 
-bool ServiceStore::open(const std::string& location, std::string& error) {
+bool ServiceStore::open(const std::string& location, std::string& error, std::size_t connections) {
     std::unique_ptr<Database> first = Database::open(location, error);
     if (first == nullptr) {
         return false;
@@ -156,7 +193,8 @@ bool ServiceStore::open(const std::string& location, std::string& error) {
     }
     std::lock_guard<std::mutex> lock(mutex_);
     location_ = location;
-    capacity_ = Database::isPostgresql(location) ? kPostgresConnections : 1;
+    // SQLite writes one at a time anyway.
+    capacity_ = Database::isPostgresql(location) ? std::max<std::size_t>(connections, 1) : 1;
     idle_.clear();
     idle_.push_back(std::move(first));
     open_ = 1;
@@ -167,8 +205,11 @@ bool ServiceStore::open(const std::string& location, std::string& error) {
 void ServiceStore::close() {
     std::unique_lock<std::mutex> lock(mutex_);
     closed_ = true;
+    for (Waiter* waiter : waiters_) {
+        waiter->woken.notify_one();
+    }
     // Work running now finishes on its connection, which is dropped when it comes back.
-    released_.wait(lock, [this] { return idle_.size() == open_; });
+    released_.wait(lock, [this] { return idle_.size() == open_ && waiters_.empty(); });
     idle_.clear();
     open_ = 0;
 }
@@ -252,18 +293,33 @@ bool ServiceStore::applyMigrations(Database& database, std::string& error) {
 bool ServiceStore::withDatabase(const std::function<bool(Database&, std::string&)>& work,
                                 std::string& error) {
     std::unique_ptr<Database> database;
+    bool granted = false;
     {
         std::unique_lock<std::mutex> lock(mutex_);
-        released_.wait(lock, [this] { return closed_ || !idle_.empty() || open_ < capacity_; });
-        if (closed_) {
-            error = "the store is closed";
-            return false;
-        }
-        if (!idle_.empty()) {
+        if (!closed_ && waiters_.empty() && !idle_.empty()) {
             database = std::move(idle_.back());
             idle_.pop_back();
-        } else {
+            granted = true;
+        } else if (!closed_ && waiters_.empty() && open_ < capacity_) {
             ++open_;
+            granted = true;
+        } else if (!closed_) {
+            // First come, first served: with many more requests than connections, waking all
+            // and letting any one win left some waiting for seconds.
+            Waiter waiter;
+            waiters_.push_back(&waiter);
+            waiter.woken.wait(lock, [&] { return waiter.granted || closed_; });
+            if (waiter.granted) {
+                database = std::move(waiter.database);
+                granted = true;
+            } else {
+                waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &waiter));
+                released_.notify_all();
+            }
+        }
+        if (!granted) {
+            error = "the store is closed";
+            return false;
         }
     }
     if (database == nullptr) {
@@ -272,8 +328,18 @@ bool ServiceStore::withDatabase(const std::function<bool(Database&, std::string&
     const bool ok = database != nullptr && work(*database, error);
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        // A connection that failed may be broken; a fresh one is opened when next needed.
-        if (database != nullptr && (ok || database->healthy())) {
+        // A connection that failed may be broken; a fresh one is opened by the next user.
+        if (database != nullptr && !ok && !database->healthy()) {
+            database.reset();
+        }
+        if (!waiters_.empty() && !closed_) {
+            // Handed on, or the right to open one: the slot stays counted.
+            Waiter* next = waiters_.front();
+            waiters_.pop_front();
+            next->database = std::move(database);
+            next->granted = true;
+            next->woken.notify_one();
+        } else if (database != nullptr) {
             idle_.push_back(std::move(database));
         } else {
             --open_;
@@ -281,6 +347,76 @@ bool ServiceStore::withDatabase(const std::function<bool(Database&, std::string&
     }
     released_.notify_all();
     return ok;
+}
+
+bool ServiceStore::inGroupCommit(const std::function<bool(Database&, std::string&)>& work,
+                                 bool durable, std::string& error) {
+    if (shared()) {
+        return inTransaction(work, error);
+    }
+    // SQLite has one connection: writers queue up, and whoever takes the connection commits
+    // all that queued meanwhile in one transaction (one sync), each in a savepoint of its own.
+    Pending mine;
+    mine.work = &work;
+    mine.durable = durable;
+    std::unique_lock<std::mutex> lock(groupMutex_);
+    pending_.push_back(&mine);
+    for (;;) {
+        groupDone_.wait(lock, [&] { return mine.done || !leading_; });
+        if (mine.done) {
+            error = mine.error;
+            return mine.ok;
+        }
+        leading_ = true;
+        std::vector<Pending*> group;
+        group.swap(pending_);
+        lock.unlock();
+        commitGroup(group);
+        lock.lock();
+        for (Pending* pending : group) {
+            pending->done = true;
+        }
+        leading_ = false;
+        groupDone_.notify_all();
+    }
+}
+
+void ServiceStore::commitGroup(const std::vector<Pending*>& group) {
+    const bool durable =
+        std::any_of(group.begin(), group.end(), [](const Pending* p) { return p->durable; });
+    std::string failure;
+    const bool committed = withDatabase(
+        [&](Database& database, std::string& error) {
+            if (durable && !database.execute("PRAGMA synchronous=FULL", error)) {
+                return false;
+            }
+            bool ok = database.beginWrite(error);
+            for (std::size_t i = 0; ok && i < group.size(); ++i) {
+                Pending& pending = *group[i];
+                std::string ignored;
+                if (!database.execute("SAVEPOINT one", pending.error)) {
+                    continue;
+                }
+                pending.ok = (*pending.work)(database, pending.error);
+                if (!pending.ok) {
+                    database.execute("ROLLBACK TO one", ignored);
+                }
+                database.execute("RELEASE one", ignored);
+            }
+            ok = ok && database.commit(error);
+            std::string ignored;
+            if (durable) {
+                database.execute("PRAGMA synchronous=NORMAL", ignored);
+            }
+            return ok;
+        },
+        failure);
+    for (Pending* pending : group) {
+        if (!committed) {
+            pending->ok = false;
+            pending->error = failure;
+        }
+    }
 }
 
 bool ServiceStore::inTransaction(const std::function<bool(Database&, std::string&)>& work,
@@ -301,7 +437,7 @@ bool ServiceStore::inTransaction(const std::function<bool(Database&, std::string
 
 bool ServiceStore::recordInstallation(const AuthRecord& record, std::int64_t now,
                                       std::string& error) {
-    return withDatabase(
+    return inGroupCommit(
         [&](Database& database, std::string& failure) {
             Database::Statement* upsert = nullptr;
             if (!prepared(database,
@@ -325,7 +461,7 @@ bool ServiceStore::recordInstallation(const AuthRecord& record, std::int64_t now
             upsert->bind(9, now);
             return upsert->run() || fail(database, failure);
         },
-        error);
+        false, error);
 }
 
 bool ServiceStore::recordSettingsFetches(const std::vector<SettingsFetch>& fetches,
@@ -396,7 +532,7 @@ bool ServiceStore::installation(const std::string& appid, std::string& arch, std
 
 bool ServiceStore::recordScan(const std::string& appid, std::int64_t now, std::size_t deviceCount,
                               std::int64_t& scanId, std::string& error) {
-    return withDatabase(
+    return inGroupCommit(
         [&](Database& database, std::string& failure) {
             Database::Statement* insert = nullptr;
             if (!prepared(database,
@@ -413,20 +549,18 @@ bool ServiceStore::recordScan(const std::string& appid, std::int64_t now, std::s
             }
             return !insert->failed() || fail(database, failure);
         },
-        error);
+        false, error);
 }
 
 ServiceStore::ReportOutcome ServiceStore::recordInstallReport(const InstallReport& report,
                                                               std::string& error) {
     bool stored = false;
-    const bool ok = withDatabase(
+    // Answered as stored, a report is not sent again, so it must survive a power cut too: a
+    // durable commit (SQLite syncs it fully; PostgreSQL always does).
+    const bool ok = inGroupCommit(
         [&](Database& database, std::string& failure) {
-            // Answered as stored, a report is not sent again, so it must survive a power cut
-            // too: SQLite syncs this commit fully (PostgreSQL always does).
-            const bool sqlite = database.dialect() == Database::Dialect::Sqlite;
             Database::Statement* insert = nullptr;
-            if ((sqlite && !database.execute("PRAGMA synchronous=FULL", failure)) ||
-                !prepared(database,
+            if (!prepared(database,
                           "INSERT INTO install_reports (received_at, appid, scan_id, inf_sha1,"
                           " error_code, system_error_code) SELECT ?1, ?2, ?3, ?4, ?5, ?6"
                           " FROM scans WHERE id = ?3 AND appid = ?2 RETURNING id",
@@ -442,14 +576,9 @@ ServiceStore::ReportOutcome ServiceStore::recordInstallReport(const InstallRepor
             while (insert->next()) {
                 stored = true;
             }
-            const bool inserted = !insert->failed() || fail(database, failure);
-            std::string ignored;
-            if (sqlite) {
-                database.execute("PRAGMA synchronous=NORMAL", ignored);
-            }
-            return inserted;
+            return !insert->failed() || fail(database, failure);
         },
-        error);
+        true, error);
     return !ok      ? ReportOutcome::Failed
            : stored ? ReportOutcome::Stored
                     : ReportOutcome::UnknownScan;
@@ -651,117 +780,315 @@ bool ServiceStore::loadCatalog(std::shared_ptr<CatalogSnapshot>& snapshot, std::
     return true;
 }
 
+namespace {
+
+// A PostgreSQL array literal of texts, for unnest(): each element quoted, \ and " escaped.
+class ArrayLiteral {
+public:
+    void add(const std::string& text) {
+        text_ += text_.empty() ? "{\"" : ",\"";
+        for (const char c : text) {
+            if (c == '"' || c == '\\') {
+                text_ += '\\';
+            }
+            text_ += c;
+        }
+        text_ += '"';
+    }
+    void add(std::int64_t value) { add(std::to_string(value)); }
+    std::string text() const { return text_.empty() ? "{}" : text_ + "}"; }
+
+private:
+    std::string text_;
+};
+
+// The next count ids of table's identity, in one round trip.
+bool reserveIds(Database& database, const char* table, std::size_t count, std::int64_t& first,
+                std::vector<std::int64_t>& ids, std::string& error) {
+    ids.clear();
+    Database::Statement* reserve = nullptr;
+    if (!prepared(database,
+                  std::string("SELECT nextval(pg_get_serial_sequence('") + table +
+                      "', 'id')) FROM generate_series(1, ?1)",
+                  reserve, error)) {
+        return false;
+    }
+    reserve->bind(1, static_cast<std::int64_t>(count));
+    while (reserve->next()) {
+        ids.push_back(reserve->integer(0));
+    }
+    first = ids.empty() ? 0 : ids.front();
+    return !reserve->failed() || fail(database, error);
+}
+
+// One INSERT ... SELECT FROM unnest(...) of columns.size() arrays.
+bool insertArrays(Database& database, const std::string& sql,
+                  const std::vector<ArrayLiteral>& columns, std::string& error) {
+    Database::Statement* insert = nullptr;
+    if (!prepared(database, sql, insert, error)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        insert->bind(static_cast<int>(i + 1), columns[i].text());
+    }
+    return insert->run() || fail(database, error);
+}
+
+}  // namespace
+
 bool ServiceStore::storePackage(const CatalogPackage& package, std::int64_t now,
                                 std::string& error) {
+    return storePackages({package}, now, error);
+}
+
+bool ServiceStore::storePackages(const std::vector<CatalogPackage>& batch, std::int64_t now,
+                                 std::string& error) {
+    // A later package replaces an earlier one of the same SHA-1 or path, as one at a time would.
+    std::vector<const CatalogPackage*> packages;
+    std::set<std::string> sha1s;
+    std::set<std::string> paths;
+    for (auto it = batch.rbegin(); it != batch.rend(); ++it) {
+        const bool newSha1 = sha1s.insert(it->sha1).second;
+        const bool newPath = paths.insert(it->path).second;
+        if (newSha1 && newPath) {
+            packages.insert(packages.begin(), &*it);
+        }
+    }
     return inTransaction(
         [&](Database& database, std::string& failure) {
-            Database::Statement* remove = nullptr;
-            Database::Statement* insertPackage = nullptr;
-            Database::Statement* insertInf = nullptr;
-            Database::Statement* insertSection = nullptr;
-            Database::Statement* insertModel = nullptr;
-            Database::Statement* insertId = nullptr;
-            if (!prepared(database, "DELETE FROM packages WHERE sha1 = ?1 OR path = ?2", remove,
-                          failure) ||
-                !prepared(database,
-                          "INSERT INTO packages (sha1, size, path, indexed_at)"
-                          " VALUES (?1, ?2, ?3, ?4) RETURNING id",
-                          insertPackage, failure) ||
-                !prepared(database,
-                          "INSERT INTO infs (package_id, path, sha1, class, class_guid, provider,"
-                          " driver_date, driver_version, catalogs, signed_x86, signed_x64)"
-                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) RETURNING id",
-                          insertInf, failure) ||
-                !prepared(database,
-                          "INSERT INTO sections (inf_id, manufacturer, name, decoration, arch,"
-                          " os_major, os_minor, product_type, build)"
-                          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9) RETURNING id",
-                          insertSection, failure) ||
-                !prepared(database,
-                          "INSERT INTO models (section_id, inf_id, line, description,"
-                          " install_section, feature_score) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"
-                          " RETURNING id",
-                          insertModel, failure) ||
-                !prepared(database,
-                          "INSERT INTO model_ids (model_id, position, id, norm_id)"
-                          " VALUES (?1, ?2, ?3, ?4) ON CONFLICT DO NOTHING",
-                          insertId, failure)) {
-                return false;
-            }
-            const auto inserted = [&](Database::Statement* statement, std::int64_t& id) {
-                id = 0;
-                while (statement->next()) {
-                    id = statement->integer(0);
-                }
-                return !statement->failed() || fail(database, failure);
-            };
-            remove->bind(1, package.sha1);
-            remove->bind(2, package.path);
-            insertPackage->bind(1, package.sha1);
-            insertPackage->bind(2, static_cast<std::int64_t>(package.size));
-            insertPackage->bind(3, package.path);
-            insertPackage->bind(4, now);
-            std::int64_t packageId = 0;
-            if (!(remove->run() || fail(database, failure)) ||
-                !inserted(insertPackage, packageId)) {
-                return false;
-            }
-            for (const CatalogPackage::Inf& inf : package.infs) {
-                insertInf->bind(1, packageId);
-                insertInf->bind(2, inf.path);
-                insertInf->bind(3, inf.sha1);
-                insertInf->bind(4, inf.className);
-                insertInf->bind(5, inf.classGuid);
-                insertInf->bind(6, inf.provider);
-                insertInf->bind(7, inf.date);
-                insertInf->bind(8, inf.version);
-                insertInf->bind(9, inf.catalogs);
-                insertInf->bind(10, std::int64_t(inf.signedX86 ? 1 : 0));
-                insertInf->bind(11, std::int64_t(inf.signedX64 ? 1 : 0));
-                std::int64_t infId = 0;
-                if (!inserted(insertInf, infId)) {
-                    return false;
-                }
-                for (const CatalogPackage::Section& section : inf.sections) {
-                    insertSection->bind(1, infId);
-                    insertSection->bind(2, std::int64_t(section.manufacturer));
-                    insertSection->bind(3, section.name);
-                    insertSection->bind(4, section.decoration);
-                    insertSection->bind(5, section.parsed.arch);
-                    insertSection->bind(6, std::int64_t(section.parsed.major));
-                    insertSection->bind(7, std::int64_t(section.parsed.minor));
-                    insertSection->bind(8, std::int64_t(section.parsed.productType));
-                    insertSection->bind(9, section.parsed.build);
-                    std::int64_t sectionId = 0;
-                    if (!inserted(insertSection, sectionId)) {
+            if (database.dialect() == Database::Dialect::Sqlite) {
+                for (const CatalogPackage* package : packages) {
+                    if (!insertPackageRows(database, *package, now, failure)) {
                         return false;
                     }
-                    for (const CatalogPackage::Model& model : section.models) {
-                        insertModel->bind(1, sectionId);
-                        insertModel->bind(2, infId);
-                        insertModel->bind(3, std::int64_t(model.line));
-                        insertModel->bind(4, model.description);
-                        insertModel->bind(5, model.installSection);
-                        insertModel->bind(6, std::int64_t(model.featureScore));
-                        std::int64_t modelId = 0;
-                        if (!inserted(insertModel, modelId)) {
-                            return false;
-                        }
-                        for (std::size_t position = 0; position < model.ids.size(); ++position) {
-                            insertId->bind(1, modelId);
-                            insertId->bind(2, static_cast<std::int64_t>(position));
-                            insertId->bind(3, model.ids[position]);
-                            insertId->bind(4, CatalogRanking::normaliseId(model.ids[position]));
-                            if (!insertId->run()) {
-                                return fail(database, failure);
-                            }
-                        }
+                }
+                return true;
+            }
+            return insertPackageArrays(database, packages, now, failure);
+        },
+        error);
+}
+
+bool ServiceStore::insertPackageArrays(Database& database,
+                                       const std::vector<const CatalogPackage*>& packages,
+                                       std::int64_t now, std::string& error) {
+    // A round trip per table, not per row: ids are reserved first, rows go as arrays.
+    std::size_t infCount = 0;
+    std::size_t sectionCount = 0;
+    std::size_t modelCount = 0;
+    for (const CatalogPackage* package : packages) {
+        infCount += package->infs.size();
+        for (const CatalogPackage::Inf& inf : package->infs) {
+            sectionCount += inf.sections.size();
+            for (const CatalogPackage::Section& section : inf.sections) {
+                modelCount += section.models.size();
+            }
+        }
+    }
+    std::vector<ArrayLiteral> removed(2);
+    for (const CatalogPackage* package : packages) {
+        removed[0].add(package->sha1);
+        removed[1].add(package->path);
+    }
+    std::vector<std::int64_t> packageIds, infIds, sectionIds, modelIds;
+    std::int64_t first = 0;
+    if (!insertArrays(database,
+                      "DELETE FROM packages WHERE sha1 = ANY(?1::text[]) OR path = ANY(?2::text[])",
+                      removed, error) ||
+        !reserveIds(database, "packages", packages.size(), first, packageIds, error) ||
+        !reserveIds(database, "infs", infCount, first, infIds, error) ||
+        !reserveIds(database, "sections", sectionCount, first, sectionIds, error) ||
+        !reserveIds(database, "models", modelCount, first, modelIds, error)) {
+        return false;
+    }
+    std::vector<ArrayLiteral> packageRows(5), infRows(12), sectionRows(10), modelRows(7), idRows(4);
+    std::size_t nextInf = 0, nextSection = 0, nextModel = 0;
+    for (std::size_t p = 0; p < packages.size(); ++p) {
+        const CatalogPackage& package = *packages[p];
+        packageRows[0].add(packageIds[p]);
+        packageRows[1].add(package.sha1);
+        packageRows[2].add(static_cast<std::int64_t>(package.size));
+        packageRows[3].add(package.path);
+        packageRows[4].add(now);
+        for (const CatalogPackage::Inf& inf : package.infs) {
+            const std::int64_t infId = infIds[nextInf++];
+            const std::string fields[] = {inf.path,     inf.sha1, inf.className, inf.classGuid,
+                                          inf.provider, inf.date, inf.version,   inf.catalogs};
+            infRows[0].add(infId);
+            infRows[1].add(packageIds[p]);
+            for (std::size_t f = 0; f < 8; ++f) {
+                infRows[2 + f].add(fields[f]);
+            }
+            infRows[10].add(std::int64_t(inf.signedX86 ? 1 : 0));
+            infRows[11].add(std::int64_t(inf.signedX64 ? 1 : 0));
+            for (const CatalogPackage::Section& section : inf.sections) {
+                const std::int64_t sectionId = sectionIds[nextSection++];
+                sectionRows[0].add(sectionId);
+                sectionRows[1].add(infId);
+                sectionRows[2].add(std::int64_t(section.manufacturer));
+                sectionRows[3].add(section.name);
+                sectionRows[4].add(section.decoration);
+                sectionRows[5].add(section.parsed.arch);
+                sectionRows[6].add(std::int64_t(section.parsed.major));
+                sectionRows[7].add(std::int64_t(section.parsed.minor));
+                sectionRows[8].add(std::int64_t(section.parsed.productType));
+                sectionRows[9].add(section.parsed.build);
+                for (const CatalogPackage::Model& model : section.models) {
+                    const std::int64_t modelId = modelIds[nextModel++];
+                    modelRows[0].add(modelId);
+                    modelRows[1].add(sectionId);
+                    modelRows[2].add(infId);
+                    modelRows[3].add(std::int64_t(model.line));
+                    modelRows[4].add(model.description);
+                    modelRows[5].add(model.installSection);
+                    modelRows[6].add(std::int64_t(model.featureScore));
+                    for (std::size_t position = 0; position < model.ids.size(); ++position) {
+                        idRows[0].add(modelId);
+                        idRows[1].add(static_cast<std::int64_t>(position));
+                        idRows[2].add(model.ids[position]);
+                        idRows[3].add(CatalogRanking::normaliseId(model.ids[position]));
                     }
                 }
             }
-            return true;
-        },
-        error);
+        }
+    }
+    return insertArrays(database,
+                        "INSERT INTO packages (id, sha1, size, path, indexed_at)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::text[], ?3::bigint[],"
+                        " ?4::text[], ?5::bigint[])",
+                        packageRows, error) &&
+           insertArrays(database,
+                        "INSERT INTO infs (id, package_id, path, sha1, class, class_guid,"
+                        " provider, driver_date, driver_version, catalogs, signed_x86, signed_x64)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::bigint[], ?3::text[], ?4::text[],"
+                        " ?5::text[], ?6::text[], ?7::text[], ?8::text[], ?9::text[], ?10::text[],"
+                        " ?11::bigint[], ?12::bigint[])",
+                        infRows, error) &&
+           insertArrays(database,
+                        "INSERT INTO sections (id, inf_id, manufacturer, name, decoration, arch,"
+                        " os_major, os_minor, product_type, build)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::bigint[], ?3::bigint[],"
+                        " ?4::text[], ?5::text[], ?6::text[], ?7::bigint[], ?8::bigint[],"
+                        " ?9::bigint[], ?10::bigint[])",
+                        sectionRows, error) &&
+           insertArrays(database,
+                        "INSERT INTO models (id, section_id, inf_id, line, description,"
+                        " install_section, feature_score)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::bigint[], ?3::bigint[],"
+                        " ?4::bigint[], ?5::text[], ?6::text[], ?7::bigint[])",
+                        modelRows, error) &&
+           insertArrays(database,
+                        "INSERT INTO model_ids (model_id, position, id, norm_id)"
+                        " SELECT * FROM unnest(?1::bigint[], ?2::bigint[], ?3::text[], ?4::text[])"
+                        " ON CONFLICT DO NOTHING",
+                        idRows, error);
+}
+
+bool ServiceStore::insertPackageRows(Database& database, const CatalogPackage& package,
+                                     std::int64_t now, std::string& error) {
+    Database::Statement* remove = nullptr;
+    Database::Statement* insertPackage = nullptr;
+    Database::Statement* insertInf = nullptr;
+    Database::Statement* insertSection = nullptr;
+    Database::Statement* insertModel = nullptr;
+    Database::Statement* insertId = nullptr;
+    if (!prepared(database, "DELETE FROM packages WHERE sha1 = ?1 OR path = ?2", remove, error) ||
+        !prepared(database,
+                  "INSERT INTO packages (sha1, size, path, indexed_at)"
+                  " VALUES (?1, ?2, ?3, ?4) RETURNING id",
+                  insertPackage, error) ||
+        !prepared(database,
+                  "INSERT INTO infs (package_id, path, sha1, class, class_guid, provider,"
+                  " driver_date, driver_version, catalogs, signed_x86, signed_x64)"
+                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) RETURNING id",
+                  insertInf, error) ||
+        !prepared(database,
+                  "INSERT INTO sections (inf_id, manufacturer, name, decoration, arch,"
+                  " os_major, os_minor, product_type, build)"
+                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9) RETURNING id",
+                  insertSection, error) ||
+        !prepared(database,
+                  "INSERT INTO models (section_id, inf_id, line, description,"
+                  " install_section, feature_score) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"
+                  " RETURNING id",
+                  insertModel, error) ||
+        !prepared(database,
+                  "INSERT INTO model_ids (model_id, position, id, norm_id)"
+                  " VALUES (?1, ?2, ?3, ?4) ON CONFLICT DO NOTHING",
+                  insertId, error)) {
+        return false;
+    }
+    const auto inserted = [&](Database::Statement* statement, std::int64_t& id) {
+        id = 0;
+        while (statement->next()) {
+            id = statement->integer(0);
+        }
+        return !statement->failed() || fail(database, error);
+    };
+    remove->bind(1, package.sha1);
+    remove->bind(2, package.path);
+    insertPackage->bind(1, package.sha1);
+    insertPackage->bind(2, static_cast<std::int64_t>(package.size));
+    insertPackage->bind(3, package.path);
+    insertPackage->bind(4, now);
+    std::int64_t packageId = 0;
+    if (!(remove->run() || fail(database, error)) || !inserted(insertPackage, packageId)) {
+        return false;
+    }
+    for (const CatalogPackage::Inf& inf : package.infs) {
+        insertInf->bind(1, packageId);
+        insertInf->bind(2, inf.path);
+        insertInf->bind(3, inf.sha1);
+        insertInf->bind(4, inf.className);
+        insertInf->bind(5, inf.classGuid);
+        insertInf->bind(6, inf.provider);
+        insertInf->bind(7, inf.date);
+        insertInf->bind(8, inf.version);
+        insertInf->bind(9, inf.catalogs);
+        insertInf->bind(10, std::int64_t(inf.signedX86 ? 1 : 0));
+        insertInf->bind(11, std::int64_t(inf.signedX64 ? 1 : 0));
+        std::int64_t infId = 0;
+        if (!inserted(insertInf, infId)) {
+            return false;
+        }
+        for (const CatalogPackage::Section& section : inf.sections) {
+            insertSection->bind(1, infId);
+            insertSection->bind(2, std::int64_t(section.manufacturer));
+            insertSection->bind(3, section.name);
+            insertSection->bind(4, section.decoration);
+            insertSection->bind(5, section.parsed.arch);
+            insertSection->bind(6, std::int64_t(section.parsed.major));
+            insertSection->bind(7, std::int64_t(section.parsed.minor));
+            insertSection->bind(8, std::int64_t(section.parsed.productType));
+            insertSection->bind(9, section.parsed.build);
+            std::int64_t sectionId = 0;
+            if (!inserted(insertSection, sectionId)) {
+                return false;
+            }
+            for (const CatalogPackage::Model& model : section.models) {
+                insertModel->bind(1, sectionId);
+                insertModel->bind(2, infId);
+                insertModel->bind(3, std::int64_t(model.line));
+                insertModel->bind(4, model.description);
+                insertModel->bind(5, model.installSection);
+                insertModel->bind(6, std::int64_t(model.featureScore));
+                std::int64_t modelId = 0;
+                if (!inserted(insertModel, modelId)) {
+                    return false;
+                }
+                for (std::size_t position = 0; position < model.ids.size(); ++position) {
+                    insertId->bind(1, modelId);
+                    insertId->bind(2, static_cast<std::int64_t>(position));
+                    insertId->bind(3, model.ids[position]);
+                    insertId->bind(4, CatalogRanking::normaliseId(model.ids[position]));
+                    if (!insertId->run()) {
+                        return fail(database, error);
+                    }
+                }
+            }
+        }
+    }
+    return true;
 }
 
 bool ServiceStore::indexedPackages(std::vector<IndexedPackage>& packages, std::string& error) {
@@ -793,6 +1120,209 @@ bool ServiceStore::removePackage(std::int64_t id, std::string& error) {
             return remove->run() || fail(database, failure);
         },
         error);
+}
+
+bool ServiceStore::uploadedArchives(std::vector<std::string>& hashes, std::string& error) {
+    hashes.clear();
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* query = nullptr;
+            if (!prepared(database, "SELECT hash FROM upload_archives", query, failure)) {
+                return false;
+            }
+            while (query->next()) {
+                hashes.push_back(query->text(0));
+            }
+            return !query->failed() || fail(database, failure);
+        },
+        error);
+}
+
+bool ServiceStore::heldArchives(const std::vector<std::string>& hashes,
+                                std::vector<std::string>& held, std::string& error) {
+    if (hashes.empty()) {
+        return true;
+    }
+    std::string sql = "SELECT hash FROM upload_archives WHERE hash IN (?1";
+    for (std::size_t i = 2; i <= kHashBatch; ++i) {
+        sql += ", ?" + std::to_string(i);
+    }
+    sql += ")";
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* query = nullptr;
+            if (!prepared(database, sql, query, failure)) {
+                return false;
+            }
+            for (std::size_t start = 0; start < hashes.size(); start += kHashBatch) {
+                for (std::size_t i = 0; i < kHashBatch; ++i) {
+                    query->bind(static_cast<int>(i + 1),
+                                hashes[std::min(start + i, hashes.size() - 1)]);
+                }
+                while (query->next()) {
+                    held.push_back(query->text(0));
+                }
+                if (query->failed()) {
+                    return fail(database, failure);
+                }
+            }
+            return true;
+        },
+        error);
+}
+
+bool ServiceStore::recordUploadedArchives(
+    const std::vector<std::pair<std::string, std::int64_t>>& archives, std::int64_t now,
+    std::string& error) {
+    if (archives.empty()) {
+        return true;
+    }
+    return inTransaction(
+        [&](Database& database, std::string& failure) {
+            return runForRows(
+                database, kInsertArchive, archives.size(),
+                [&](Database::Statement& insert, std::size_t row) {
+                    insert.bind(1, archives[row].first);
+                    insert.bind(2, archives[row].second);
+                    insert.bind(3, now);
+                },
+                failure);
+        },
+        error);
+}
+
+bool ServiceStore::recordUploadHoldings(const std::string& appid,
+                                        const std::vector<std::string>& hashes, std::int64_t now,
+                                        std::string& error) {
+    if (hashes.empty()) {
+        return true;
+    }
+    return inTransaction(
+        [&](Database& database, std::string& failure) {
+            return runForRows(
+                database, kInsertHolding, hashes.size(),
+                [&](Database::Statement& insert, std::size_t row) {
+                    insert.bind(1, appid);
+                    insert.bind(2, hashes[row]);
+                    insert.bind(3, now);
+                },
+                failure);
+        },
+        error);
+}
+
+bool ServiceStore::uploadTotals(UploadTotals& totals, std::string& error) {
+    totals = UploadTotals();
+    return withDatabase(
+        [&](Database& database, std::string& failure) {
+            Database::Statement* archives = nullptr;
+            Database::Statement* holdings = nullptr;
+            if (!prepared(database, "SELECT count(*), coalesce(sum(size), 0) FROM upload_archives",
+                          archives, failure) ||
+                !prepared(database, "SELECT count(DISTINCT appid), count(*) FROM upload_holdings",
+                          holdings, failure)) {
+                return false;
+            }
+            while (archives->next()) {
+                totals.archives = archives->integer(0);
+                totals.bytes = archives->integer(1);
+            }
+            while (!archives->failed() && holdings->next()) {
+                totals.installations = holdings->integer(0);
+                totals.holdings = holdings->integer(1);
+            }
+            return !(archives->failed() || holdings->failed()) || fail(database, failure);
+        },
+        error);
+}
+
+bool ServiceStore::adoptUploads(const std::string& sqliteFile, std::int64_t& adopted,
+                                std::string& error) {
+    adopted = 0;
+    struct stat info {};
+    if (!shared() || ::stat(sqliteFile.c_str(), &info) != 0) {
+        return true;
+    }
+    std::unique_ptr<Database> old = Database::open(sqliteFile, error);
+    if (old == nullptr) {
+        return false;
+    }
+    Database::Statement* tables = nullptr;
+    if (!prepared(*old,
+                  "SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                  " AND name IN ('upload_archives', 'upload_holdings')",
+                  tables, error)) {
+        return false;
+    }
+    std::int64_t found = 0;
+    while (tables->next()) {
+        found = tables->integer(0);
+    }
+    if (tables->failed()) {
+        return fail(*old, error);
+    }
+    if (found != 2) {
+        return true;
+    }
+    // Read in one transaction, written in one: a failure leaves both as they were.
+    Database::Statement* archives = nullptr;
+    Database::Statement* holdings = nullptr;
+    std::vector<std::pair<std::string, std::int64_t>> archiveRows;
+    std::vector<std::int64_t> receivedAt;
+    std::vector<std::array<std::string, 2>> holdingRows;
+    std::vector<std::int64_t> recordedAt;
+    if (!old->beginWrite(error) ||
+        !prepared(*old, "SELECT hash, size, received_at FROM upload_archives", archives, error) ||
+        !prepared(*old, "SELECT appid, hash, recorded_at FROM upload_holdings", holdings, error)) {
+        old->rollback();
+        return false;
+    }
+    while (archives->next()) {
+        archiveRows.emplace_back(archives->text(0), archives->integer(1));
+        receivedAt.push_back(archives->integer(2));
+    }
+    while (!archives->failed() && holdings->next()) {
+        holdingRows.push_back({holdings->text(0), holdings->text(1)});
+        recordedAt.push_back(holdings->integer(2));
+    }
+    if (archives->failed() || holdings->failed()) {
+        fail(*old, error);
+        old->rollback();
+        return false;
+    }
+    const bool copied = inTransaction(
+        [&](Database& database, std::string& failure) {
+            return runForRows(
+                       database, kInsertArchive, archiveRows.size(),
+                       [&](Database::Statement& insert, std::size_t row) {
+                           insert.bind(1, archiveRows[row].first);
+                           insert.bind(2, archiveRows[row].second);
+                           insert.bind(3, receivedAt[row]);
+                       },
+                       failure) &&
+                   runForRows(
+                       database, kInsertHolding, holdingRows.size(),
+                       [&](Database::Statement& insert, std::size_t row) {
+                           insert.bind(1, holdingRows[row][0]);
+                           insert.bind(2, holdingRows[row][1]);
+                           insert.bind(3, recordedAt[row]);
+                       },
+                       failure);
+        },
+        error);
+    // The old rows stay, under names no later start adopts again; a crash before the rename
+    // only adopts the same rows twice, which changes nothing.
+    if (!copied ||
+        !old->execute("ALTER TABLE upload_archives RENAME TO upload_archives_adopted;"
+                      "ALTER TABLE upload_holdings RENAME TO upload_holdings_adopted",
+                      error) ||
+        !old->commit(error)) {
+        old->rollback();
+        error = sqliteFile + ": " + error;
+        return false;
+    }
+    adopted = static_cast<std::int64_t>(archiveRows.size() + holdingRows.size());
+    return true;
 }
 
 }  // namespace Service

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <mutex>
 
@@ -110,6 +111,49 @@ bool TokenSigner::open(const std::string& path, std::string& error) {
         return false;
     }
     secret_ = secret;
+    return true;
+}
+
+bool TokenSigner::openKeyFile(const std::string& path, std::string& error) {
+    // Followed through links (secret mounts are links); never blocks on a FIFO.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = "the token key file " + path + " cannot be read: " + std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    std::string data;
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const bool read = regular && readWhole(fd, data, kMaxKeyFileSize);
+    ::close(fd);
+    if (!regular) {
+        error = "the token key file " + path + " is not a regular file";
+        return false;
+    }
+    if ((info.st_mode & (S_IRWXO | S_IWGRP)) != 0) {
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+        error = "the token key file " + path + " is open to other users (mode " + mode +
+                "); chmod 600 it";
+        return false;
+    }
+    if (!read) {
+        error = "the token key file " + path + " cannot be read or holds more than " +
+                std::to_string(kMaxKeyFileSize) + " bytes";
+        return false;
+    }
+    if (!data.empty() && data.back() == '\n') {
+        data.pop_back();
+        if (!data.empty() && data.back() == '\r') {
+            data.pop_back();
+        }
+    }
+    if (data.size() < kSecretSize) {
+        error = "the token key file " + path + " holds " + std::to_string(data.size()) +
+                " bytes; a token key needs at least " + std::to_string(kSecretSize);
+        return false;
+    }
+    secret_ = data;
     return true;
 }
 

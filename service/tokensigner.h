@@ -20,6 +20,10 @@ public:
 
     // Loads the secret from path, creating it when the file does not exist yet.
     bool open(const std::string& path, std::string& error);
+    // The secret given by the operator in path, shared by instances that share no store: the
+    // file's bytes, a final line break left out, at least kSecretSize of them. Refuses a file
+    // that others may read or write. Every error names the file.
+    bool openKeyFile(const std::string& path, std::string& error);
     // A secret kept elsewhere (the shared store); kSecretSize bytes.
     void useSecret(const std::string& secret) { secret_ = secret; }
 
@@ -34,6 +38,7 @@ public:
 
     static constexpr std::size_t kSecretSize = 32;
     static constexpr std::size_t kMaxTokenSize = 4096;
+    static constexpr std::size_t kMaxKeyFileSize = 4096;
 
 private:
     Verdict verifyAfresh(const std::string& token, std::int64_t now, Claims& claims) const;

@@ -12,13 +12,10 @@
 #include <regex>
 
 #include <httplib.h>
-#include <sqlite3.h>
-
-#include <formats/text.h>
 
 #include "drivercontenthash.h"
-
 #include "formats/text.h"
+#include "servicestore.h"
 
 namespace Service {
 
@@ -98,14 +95,6 @@ UploadStore::~UploadStore() {
 
 namespace {
 
-const char kSchema[] =
-    "CREATE TABLE IF NOT EXISTS upload_archives ("
-    " hash TEXT PRIMARY KEY, size INTEGER NOT NULL, received_at INTEGER NOT NULL)"
-    " WITHOUT ROWID;"
-    "CREATE TABLE IF NOT EXISTS upload_holdings ("
-    " appid TEXT NOT NULL, hash TEXT NOT NULL, recorded_at INTEGER NOT NULL,"
-    " PRIMARY KEY (appid, hash)) WITHOUT ROWID;";
-
 std::int64_t secondsNow() {
     return static_cast<std::int64_t>(::time(nullptr));
 }
@@ -120,58 +109,27 @@ void syncFolder(const std::string& path) {
 
 }  // namespace
 
-bool UploadStore::open(const std::string& folder, const std::string& database, std::string& error) {
+bool UploadStore::open(const std::string& folder, ServiceStore& store, std::string& error) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
         error = "cannot create the upload folder " + folder + ": " + std::strerror(errno);
         return false;
     }
     folder_ = folder;
-    if (sqlite3_open_v2(database.c_str(), &db_,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX |
-                            SQLITE_OPEN_NOFOLLOW,
-                        nullptr) != SQLITE_OK) {
-        error = "cannot open " + database + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory");
-        sqlite3_close(db_);
-        db_ = nullptr;
-        return false;
-    }
-    sqlite3_busy_timeout(db_, 5000);
-    if (!executeSql(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", error) ||
-        !executeSql(db_, kSchema, error) ||
-        !(insertArchive_ = std::make_unique<SqliteStatement>())
-             ->prepare(db_,
-                       "INSERT OR IGNORE INTO upload_archives (hash, size, received_at)"
-                       " VALUES (?1, ?2, ?3)") ||
-        !(insertHolding_ = std::make_unique<SqliteStatement>())
-             ->prepare(db_,
-                       "INSERT OR IGNORE INTO upload_holdings (appid, hash, recorded_at)"
-                       " VALUES (?1, ?2, ?3)")) {
-        error =
-            "upload tables in " + database + ": " + (error.empty() ? sqlite3_errmsg(db_) : error);
-        return false;
-    }
+    store_ = &store;
     // A check asks about every driver of a machine at once: the answer is a set lookup each.
-    SqliteStatement all(db_, "SELECT hash FROM upload_archives");
-    held_.clear();
-    while (all.next()) {
-        held_.insert(all.text(0));
-    }
-    if (all.failed()) {
-        error = "upload tables in " + database + ": " + sqlite3_errmsg(db_);
+    std::vector<std::string> hashes;
+    if (!store.uploadedArchives(hashes, error)) {
+        error = "upload tables: " + error;
         return false;
     }
+    held_ = std::unordered_set<std::string>(hashes.begin(), hashes.end());
     return true;
 }
 
 void UploadStore::close() {
     std::lock_guard<std::mutex> lock(mutex_);
-    insertArchive_.reset();
-    insertHolding_.reset();
-    if (db_ != nullptr) {
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
-    }
+    store_ = nullptr;
 }
 
 bool UploadStore::isSha1(const std::string& text) {
@@ -187,51 +145,42 @@ bool UploadStore::has(const std::string& hash) const {
     return held_.count(lowerCase(hash)) != 0;
 }
 
-bool UploadStore::recordHoldings(const std::string& installation,
-                                 const std::vector<std::string>& hashes, std::string& error) {
-    if (db_ == nullptr) {
-        error = "the store is closed";
-        return false;
-    }
-    if (hashes.empty()) {
-        return true;
-    }
-    if (!executeSql(db_, "BEGIN IMMEDIATE", error)) {
-        return false;
-    }
-    const std::int64_t now = secondsNow();
-    for (const std::string& hash : hashes) {
-        insertHolding_->bind(1, installation);
-        insertHolding_->bind(2, hash);
-        insertHolding_->bind(3, now);
-        if (!insertHolding_->run()) {
-            error = sqlite3_errmsg(db_);
-            std::string ignored;
-            executeSql(db_, "ROLLBACK", ignored);
-            return false;
-        }
-    }
-    return executeSql(db_, "COMMIT", error);
-}
-
 bool UploadStore::check(const std::string& installation, const std::vector<std::string>& hashes,
                         std::vector<std::string>& wanted, std::string& error) {
     std::unordered_set<std::string> seen;
     std::vector<std::string> held;
-    std::lock_guard<std::mutex> lock(mutex_);
-    for (const std::string& asked : hashes) {
-        std::string hash = lowerCase(asked);
-        if (!seen.insert(hash).second) {
-            continue;
-        }
-        if (held_.count(hash) != 0) {
-            held.push_back(std::move(hash));
-        } else {
-            wanted.push_back(std::move(hash));
+    std::vector<std::string> unknown;
+    ServiceStore* store = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        store = store_;
+        for (const std::string& asked : hashes) {
+            std::string hash = lowerCase(asked);
+            if (!seen.insert(hash).second) {
+                continue;
+            }
+            (held_.count(hash) != 0 ? held : unknown).push_back(std::move(hash));
         }
     }
+    if (store == nullptr) {
+        error = "the store is closed";
+        return false;
+    }
+    // Instances sharing a store learn there what the others received.
+    std::vector<std::string> elsewhere;
+    if (store->shared() && !store->heldArchives(unknown, elsewhere, error)) {
+        return false;
+    }
+    const std::unordered_set<std::string> found(elsewhere.begin(), elsewhere.end());
+    for (std::string& hash : unknown) {
+        (found.count(hash) != 0 ? held : wanted).push_back(std::move(hash));
+    }
+    if (!found.empty()) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        held_.insert(found.begin(), found.end());
+    }
     // What another installation sent already is this one's copy too.
-    return recordHoldings(installation, held, error);
+    return store->recordUploadHoldings(installation, held, secondsNow(), error);
 }
 
 UploadStore::Failure UploadStore::receive(const httplib::Request& request,
@@ -317,61 +266,17 @@ UploadStore::Failure UploadStore::receive(const httplib::Request& request,
     // The renames last as long as the folder's entry does; only then are they recorded.
     syncFolder(folder_);
     std::string error;
-    if (db_ == nullptr || !executeSql(db_, "BEGIN IMMEDIATE", error)) {
-        return {500, "cannot record the upload"};
-    }
     const std::int64_t now = secondsNow();
-    for (const auto& [hash, size] : added) {
-        insertArchive_->bind(1, hash);
-        insertArchive_->bind(2, size);
-        insertArchive_->bind(3, now);
-        if (!insertArchive_->run()) {
-            executeSql(db_, "ROLLBACK", error);
-            return {500, "cannot record the upload"};
-        }
-    }
-    if (!executeSql(db_, "COMMIT", error)) {
+    if (store_ == nullptr || !store_->recordUploadedArchives(added, now, error)) {
         return {500, "cannot record the upload"};
     }
     for (const auto& added_archive : added) {
         held_.insert(added_archive.first);
     }
-    if (!recordHoldings(installation, hashes, error)) {
+    if (!store_->recordUploadHoldings(installation, hashes, now, error)) {
         return {500, "cannot record the upload"};
     }
     return {};
-}
-
-bool UploadStore::totals(const std::string& database, Totals& totals, std::string& error) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW,
-                        nullptr) != SQLITE_OK) {
-        error = "cannot open " + database + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
-        sqlite3_close(db);
-        return false;
-    }
-    bool ok = true;
-    {
-        SqliteStatement archives(db,
-                                 "SELECT count(*), coalesce(sum(size), 0) FROM upload_archives");
-        SqliteStatement holdings(db, "SELECT count(DISTINCT appid), count(*) FROM upload_holdings");
-        if (!archives.valid() || !holdings.valid()) {
-            // A store that never received an upload has no upload tables yet.
-            totals = Totals();
-        } else if (archives.next() && holdings.next()) {
-            totals.archives = archives.integer(0);
-            totals.bytes = archives.integer(1);
-            totals.installations = holdings.integer(0);
-            totals.holdings = holdings.integer(1);
-            archives.reset();
-            holdings.reset();
-        } else {
-            error = database + ": " + sqlite3_errmsg(db);
-            ok = false;
-        }
-    }
-    sqlite3_close(db);
-    return ok;
 }
 
 }  // namespace Service

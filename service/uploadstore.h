@@ -8,17 +8,15 @@
 #include <unordered_set>
 #include <vector>
 
-#include "sqlitestatement.h"
-
 namespace httplib {
 struct Request;
 struct Response;
 class ContentReader;
 }  // namespace httplib
 
-struct sqlite3;
-
 namespace Service {
+
+class ServiceStore;
 
 // The driver archives clients upload, each kept once under its content hash (the name the
 // client checks and marks its drivers by), and which installation holds which of them.
@@ -29,18 +27,11 @@ public:
         std::string message;
     };
 
-    struct Totals {
-        std::int64_t archives = 0;
-        std::int64_t bytes = 0;
-        std::int64_t installations = 0;
-        std::int64_t holdings = 0;
-    };
-
     UploadStore();
     ~UploadStore();
 
-    // The archives live in folder, their records in the SQLite file database.
-    bool open(const std::string& folder, const std::string& database, std::string& error);
+    // The archives live in folder, their records in store.
+    bool open(const std::string& folder, ServiceStore& store, std::string& error);
     void close();
     const std::string& folder() const { return folder_; }
 
@@ -61,24 +52,16 @@ public:
                     std::size_t limit, const std::string& installation,
                     std::vector<std::string>& hashes, std::vector<std::string>& refused);
 
-    // What the store at database holds, read without a running service.
-    static bool totals(const std::string& database, Totals& totals, std::string& error);
-
     // Most archives one upload may carry.
     static constexpr std::size_t kMaxParts = 64;
 
 private:
     class Incoming;
 
-    bool recordHoldings(const std::string& installation, const std::vector<std::string>& hashes,
-                        std::string& error);
-
     std::string folder_;
     mutable std::mutex mutex_;
     std::unordered_set<std::string> held_;
-    sqlite3* db_ = nullptr;
-    std::unique_ptr<SqliteStatement> insertArchive_;
-    std::unique_ptr<SqliteStatement> insertHolding_;
+    ServiceStore* store_ = nullptr;
 };
 
 }  // namespace Service

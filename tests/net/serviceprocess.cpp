@@ -1,5 +1,6 @@
 #include "serviceprocess.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -11,8 +12,35 @@
 
 #include "net/manager.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 QString ServiceProcess::program() {
     return qEnvironmentVariable("QUILLON_SERVICE");
+}
+
+QStringList ServiceProcess::storeArguments() {
+    if (qEnvironmentVariable("QLN_SERVICE_BACKEND") != QLatin1String("postgresql")) {
+        return {};
+    }
+    const QString admin = qEnvironmentVariable("QLN_SERVICE_PG");
+    if (admin.isEmpty()) {
+        std::printf("skipped: QLN_SERVICE_PG names no PostgreSQL server\n");
+        std::exit(77);
+    }
+    const QString name = QStringLiteral("quillon_") +
+                         QString::fromLatin1(QCryptographicHash::hash(m_data.path().toUtf8(),
+                                                                      QCryptographicHash::Sha1)
+                                                 .toHex()
+                                                 .left(16));
+    QProcess create;
+    create.start(QStringLiteral("psql"), {QStringLiteral("-q"), admin, QStringLiteral("-c"),
+                                          QStringLiteral("CREATE DATABASE ") + name});
+    if (!create.waitForFinished(30000) || create.exitCode() != 0) {
+        m_error = QStringLiteral("cannot create the database ") + name;
+        return {};
+    }
+    return {QStringLiteral("--store"), admin.left(admin.lastIndexOf(QLatin1Char('/')) + 1) + name};
 }
 
 ServiceProcess::ServiceProcess(const QJsonObject& config, const QStringList& extraArguments,
@@ -37,7 +65,10 @@ ServiceProcess::ServiceProcess(const QJsonObject& config, const QStringList& ext
         }
         arguments << QStringLiteral("--config") << path;
     }
-    arguments << extraArguments;
+    arguments << extraArguments << storeArguments();
+    if (!m_error.isEmpty()) {
+        return;
+    }
     // The access log goes to a file, so a full pipe never stalls the service.
     const QString log = m_data.filePath(QStringLiteral("service.log"));
     m_process.setStandardErrorFile(log);

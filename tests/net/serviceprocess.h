@@ -30,6 +30,10 @@ public:
     static QString program();
 
 private:
+    // "--store URL" for a database of this data folder's own when QLN_SERVICE_BACKEND is
+    // postgresql (on the server QLN_SERVICE_PG names), else nothing.
+    QStringList storeArguments();
+
     QTemporaryDir m_data;
     QProcess m_process;
     QString m_baseUrl;

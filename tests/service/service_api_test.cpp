@@ -2,6 +2,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -248,7 +249,7 @@ TEST_CASE("a store whose migrations differ from this program's is refused and ke
         CHECK_EQ(service.stop(), 0);
     }
     const std::string applied = query(dir, "SELECT number FROM schema_migrations ORDER BY number");
-    CHECK_EQ(applied, std::string("1\n2\n3\n4\n"));
+    CHECK_EQ(applied, std::string("1\n2\n3\n4\n5\n"));
     std::string checksum = query(dir, "SELECT checksum FROM schema_migrations WHERE number = 2");
     checksum.pop_back();
     struct Row {
@@ -473,6 +474,48 @@ TEST_CASE("SIGTERM stops the service while a client stalls in the middle of a bo
     CHECK_EQ(service.stop(), 0);
     ::close(fd);
     CHECK_EQ(query(dir + "/data", "SELECT auth_count FROM installations"), std::string("1\n"));
+}
+
+TEST_CASE(
+    "instances given one token key file accept each other's tokens; a weak file stops the start") {
+    const std::string dir = ServiceRunner::makeTempDir("token-key");
+    const std::string key = dir + "/token.secret";
+    struct Row {
+        const char* name;
+        std::string content;  // empty: no file
+        mode_t mode;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"missing", "", 0600, "cannot be read"},
+        {"short", std::string(31, 'k') + "\n", 0600, "holds 31 bytes"},
+        {"readable by all", std::string(40, 'k'), 0644, "open to other users"},
+    };
+    for (const Row& row : rows) {
+        std::printf("  row: %s\n", row.name);
+        ::unlink(key.c_str());
+        if (!row.content.empty()) {
+            ServiceRunner::writeFile(key, row.content);
+            ::chmod(key.c_str(), row.mode);
+        }
+        ServiceRunner service;
+        CHECK(!service.start(dir + "/refused", {"--token-key", key}));
+        const std::string log = ServiceRunner::readFile(dir + "/refused.log");
+        CHECK(log.find(key) != std::string::npos && log.find(row.message) != std::string::npos);
+    }
+
+    // Two instances on stores of their own.
+    ServiceRunner::writeFile(key, std::string(32, 's') + "\n");
+    ::chmod(key.c_str(), 0400);
+    ServiceRunner first;
+    ServiceRunner second;
+    REQUIRE(first.start(dir + "/first", {"--token-key", key}));
+    REQUIRE(second.start(dir + "/second", {"--token-key", key}));
+    httplib::Client issuer(first.url());
+    const std::string token = authorise(issuer);
+    httplib::Client other(second.url());
+    const auto settings = getSettings(other, token);
+    CHECK(settings && settings->status == 200);
 }
 
 CHECK_MAIN

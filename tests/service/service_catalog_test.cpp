@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <thread>
 
 #include "check.h"
 #include "formats/sha1.h"
@@ -236,6 +237,15 @@ std::vector<std::vector<Inf>> rankingCatalogue() {
     return c;
 }
 
+// One network card driver whose package the reports tests download and report on.
+Inf netcardInf() {
+    return {"netcard",
+            "03/04/2024",
+            "2.5.0.1",
+            "NTamd64",
+            {{"NTamd64", {"Install, PCI\\VEN_1&DEV_2"}}}};
+}
+
 }  // namespace
 
 TEST_CASE("ranking and choice follow Windows, one rule per row") {
@@ -365,11 +375,7 @@ TEST_CASE("an offer carries every key of the answer format; the scan is stored")
 
 TEST_CASE("every offer downloads its package; install reports are stored and summarised") {
     Fixture fixture;
-    const Inf netcard{"netcard",
-                      "03/04/2024",
-                      "2.5.0.1",
-                      "NTamd64",
-                      {{"NTamd64", {"Install, PCI\\VEN_1&DEV_2"}}}};
+    const Inf netcard = netcardInf();
     REQUIRE(fixture.start("reports", {{netcard}}));
     httplib::Client client(fixture.service.url());
     const std::string token = authorise(client);
@@ -481,6 +487,52 @@ TEST_CASE("every offer downloads its package; install reports are stored and sum
     CHECK_EQ(printed, "driver\tinf\tinstalls\tfailures\tmost frequent errors (code/system xN)\n" +
                           offer["inf"]["sha1"].get<std::string>() +
                           "\tnetcard.inf\t1\t2\t102/0x0000001f x1, 102/0xe0000203 x1\n");
+}
+
+TEST_CASE("reports, scans and authorisations arriving together are each stored once") {
+    Fixture fixture;
+    const Inf netcard = netcardInf();
+    REQUIRE(fixture.start("together", {{netcard}}));
+    // Many writers at once share commits; each is still answered for itself, and a report on
+    // a scan that does not exist fails alone.
+    constexpr int kClients = 16;
+    std::vector<std::thread> clients;
+    std::vector<std::string> outcomes(kClients);
+    for (int k = 0; k < kClients; ++k) {
+        clients.emplace_back([&, k] {
+            httplib::Client client(fixture.service.url());
+            char appid[64];
+            std::snprintf(appid, sizeof appid, "{00000000-0000-0000-0000-%012d}", k);
+            const std::string token = authorise(client, authRecord(appid));
+            const json answer = parse(
+                find(client, token, json{{"devices", {device({"PCI\\VEN_1&DEV_2"}, {})}}}.dump()));
+            if (token.empty() || !answer.contains("scan_id")) {
+                outcomes[k] = "no scan";
+                return;
+            }
+            const std::string sha1 = answer["updates"][0]["drivers"][0]["inf"]["sha1"];
+            const std::string body =
+                zlibStream(R"({"report": {"error_code": 0, "system_error_code": 0}})");
+            const httplib::Headers bearer{{"Authorization", "Bearer " + token}};
+            for (const std::string& scan :
+                 {std::to_string(answer["scan_id"].get<std::int64_t>()), std::string("999999")}) {
+                const auto put = client.Put("/app/report/" + scan + "/" + sha1, bearer, body,
+                                            "application/json");
+                outcomes[k] += std::to_string(put ? put->status : 0) + " ";
+            }
+        });
+    }
+    for (std::thread& client : clients) {
+        client.join();
+    }
+    for (const std::string& outcome : outcomes) {
+        CHECK_EQ(outcome, std::string("200 404 "));
+    }
+    CHECK_EQ(query(fixture.data,
+                   "SELECT (SELECT count(*) FROM installations), (SELECT count(*) FROM scans),"
+                   " (SELECT count(*) FROM install_reports)"),
+             std::to_string(kClients) + "|" + std::to_string(kClients) + "|" +
+                 std::to_string(kClients) + "\n");
 }
 
 TEST_CASE("malformed and oversized searches are refused with the error object") {
@@ -622,6 +674,12 @@ TEST_CASE("indexing again replaces; damaged packages are named and skipped") {
     CHECK_EQ(third.out, std::string("indexed 0 packages, 0 INFs, 0 ids; 3 skipped, 2 removed\n"));
     CHECK(third.err.find("alpha.zip") != std::string::npos);
     CHECK_EQ(query(data, tables), std::string("0|0|0|0|0\n"));
+
+    // Two copies of one package in one run (one batch): the later one is kept.
+    REQUIRE(writePackage(packages, {a}));
+    std::filesystem::copy_file(packages + "/alpha.zip", packages + "/copy.zip");
+    CHECK_EQ(runIndex(data, packages).status, 0);
+    CHECK_EQ(query(data, "SELECT path FROM packages"), packages + "/copy.zip\n");
 
     CHECK_EQ(runIndex(data, dir + "/missing").status, 1);
     CHECK_EQ(runIndex(data, "").status, 2);

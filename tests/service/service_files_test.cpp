@@ -42,6 +42,15 @@ std::string runCommand(const std::string& command) {
     return out;
 }
 
+// What `quillon-service report` prints for the data folder (and its store).
+std::string report(const std::string& data) {
+    std::string command = ServiceRunner::binary() + " report --data " + data;
+    for (const std::string& arg : ServiceRunner::storeArgs(data)) {
+        command += " " + arg;
+    }
+    return runCommand(command);
+}
+
 std::string randomBytes(std::size_t size) {
     std::mt19937 generator(42);
     std::string bytes(size, '\0');
@@ -335,11 +344,44 @@ TEST_CASE("uploads are stored and answered by content hash, held per installatio
         again.Put("/upload/check", bearer(token),
                   zlibStream(json{{"hashes", {aHash, bHash}}}.dump()), "application/json");
     CHECK_EQ(parse(afterRestart), json({{"hashes", json::array()}}));
-    CHECK_EQ(runCommand(ServiceRunner::binary() + " report --data " + hosted.dir + "/data"),
+    CHECK_EQ(report(hosted.dir + "/data"),
              std::string("uploads: 2 archives, ") +
                  std::to_string(ServiceRunner::readFile(work + "/a.zip").size() +
                                 ServiceRunner::readFile(work + "/b.zip").size()) +
                  " bytes; 2 installations hold 3\n");
+}
+
+TEST_CASE("upload records of a data folder from before the store kept them stay held") {
+    // The upload tables as earlier services made them in the data folder's SQLite file.
+    const std::string dir = ServiceRunner::makeTempDir("upload-adopt");
+    const std::string data = dir + "/data";
+    ::mkdir(data.c_str(), 0700);
+    const std::string held(40, 'a');
+    sqlite3* db = nullptr;
+    REQUIRE(sqlite3_open((data + "/service.db").c_str(), &db) == SQLITE_OK);
+    const std::string legacy =
+        "CREATE TABLE upload_archives (hash TEXT PRIMARY KEY, size INTEGER NOT NULL,"
+        " received_at INTEGER NOT NULL) WITHOUT ROWID;"
+        "CREATE TABLE upload_holdings (appid TEXT NOT NULL, hash TEXT NOT NULL,"
+        " recorded_at INTEGER NOT NULL, PRIMARY KEY (appid, hash)) WITHOUT ROWID;"
+        "INSERT INTO upload_archives VALUES ('" +
+        held + "', 5, 1);INSERT INTO upload_holdings VALUES ('{old}', '" + held + "', 1);";
+    CHECK(sqlite3_exec(db, legacy.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
+    sqlite3_close(db);
+
+    // Started twice: the second start must not count them again.
+    for (int run = 0; run < 2; ++run) {
+        ServiceRunner service;
+        REQUIRE(service.start(data));
+        httplib::Client client(service.url());
+        const std::string token = authorise(client);
+        const auto wanted = client.Put(
+            "/upload/check", bearer(token),
+            zlibStream(json{{"hashes", {held, std::string(40, 'b')}}}.dump()), "application/json");
+        CHECK_EQ(parse(wanted), json({{"hashes", {std::string(40, 'b')}}}));
+        CHECK_EQ(service.stop(), 0);
+    }
+    CHECK_EQ(report(data), std::string("uploads: 1 archives, 5 bytes; 2 installations hold 2\n"));
 }
 
 CHECK_MAIN
