@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QThreadPool>
 #include <QUrl>
 
 #include "autorun/autorunmodule.h"
@@ -26,6 +27,13 @@
 
 namespace Qln {
 
+namespace {
+
+// The scan, the update pipeline, a rollback, a restore and the cloud upload may all run at once.
+constexpr int kLeastPoolThreads = 6;
+
+}  // namespace
+
 Launcher::Launcher(const ArgumentMap* arguments, const QString& applicationDir, QObject* parent)
     : QObject(parent),
       m_configuration(makeConfiguration(*arguments)),
@@ -35,6 +43,11 @@ Launcher::Launcher(const ArgumentMap* arguments, const QString& applicationDir, 
 Flow::Shared<Configuration> Launcher::makeConfiguration(const ArgumentMap& arguments) {
     ScopeProfiler profiler(QStringLiteral("Launcher"));
     auto configuration = std::make_shared<Configuration>();
+    // The background jobs mostly wait: on the Installer, the service or the disk. With one
+    // pool thread per core, a running update could keep a rollback or a restore from starting
+    // on a two-core PC.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setMaxThreadCount(qMax(pool->maxThreadCount(), kLeastPoolThreads));
     Net::Manager::instance()->configure(QString(), 10000,
                                         !arguments.contains(QStringLiteral("nostrict")));
     configuration->environment = std::make_shared<Environment>();
