@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 
 #include "formats/inffile.h"
 #include "formats/text.h"
@@ -215,6 +216,9 @@ formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& 
         return result;
     }
 
+    // Windows ranks a driver by its package and signature, not by the id it was asked for: a
+    // driver put back keeps the rank it had, so later updates compete with it as before.
+    std::optional<std::uint32_t> restoredRank;
     if (request.rollback) {
         const std::string current = device->driver ? device->driver->infName : std::string();
         const std::string published =
@@ -230,6 +234,7 @@ formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& 
         if (!device->previousDrivers.empty()) {
             device->driver = device->previousDrivers.back();
             device->previousDrivers.pop_back();
+            restoredRank = device->driver->rank;
         }
     }
 
@@ -265,7 +270,8 @@ formats::wire::InstallResult installDriver(const formats::wire::InstallRequest& 
             other.previousDrivers.push_back(*other.driver);
         }
         other.driver = record;
-        other.driver->rank = matchRank(other, request.hardwareId);
+        other.driver->rank =
+            &other == device && restoredRank ? *restoredRank : matchRank(other, request.hardwareId);
     }
     if (!machine::save(root, model, error)) {
         std::fprintf(stderr, "Machine not saved: %s\n", error.c_str());

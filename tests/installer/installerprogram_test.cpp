@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 
 #include "check.h"
 #include "formats/installwire.h"
 #include "formats/sha1.h"
 #include "platform/installpipe.h"
+#include "platform/machinemodel.h"
 #include "platform/process.h"
 
 #ifdef _WIN32
@@ -325,6 +327,42 @@ TEST_CASE("a rollback with an INF that does not list the device changes nothing 
         CHECK(exchange.replied);
         CHECK_EQ(exchange.result.errorCode, 102);
         CHECK(fileHashes(machine) == before);
+    }
+}
+
+// Updates compete with the installed driver by rank: one put back must rank as it did.
+TEST_CASE("a driver put back by a rollback keeps the rank it had") {
+    const std::string deviceId = "PCI\\VEN_8086&DEV_1911&SUBSYS_86941043&REV_00";
+    // The rank of the device's driver; none when the machine or the driver cannot be read.
+    const auto rank = [&deviceId]() -> std::optional<std::uint32_t> {
+        platform::machine::Model model;
+        std::string error;
+        if (!platform::machine::load(std::getenv("QUILLON_MACHINE"), model, error)) {
+            return std::nullopt;
+        }
+        for (const platform::machine::Device& device : model.devices) {
+            if (!device.hardwareIds.empty() && device.hardwareIds.front() == deviceId &&
+                device.driver) {
+                return device.driver->rank;
+            }
+        }
+        return std::nullopt;
+    };
+    const std::optional<std::uint32_t> installed = rank();
+    REQUIRE(installed);
+    for (const bool rollback : {false, true}) {
+        const std::string inf =
+            "[Version]\nSignature=\"$WINDOWS NT$\"\nClass=System\nProvider=Q\n"
+            "DriverVer=03/04/2024,7.0.0." +
+            std::to_string(rollback) + "\n[Manufacturer]\nQ=Models,NTamd64\n[Models.NTamd64]\n" +
+            "Device=Install," + deviceId + "\n";
+        const fs::path folder = scratch(rollback ? "back" : "update");
+        std::ofstream(folder / "test.inf", std::ios::binary) << inf;
+        formats::wire::InstallRequest request = requestFor(folder, sha1Of(inf), deviceId);
+        request.rollback = rollback;
+        const Exchange exchange = serve(message(formats::wire::requestText(request).value()));
+        REQUIRE(exchange.result.errorCode == 0);
+        CHECK((rank() == installed) == rollback);
     }
 }
 #else
