@@ -41,6 +41,12 @@ std::string ServiceRunner::makeTempDir(const std::string& name) {
     if (::mkdtemp(pattern.data()) == nullptr) {
         return {};
     }
+    // Absolute, since nginx and the services resolve a relative one against folders of their own.
+    char* absolute = ::realpath(pattern.c_str(), nullptr);
+    if (absolute != nullptr) {
+        pattern = absolute;
+        std::free(absolute);
+    }
     return pattern;
 }
 
