@@ -6,7 +6,8 @@
 //   backup: create C MB/s (R x zip -6), check K s, unpack U MB/s (V x unzip), upload P MB/s;
 //   peak RSS M MiB
 //
-//   backup_bench [drivers [MiB [work folder]]]   the comparison (default: 300 drivers, 300 MiB)
+//   backup_bench [drivers [MiB [folder]]]   the comparison (default: 300 drivers, 300 MiB), in
+//                                           a folder of its own made inside FOLDER (or TMPDIR)
 //   backup_bench create MACHINE ARCHIVE DRIVERS  one backup of the machine
 //   backup_bench check MACHINE ARCHIVE DRIVERS   one read and check against the machine
 //   backup_bench unpack ARCHIVE FOLDER           every driver unpacked into FOLDER/<id>
@@ -260,12 +261,12 @@ int main(int argc, char** argv) {
     const int drivers = argc > 1 ? std::atoi(argv[1]) : 300;
     const std::uint64_t mib = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 300;
     if (drivers < 1 || mib < 1) {
-        std::fprintf(stderr, "usage: backup_bench [drivers [MiB [work folder]]]\n");
+        std::fprintf(stderr, "usage: backup_bench [drivers [MiB [folder]]]\n");
         return 2;
     }
-    const fs::path work =
-        argc > 3 ? fs::path(argv[3])
-                 : fs::temp_directory_path() / ("backup-bench-" + std::to_string(getpid()));
+    // A folder of its own inside the one named: it is removed whole at the end.
+    const fs::path work = (argc > 3 ? fs::path(argv[3]) : fs::temp_directory_path()) /
+                          ("backup-bench-" + std::to_string(getpid()));
     fs::remove_all(work);
     const fs::path machine = work / "machine";
     const std::uint64_t bytes = generateMachine(machine, drivers, mib * kMiB);

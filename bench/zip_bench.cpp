@@ -2,7 +2,8 @@
 // Info-ZIP (zip -6 / unzip) and Python's zipfile, three times each in the same run. Every run is
 // a child process, so each is timed the same way and the component's peak memory is its own.
 //
-//   zip_bench [work folder]            the comparison (default: a folder under $TMPDIR)
+//   zip_bench [folder]                 the comparison, in a folder of its own made inside
+//                                      FOLDER (default: TMPDIR)
 //   zip_bench pack FOLDER ARCHIVE      one pack by the component
 //   zip_bench extract ARCHIVE TARGET   one extraction by the component
 #include <unistd.h>
@@ -93,9 +94,9 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "extract") {
         return extractOnce(argv[2], argv[3]);
     }
-    const fs::path work =
-        argc > 1 ? fs::path(argv[1])
-                 : fs::temp_directory_path() / ("zip-bench-" + std::to_string(getpid()));
+    // A folder of its own inside the one named: it is removed whole at the end.
+    const fs::path work = (argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path()) /
+                          ("zip-bench-" + std::to_string(getpid()));
     fs::remove_all(work);
     const fs::path folder = work / "driver-folder";
     const std::uint64_t bytes = makeFolder(folder);
