@@ -3,7 +3,6 @@
 //   pipeline: N packages installed in S s (P ms each), rolled back in T s
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,6 +10,7 @@
 #include <cstdio>
 
 #include "backup/recoverymanager.h"
+#include "filetree.h"
 #include "hardware/deviceselectviewmodel.h"
 #include "hardware/driversupdatemodel.h"
 #include "hardware/findupdatetask.h"
@@ -24,18 +24,6 @@
 #include "servicerunner.h"
 
 namespace {
-
-bool copyTree(const QString& from, const QString& to) {
-    QDirIterator walk(from, QDir::Files, QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
-        const QString file = walk.next();
-        const QString target = to + file.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 template <typename Done>
 void waitFor(Done done) {

@@ -73,7 +73,7 @@ bool BackupsInstaller::work(Flow::Shared<QObject>& data) {
         {
             // Known as ours before it is queued, so that a stop from now on finds it.
             std::lock_guard<std::mutex> lock(m_ownMutex);
-            m_queued.insert(item.get(), 0);
+            m_queued.insert(item.get());
             m_appended += 2;
         }
         m_installer->append(item);
@@ -105,14 +105,8 @@ void BackupsInstaller::cancelOwn() {
     if (m_queued.isEmpty()) {
         return;
     }
-    m_cancelled += m_installer->cancel([this](const InstallSource& source) {
-        const auto own = m_queued.find(&source);
-        if (own == m_queued.end()) {
-            return false;
-        }
-        ++own.value();
-        return true;
-    });
+    m_cancelled += m_installer->cancel(
+        [this](const InstallSource& source) { return m_queued.contains(&source); });
 }
 
 void BackupsInstaller::abort() {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <mutex>
 
@@ -49,8 +49,8 @@ private:
     QString m_workingFolder;
     Flow::Weak<Utils::GAnalytics> m_analytics;
     std::mutex m_ownMutex;
-    // The items this run has queued, and how many entries of each a stop took back.
-    QHash<const InstallSource*, int> m_queued;
+    // The items this run has queued.
+    QSet<const InstallSource*> m_queued;
     int m_appended = 0;
     int m_cancelled = 0;
 };

@@ -4,9 +4,9 @@
 #include <QQmlEngine>
 
 #include "autorun/autorunmodule.h"
-#include "backup/backupmodule.h"
-#include "backup/historymodule.h"
-#include "backup/recoverymodule.h"
+#include "core/backupmodule.h"
+#include "core/historymodule.h"
+#include "core/recoverymodule.h"
 #include "core/aboutmodule.h"
 #include "core/installdriversmodule.h"
 #include "core/modulelistmodel.h"

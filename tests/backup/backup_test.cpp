@@ -2,7 +2,6 @@
 // the sample PC with the real Installer.
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -16,11 +15,12 @@
 #include "backup/backupinfo.h"
 #include "backup/backupitemviewmodel.h"
 #include "backup/backupmodel.h"
-#include "backup/backupmodule.h"
+#include "core/backupmodule.h"
 #include "backup/backupreader.h"
 #include "backup/backupselectviewmodel.h"
 #include "backup/backupviewmodel.h"
 #include "backup/installbackup.h"
+#include "filetree.h"
 #include "hardware/installer.h"
 #include "platform/machinemodel.h"
 #include "zipfiles.h"
@@ -35,18 +35,6 @@ const std::string kAudioInstance =
     "HDAUDIO\\FUNC_01&VEN_10EC&DEV_1220&SUBSYS_10438694&REV_1000\\4&39A4AB9C&0&0001";
 const std::string kNvidiaAudio =
     "HDAUDIO\\FUNC_01&VEN_10DE&DEV_0040&SUBSYS_10438681&REV_1001\\5&1A2B3C4D&0&0001";
-
-bool copyTree(const QString& from, const QString& to) {
-    QDirIterator walk(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
-        const QString source = walk.next();
-        const QString target = to + source.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 BackupDriver savedDriver(const QString& inf, const QString& version,
                          const QStringList& hardwareIds) {

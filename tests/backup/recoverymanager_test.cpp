@@ -2,7 +2,6 @@
 // the archive of the installed driver, the point and history lines, the rollback that restores
 // the previous driver record, and what stays when a rollback fails or the Installer is killed.
 #include <QCryptographicHash>
-#include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -11,6 +10,7 @@
 #include <csignal>
 
 #include "backup/recoverymanager.h"
+#include "filetree.h"
 #include "formats/zipreader.h"
 #include "hardware/devicecollector.h"
 #include "hardware/driveroffer.h"
@@ -97,18 +97,6 @@ int runWriter(const QString& folder) {
         files.appendHistory({point.changes});
         out << round << Qt::endl;
     }
-}
-
-bool copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(source, target)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The console program end to end: `quillon` run as a process against the real service with the
 // sample catalogue and the real Installer, on a copy of the sample PC, read through its JSON.
-#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +15,7 @@
 #include "core/initializetask.h"
 #include "core/installdriversmodule.h"
 #include "core/launcher.h"
+#include "filetree.h"
 #include "hardware/deviceselectviewmodel.h"
 #include "hardware/driversupdatemodel.h"
 #include "net/manager.h"
@@ -104,12 +104,7 @@ void CliTest::init() {
     // Each case on its own copy of the sample PC and its own data folder: installs change both.
     const QString root = m_scratch.filePath(QString::number(++m_round));
     m_machine = root + "/machine";
-    QDirIterator walk(QLN_SAMPLE_MACHINE, QDir::Files, QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
-        const QString file = walk.next();
-        const QString target = m_machine + file.mid(QStringLiteral(QLN_SAMPLE_MACHINE).size());
-        QVERIFY(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(file, target));
-    }
+    QVERIFY(copyTree(QLN_SAMPLE_MACHINE, m_machine));
     qputenv("QUILLON_MACHINE", m_machine.toUtf8());
     qputenv("XDG_DATA_HOME", (root + "/data").toUtf8());
     qputenv("XDG_CONFIG_HOME", (root + "/config").toUtf8());

@@ -2,7 +2,6 @@
 // service holding the sample catalogue, packages downloaded, checked, unpacked and installed by
 // the real Installer, recorded for recovery and reported.
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -15,6 +14,7 @@
 
 #include "backup/recoveryfiles.h"
 #include "backup/recoverymanager.h"
+#include "filetree.h"
 #include "formats/zipreader.h"
 #include "hardware/deviceselectviewmodel.h"
 #include "hardware/driversupdatemodel.h"
@@ -42,18 +42,6 @@ namespace {
 constexpr int kWaitMs = 120000;
 const QString kAudio = QStringLiteral("Realtek High Definition Audio");
 const QString kWebcam = QStringLiteral("Logitech Webcam C925e");
-
-bool copyTree(const QString& from, const QString& to) {
-    QDirIterator walk(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
-        const QString file = walk.next();
-        const QString target = to + file.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 QString run(const QString& program, const QStringList& arguments) {
     QProcess process;

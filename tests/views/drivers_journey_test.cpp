@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QDirIterator>
 #include <QProcess>
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -18,6 +17,7 @@
 #include "core/modulelist.h"
 #include "core/modulelistmodel.h"
 #include "core/windowcontroller.h"
+#include "filetree.h"
 #include "hardware/deviceselectviewmodel.h"
 #include "hardware/driverselectviewmodel.h"
 #include "hardware/driversupdatemodel.h"
@@ -196,18 +196,7 @@ void DriversJourneyTest::cleanup() {
 
 bool DriversJourneyTest::copySampleMachine() {
     QDir machine(m_machine->path());
-    if (!machine.removeRecursively() || !machine.mkpath(".")) {
-        return false;
-    }
-    QDirIterator walk(m_sample, QDir::Files, QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
-        const QString file = walk.next();
-        const QString target = machine.path() + file.mid(m_sample.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target)) {
-            return false;
-        }
-    }
-    return true;
+    return machine.removeRecursively() && copyTree(m_sample, machine.path());
 }
 
 bool DriversJourneyTest::startProgram(const std::string& dataDir) {

@@ -1,4 +1,4 @@
-#include "backup/backupmodule.h"
+#include "core/backupmodule.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backup/changesmodule.h"
+#include "core/changesmodule.h"
 
 namespace Qln {
 

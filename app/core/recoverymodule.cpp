@@ -1,4 +1,4 @@
-#include "backup/recoverymodule.h"
+#include "core/recoverymodule.h"
 
 namespace Qln {
 

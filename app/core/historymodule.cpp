@@ -1,4 +1,4 @@
-#include "backup/historymodule.h"
+#include "core/historymodule.h"
 
 namespace Qln {
 

@@ -1,4 +1,4 @@
-#include "backup/changesmodule.h"
+#include "core/changesmodule.h"
 
 #include <QQmlEngine>
 
