@@ -21,6 +21,7 @@
 #include "net/manager.h"
 #include "platform/machinemodel.h"
 #include "servicerunner.h"
+#include "signalwait.h"
 #include "testenvironment.h"
 
 namespace {
@@ -218,7 +219,7 @@ void CliTest::updatesListWhatTheDriversPageLists() {
     Qln::InstallDriversModule module(configuration);
     QSignalSpy scanned(module.finder(), &Qln::Task::finished);
     module.beginScan();
-    QVERIFY(scanned.wait(kWaitMs));
+    QVERIFY(signalArrived(scanned, kWaitMs));
     const QList<Qln::DeviceSelectViewModel*>& rows = module.result()->rows();
 
     QCOMPARE(devices.size(), rows.size());

@@ -33,6 +33,7 @@
 #include "scriptedserver.h"
 #include "servicerunner.h"
 #include "servicetesting.h"
+#include "signalwait.h"
 
 using Qln::InstallState;
 using Qln::InstallUpdate;
@@ -184,7 +185,7 @@ QMap<QString, Qln::DeviceSelectViewModel*> UpdatePipelineTest::scan() {
     QSignalSpy finished(m_finder.get(), &Qln::Task::finished);
     m_finder->start();
     QMap<QString, Qln::DeviceSelectViewModel*> rows;
-    if (!finished.wait(kWaitMs)) {
+    if (!signalArrived(finished, kWaitMs)) {
         return rows;
     }
     m_model.reset(m_finder->takeResult());
@@ -218,7 +219,7 @@ bool UpdatePipelineTest::install(const QList<Flow::Shared<InstallUpdate>>& updat
         });
     }
     task.start(std::make_shared<Qln::UpdatesWrapper>(updates));
-    return finished.wait(kWaitMs) && finished.first().first().toBool() == abortOnDownload;
+    return signalArrived(finished, kWaitMs) && finished.first().first().toBool() == abortOnDownload;
 }
 
 QStringList UpdatePipelineTest::collectedActions() {

@@ -14,6 +14,7 @@
 #include "net/manager.h"
 #include "net/outjsonconvert.h"
 #include "scriptedserver.h"
+#include "signalwait.h"
 
 using Hrdw::Impl::DeviceEnumerator;
 using Hrdw::Impl::DeviceInfo;
@@ -328,7 +329,7 @@ private slots:
         Qln::FindUpdateTask task(scanner, searchMethod(server.baseUrl() + "/updates/find"));
         QSignalSpy finished(&task, &Qln::Task::finished);
         task.start();
-        QVERIFY(finished.wait(20000));
+        QVERIFY(signalArrived(finished, 20000));
         QCOMPARE(finished.first().first().toBool(), false);
         QCOMPARE(server.count("/updates/find"), 1);
         QCOMPARE(server.received().first().method, QByteArray("PUT"));

@@ -27,6 +27,7 @@
 #include "net/manager.h"
 #include "platform/machinemodel.h"
 #include "servicerunner.h"
+#include "signalwait.h"
 #include "testenvironment.h"
 #include "trackerstub.h"
 
@@ -240,7 +241,7 @@ void DriversJourneyTest::pressScanAndWaitForSelect() {
     QCOMPARE(m_page->state(), QString("SCAN"));
     QVERIFY(pageItem("pipelineStrip")->isVisible());
     QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 0);
-    QVERIFY(finished.wait(kWaitMs));
+    QVERIFY(signalArrived(finished, kWaitMs));
     QCOMPARE(finished.first().first().toBool(), false);
     QTRY_COMPARE(m_page->state(), QString("SELECT"));
     QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 1);
@@ -370,7 +371,7 @@ void DriversJourneyTest::installEverythingThenRollBackOne() {
     QCOMPARE(m_module->installList().size(), devices);
 
     QQuickItem* install = pageItem("installPage");
-    QVERIFY(finished.wait(kWaitMs * 5));
+    QVERIFY(signalArrived(finished, kWaitMs * 5));
     QCOMPARE(finished.first().first().toBool(), false);
     QTRY_COMPARE(install->state(), QString("COMPLETE"));
     QCOMPARE(pageItem("pipelineStrip")->property("activeStep").toInt(), 3);

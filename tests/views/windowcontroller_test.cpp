@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <memory>
+#include "signalwait.h"
 #include "testenvironment.h"
 
 #include "base/task.h"
@@ -143,7 +144,7 @@ void WindowControllerTest::retryRebuildsTheInitViewAndRunsTheTaskAgain() {
     m_controller->setInitTask(task);
 
     m_controller->ShowInitWindow();
-    QVERIFY(finished.wait());
+    QVERIFY(signalArrived(finished));
     QQuickItem* firstView = m_controller->initWindow()->rootObject();
     QVERIFY(firstView);
     firstView->setProperty("seenBefore", true);
