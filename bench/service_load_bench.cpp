@@ -5,6 +5,10 @@
 // the one-device search while the largest search a client may send runs beside it.
 //
 //     service_load_bench [--infs N] [--seconds S]      (defaults 100000 INFs, 5 s a level)
+//                        [--levels 16,64,256] [--postgres-only] [--direct]
+//
+// --direct also loads the first PostgreSQL instance without nginx, to tell the proxy's share
+// of a latency from the service's.
 //
 // Starts a throw-away PostgreSQL with scripts/pg-temp.sh and nginx from
 // service/deploy/nginx.conf.
@@ -223,12 +227,35 @@ void printIndexed(const char* store, std::size_t infs, Clock::time_point started
 int main(int argc, char** argv) {
     std::size_t infs = 100000;
     double seconds = 5;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    std::vector<int> levels = {16, 64, 256};
+    bool postgresOnly = false;
+    bool direct = false;
+    for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--infs") {
-            infs = std::strtoul(argv[i + 1], nullptr, 10);
-        } else if (arg == "--seconds") {
-            seconds = std::strtod(argv[i + 1], nullptr);
+        const bool valued = i + 1 < argc;
+        if (arg == "--infs" && valued) {
+            infs = std::strtoul(argv[++i], nullptr, 10);
+        } else if (arg == "--seconds" && valued) {
+            seconds = std::strtod(argv[++i], nullptr);
+        } else if (arg == "--levels" && valued) {
+            levels.clear();
+            for (const char* at = argv[++i]; *at != 0;) {
+                char* end = nullptr;
+                const long level = std::strtol(at, &end, 10);
+                if (end == at || level <= 0) {
+                    break;
+                }
+                levels.push_back(static_cast<int>(level));
+                at = *end == ',' ? end + 1 : end;
+            }
+        } else if (arg == "--postgres-only") {
+            postgresOnly = true;
+        } else if (arg == "--direct") {
+            direct = true;
+        } else {
+            std::fprintf(stderr, "service_load_bench: unknown or incomplete option %s\n",
+                         arg.c_str());
+            return 2;
         }
     }
     if (std::getenv("QLN_SERVICE") == nullptr) {
@@ -290,7 +317,7 @@ int main(int argc, char** argv) {
     double postgresRate = 0;
 
     // One instance on SQLite.
-    {
+    if (!postgresOnly) {
         const std::string data = work + "/sqlite";
         const auto started = Clock::now();
         if (!runIndex(data, packages, {})) {
@@ -306,7 +333,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "service_load_bench: the SQLite instance did not start\n");
             return 1;
         }
-        for (const int connections : {16, 64, 256}) {
+        for (const int connections : levels) {
             const Figures figures =
                 load(service.url(), session, search, connections, seconds, false);
             print("sqlite, 1 instance", connections, figures);
@@ -346,12 +373,17 @@ int main(int argc, char** argv) {
                      nginx.error().c_str());
         return 1;
     }
-    for (const int connections : {16, 64, 256}) {
+    for (const int connections : levels) {
         const Figures figures = load(nginx.url(), session, search, connections, seconds, false);
         print("postgresql, 2 behind nginx", connections, figures);
         errors += figures.allErrors();
         if (connections == 64) {
             postgresRate = static_cast<double>(figures.total()) / figures.seconds;
+        }
+        if (direct) {
+            const Figures alone = load(first.url(), session, search, connections, seconds, false);
+            print("postgresql, 1 direct", connections, alone);
+            errors += alone.allErrors();
         }
     }
 

@@ -122,13 +122,22 @@ bool GuardedServer::process_and_close_socket(int sock) {
 }
 
 void GuardedServer::serve(DeadlineStream& stream) {
+    // Closing a kept-alive connection can cross a request its client is sending on it, and a
+    // proxy does not resend a PUT that met the close. Proxies reuse the connection they used
+    // last, so one left idle this long is spare, and only such a one gives way to waiting
+    // connections; a busy one makes room by closing after its answer.
+    constexpr std::chrono::milliseconds kSpareAfter(1000);
     const auto stopped = [this] { return svr_sock_ == INVALID_SOCKET; };
-    const auto idleGivesWay = [this] { return svr_sock_ == INVALID_SOCKET || underPressure(); };
     const std::chrono::milliseconds idle(keep_alive_timeout_sec_ * 1000);
     for (std::size_t left = keep_alive_max_count_; left > 0 && !stopped(); --left) {
         // A new connection gets its first request in; only idle kept-alive ones give way.
         const bool first = left == keep_alive_max_count_;
         const auto wait = first ? std::chrono::milliseconds(guards_.timing.request) : idle;
+        const auto spareFrom = DeadlineStream::Clock::now() + kSpareAfter;
+        const auto idleGivesWay = [this, spareFrom] {
+            return svr_sock_ == INVALID_SOCKET ||
+                   (DeadlineStream::Clock::now() >= spareFrom && underPressure());
+        };
         if (stream.waitForRequest(wait, first ? std::function<bool()>(stopped)
                                               : std::function<bool()>(idleGivesWay)) !=
             DeadlineStream::Wait::Ready) {

@@ -324,6 +324,24 @@ TEST_CASE("kept-alive connections follow keep_alive_max_count and keep_alive_tim
     CHECK(idle.closed());
 }
 
+TEST_CASE("a connection waiting for a worker never closes one just used under its request") {
+    ServiceRunner service;
+    REQUIRE(startWith(service, "pressure", {{"threads", 1}, {"keep_alive_timeout", 5}}));
+    const std::string get = "GET /_test/counters HTTP/1.1\r\nHost: x\r\n\r\n";
+    RawConnection used(service.port());
+    used.send(get);
+    REQUIRE(statusOf(used.receiveUntilClosed(50)) == 200);
+    RawConnection waiting(service.port());
+    waiting.send(get);
+    // Long enough for a close on pressure alone to have happened, well short of spare.
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    CHECK(used.send(get));
+    const std::string second = used.receiveUntilClosed(5000);
+    CHECK_EQ(statusOf(second), 200);
+    CHECK(second.find("Connection: close") != std::string::npos);
+    CHECK_EQ(statusOf(waiting.receiveUntilClosed(5000)), 200);
+}
+
 TEST_CASE("data-folder files that are not regular files stop the start, named") {
     struct Row {
         const char* name;
