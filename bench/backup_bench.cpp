@@ -17,7 +17,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QtConcurrent>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -37,9 +36,8 @@
 #include "hardware/devicescanner.h"
 #include "hardware/scandata.h"
 #include "net/manager.h"
-#include "net/serviceclient.h"
-#include "net/settingsdata.h"
 #include "platform/machinemodel.h"
+#include "serviceclientsetup.h"
 #include "servicerunner.h"
 
 namespace fs = std::filesystem;
@@ -177,27 +175,13 @@ int unpackOnce(const QString& archive, const QString& folder) {
 // every driver must end marked as held by the service.
 int uploadOnce(const QString& url, const QString& folder) {
     Net::Manager::instance()->configure(QString(), 10000, true);
-    auto auth = std::make_shared<Qln::AuthData>();
-    auth->version = "1.2.0.2134";
-    auth->os = "10.0";
-    auth->is64 = true;
-    auth->appid = "{6c5b3f1e-0000-4000-8000-000000000045}";
-    auth->hwid = "b7fd2405fcc8a90a6c52f76e91d898b0";
-    Qln::ServiceClient client(url, auth);
+    Qln::ServiceClient client(url, testPcAuth("{6c5b3f1e-0000-4000-8000-000000000045}"));
     auto settings = std::make_shared<Qln::SettingsData>();
-    // The call needs this thread's event loop, which the wait keeps running.
-    auto fetched = QtConcurrent::run([&client, settings] {
-        return client.settingsMethod().exec({}, settings, {}, {{"ppg", QString()}}).status;
-    });
-    while (!fetched.isFinished()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    }
-    const int status = fetched.result();
+    const int status = takeServiceEndpoints(client, settings);
     if (status != 200) {
         std::fprintf(stderr, "upload: settings answered %d\n", status);
         return 1;
     }
-    client.setEndpoints(settings->endpoints);
 
     Flow::Shared<QObject> data;
     Qln::DeviceScanner scanner(true);

@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtConcurrent>
 #include <cstdio>
 
 #include "backup/recoverymanager.h"
@@ -19,8 +18,7 @@
 #include "hardware/installupdatestask.h"
 #include "hardware/updateswrapper.h"
 #include "net/manager.h"
-#include "net/serviceclient.h"
-#include "net/settingsdata.h"
+#include "serviceclientsetup.h"
 #include "servicerunner.h"
 
 namespace {
@@ -57,19 +55,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     Net::Manager::instance()->configure(QString(), 10000, true);
-    auto auth = std::make_shared<Qln::AuthData>();
-    auth->version = "1.2.0.2134";
-    auth->os = "10.0";
-    auth->is64 = true;
-    auth->appid = "{6c5b3f1e-0000-4000-8000-000000000044}";
-    auth->hwid = "a7fd2405fcc8a90a6c52f76e91d898b0";
-    Qln::ServiceClient client(QString::fromStdString(service.url()), auth);
-    auto settings = std::make_shared<Qln::SettingsData>();
-    auto fetched = QtConcurrent::run([&client, settings] {
-        return client.settingsMethod().exec({}, settings, {}, {{"ppg", QString()}}).status;
-    });
-    waitFor([&] { return fetched.isFinished(); });
-    client.setEndpoints(settings->endpoints);
+    Qln::ServiceClient client(QString::fromStdString(service.url()),
+                              testPcAuth("{6c5b3f1e-0000-4000-8000-000000000044}"));
+    takeServiceEndpoints(client);
 
     auto installer = std::make_shared<Qln::Installer>(Qln::ArgumentMap(), true);
     installer->setInstallerPath(QLN_INSTALLER_PATH);

@@ -56,9 +56,8 @@ bool BackupModule::validPath(const QString& path) {
 void BackupModule::setPath(const QString& path) {
     m_path = path;
     m_validPath = validPath(path);
-    m_exists = QFileInfo(path).isFile();
     emit pathChanged();
-    emit existsChanged();
+    refreshFileInfo();
 }
 
 QUrl BackupModule::url() const {

@@ -2,7 +2,6 @@
 //   pipelinechild SERVICE_URL APPDATA INSTALLER
 // The machine is QUILLON_MACHINE's. Exit 0 when every offered update was installed.
 #include <QCoreApplication>
-#include <QtConcurrent>
 
 #include "backup/recoverymanager.h"
 #include "hardware/deviceselectviewmodel.h"
@@ -13,8 +12,7 @@
 #include "hardware/installupdatestask.h"
 #include "hardware/updateswrapper.h"
 #include "net/manager.h"
-#include "net/serviceclient.h"
-#include "net/settingsdata.h"
+#include "serviceclientsetup.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -24,21 +22,8 @@ int main(int argc, char** argv) {
     }
     const QString appData = arguments[2];
     Net::Manager::instance()->configure(QString(), 10000, true);
-    auto auth = std::make_shared<Qln::AuthData>();
-    auth->version = "1.2.0.2134";
-    auth->os = "10.0";
-    auth->is64 = true;
-    auth->appid = "{6c5b3f1e-0000-4000-8000-000000000043}";
-    auth->hwid = "a7fd2405fcc8a90a6c52f76e91d898b0";
-    Qln::ServiceClient client(arguments[1], auth);
-    auto settings = std::make_shared<Qln::SettingsData>();
-    auto fetched = QtConcurrent::run([&client, settings] {
-        return client.settingsMethod().exec({}, settings, {}, {{"ppg", QString()}}).status;
-    });
-    while (!fetched.isFinished()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    client.setEndpoints(settings->endpoints);
+    Qln::ServiceClient client(arguments[1], testPcAuth("{6c5b3f1e-0000-4000-8000-000000000043}"));
+    takeServiceEndpoints(client);
 
     auto installer = std::make_shared<Qln::Installer>(Qln::ArgumentMap(), true);
     installer->setInstallerPath(arguments[3]);

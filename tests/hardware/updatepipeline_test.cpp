@@ -7,7 +7,6 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QtConcurrent>
 #include <QtTest>
 #include <csignal>
 #include <memory>
@@ -27,10 +26,9 @@
 #include "net/ganalytics.h"
 #include "net/manager.h"
 #include "net/multidownloader.h"
-#include "net/serviceclient.h"
-#include "net/settingsdata.h"
 #include "platform/machinemodel.h"
 #include "scriptedserver.h"
+#include "serviceclientsetup.h"
 #include "servicerunner.h"
 #include "servicetesting.h"
 #include "signalwait.h"
@@ -133,21 +131,10 @@ void UpdatePipelineTest::init() {
     m_service = std::make_unique<ServiceRunner>();
     QVERIFY(m_service->start(m_data, {"--test-hooks"}, m_data + "/service.log"));
 
-    auto auth = std::make_shared<Qln::AuthData>();
-    auth->version = "1.2.0.2134";
-    auth->os = "10.0";
-    auth->is64 = true;
-    auth->appid = "{6c5b3f1e-0000-4000-8000-000000000042}";
-    auth->hwid = "a7fd2405fcc8a90a6c52f76e91d898b0";
-    m_client = std::make_unique<Qln::ServiceClient>(QString::fromStdString(m_service->url()), auth);
-    auto settings = std::make_shared<Qln::SettingsData>();
-    Qln::ServiceClient* client = m_client.get();
-    auto fetched = QtConcurrent::run([client, settings] {
-        return client->settingsMethod().exec({}, settings, {}, {{"ppg", QString()}}).status;
-    });
-    QVERIFY(QTest::qWaitFor([&] { return fetched.isFinished(); }, kWaitMs));
-    QCOMPARE(fetched.result(), 200);
-    m_client->setEndpoints(settings->endpoints);
+    m_client =
+        std::make_unique<Qln::ServiceClient>(QString::fromStdString(m_service->url()),
+                                             testPcAuth("{6c5b3f1e-0000-4000-8000-000000000042}"));
+    QCOMPARE(takeServiceEndpoints(*m_client), 200);
 
     m_installer = std::make_shared<Qln::Installer>(Qln::ArgumentMap(), true);
     m_installer->setInstallerPath(QLN_INSTALLER_PATH);
